@@ -1,0 +1,38 @@
+# Set-up commands of Mirobelt.
+#   make run   installs what is missing, builds, starts the simulator in run/
+#   make test  installs what is missing, builds, runs every test
+
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+PACKAGES = cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+
+.PHONY: deps build run test bench clean
+
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  SUDO=""; [ "$$(id -u)" = 0 ] || SUDO=sudo; \
+	  $$SUDO apt-get update -qq && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -qq $$missing; \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	mkdir -p run
+	cp -n data/* run/ 2>/dev/null || true
+	cd run && ../$(BUILD_DIR)/mirobelt
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD_DIR)/mirobelt_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/mirobelt_bench_gui
+
+clean:
+	rm -rf $(BUILD_DIR)
