@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "positions/PositionEntry.h"
+
+// Reads the demonstration sequence "demo.se2": a first word accepted when its
+// first character is 'S' or its second is 'e', the number of positions, then
+// 17 numbers per position. entries holds kPositionListSlots entries.
+// Returns false (and changes nothing) when the file cannot be opened or its
+// first word is refused. Otherwise count becomes the announced number, limited
+// to 0..kPositionListMaxCount, and entries are filled from slot 0 until a
+// number cannot be converted; later entries keep what they held.
+bool ReadDemoSequence(const std::string& path, PositionEntry* entries, int& count);

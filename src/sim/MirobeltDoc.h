@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+
+#include "sim/ShotPhysics.h"
+#include "sim/TableGeometry.h"
+
+struct BallStart
+{
+    double x;
+    double y;
+};
+
+// The single document: table geometry, physics with its trajectory buffers,
+// and the request of the next shot as the view hands it over.
+class CMirobeltDoc
+{
+public:
+    // tuningPath is handed to the physics (nullptr: no tuning file).
+    explicit CMirobeltDoc(const char* tuningPath = nullptr);
+
+    // Builds the start state from the shot request, strikes the cue ball and
+    // integrates the shot into the trajectory buffers.
+    void RunShot();
+
+    // Artistic play runs on a cloth with 0.4 times the friction.
+    void SetSlowCloth();
+    void SetNormalCloth();
+
+    // Makes format (0 to 3) the table of the next shots: geometry and the
+    // physics' ball-centre spans. Does not touch g_nTableFormat.
+    void ApplyTableFormat(int format);
+
+    TableGeometry m_geometry;
+    CShotPhysics m_physics;
+
+    BallStart m_ballStart[3];     // white, red, spotted
+    std::int32_t m_nCueBall;      // 1 white, 2 red, 3 spotted; other values strike none
+    double m_dShotPower;
+    double m_dShotFollow;
+    double m_dShotSide;
+    double m_dShotElevation;
+    double m_dShotDirX;
+    double m_dShotDirY;
+    BallState m_shotStart[3];
+    std::int32_t m_bSlowCloth;
+};

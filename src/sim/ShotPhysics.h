@@ -1,0 +1,80 @@
+#pragma once
+
+#include <cstdint>
+
+#include "sim/BallState.h"
+#include "sim/TrajectoryBuffer.h"
+
+// 1 when the computation about to run was asked for by a command or a key: the
+// integration loop then never asks whether the pointer moved. 0 after pointer
+// input: every 301 recorded samples the loop asks, and stops if it did.
+extern std::int32_t g_bNoMouseAbort;
+// Samples recorded since the pointer question was last asked; never reset by a shot.
+extern std::int32_t g_nPollCount;
+
+// The pointer question of the integration loop: "has the pointer moved since
+// the computation began?". The window installs its answer; without one the
+// answer is no.
+using PointerMovedQuery = bool (*)();
+extern PointerMovedQuery g_pfnPointerMoved;
+
+// Sample number stamped on the final sample of a shot is n + 1, see Simulate.
+class CShotPhysics
+{
+public:
+    // tuningPath: the tuning coefficients file to apply (created with neutral
+    // values when missing); nullptr reads and creates nothing.
+    explicit CShotPhysics(const char* tuningPath = nullptr);
+
+    // Cue strike: velocity and spin of the struck ball. Writes nothing when
+    // the aim vector is shorter than the ball radius.
+    void StrikeBall(double power, double follow, double side, double elevation, double dirX,
+                    double dirY, double& vx, double& vy, double& wx, double& wy, double& wz) const;
+
+    // Start state of the next shot; empties the three trajectory buffers.
+    void LoadStartState(const BallState start[3]);
+
+    // Integrates from m_state until every ball rests, the pointer moves (see
+    // g_bNoMouseAbort) or the trajectory buffers are full.
+    void Simulate();
+
+    // One integration step of ball b of the working state. 1 when the ball was
+    // moving at the start of the step, 0 when it was at rest.
+    int StepBall(int b, double dt);
+    void CollideBalls(int i, int j);
+    void CheckCushions(int b);
+    void CushionImpact(double& vt, double& vn, double& wt, double& wn, double& wc) const;
+
+    // Applies the tuning coefficients file at path; creates it when missing.
+    void LoadTuning(const char* path);
+
+    // Friction rule shared by the tuning file and the cloth switches.
+    void RecomputeSideSpinDecay();
+
+    BallState m_state[3];           // start state of the last computed shot
+    TrajectoryBuffer m_traj[3];     // white, red, spotted
+    double m_dRestSpeed;
+    double m_dRestSpin;
+    double m_dTimeStep;
+    double m_dSampleInterval;
+    double m_dClothFriction;
+    double m_dSideSpinDecay;
+    double m_dCushionRestitution;
+    double m_dBallGearing;
+    double m_dMass;
+    double m_dInvMass;
+    double m_dRadius;
+    double m_dRadiusSq;
+    double m_dRadiusOverInertia;
+    double m_dDiameter;
+    double m_dDiameterSq;
+    double m_dSpanX;
+    double m_dSpanY;
+
+    // Working state advanced by Simulate and the step operations; m_state is
+    // never written back.
+    BallState m_work[3];
+
+private:
+    void RecordSample(int b, std::uint32_t sampleNo);
+};
