@@ -10,5 +10,6 @@
 // Returns false (and changes nothing) when the file cannot be opened or its
 // first word is refused. Otherwise count becomes the announced number, limited
 // to 0..kPositionListMaxCount, and entries are filled from slot 0 until a
-// number cannot be converted; later entries keep what they held.
+// number cannot be converted; later entries keep what they held. When the
+// number of positions itself cannot be read, count and entries stay as they were.
 bool ReadDemoSequence(const std::string& path, PositionEntry* entries, int& count);

@@ -3,6 +3,8 @@
 #include <string>
 
 // The seventeen values of a position file, in the order of the file's lines 2 to 18.
+constexpr int kPositionValueLines = 17;
+
 struct PositionValues
 {
     double redX = 0, redY = 0;

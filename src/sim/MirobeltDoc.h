@@ -11,6 +11,19 @@ struct BallStart
     double y;
 };
 
+// The set-up of the next shot as the table view holds it.
+struct ShotSetup
+{
+    double force = 0.5;          // fraction of the force bar
+    double strikeHeight = 0;     // fraction of the strike widget's radius, positive below the centre
+    double strikeSide = 0;       // positive to the right
+    double raiseAngle = 0;       // degrees
+    double strikeMode = 50;      // 50 normal, 150 artistic (above 100)
+    int cueBall = 1;             // 1 white, 2 red, 3 spotted
+    double aimOriginX = 0, aimOriginY = 0, aimTargetX = 0, aimTargetY = 0;
+    BallStart balls[3] = {};     // white, red, spotted
+};
+
 // The single document: table geometry, physics with its trajectory buffers,
 // and the request of the next shot as the view hands it over.
 class CMirobeltDoc
@@ -18,6 +31,11 @@ class CMirobeltDoc
 public:
     // tuningPath is handed to the physics (nullptr: no tuning file).
     explicit CMirobeltDoc(const char* tuningPath = nullptr);
+
+    // Turns the view's set-up into the shot request: power = force,
+    // follow = -75 x height, side = 150 x side, elevation = raise, aim = target
+    // - origin, and the cloth for normal or artistic play.
+    void SetShotRequest(const ShotSetup& setup);
 
     // Builds the start state from the shot request, strikes the cue ball and
     // integrates the shot into the trajectory buffers.

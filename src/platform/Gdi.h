@@ -1,0 +1,132 @@
+#pragma once
+
+// A small drawing layer over QPainter with the semantics the view's drawing
+// code is written for: pens and brushes selected into a drawing context,
+// boxes given as (left, top, right, bottom) with right and bottom excluded,
+// a current point for lines, clip regions, and block copies between contexts.
+
+#include <QImage>
+#include <QPainter>
+#include <QRegion>
+
+#include <cstdint>
+#include <memory>
+
+using COLORREF = std::uint32_t;  // 0x00BBGGRR
+
+constexpr COLORREF RGB(int r, int g, int b)
+{
+    return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
+}
+constexpr int GetRValue(COLORREF c) { return static_cast<int>(c & 0xFF); }
+constexpr int GetGValue(COLORREF c) { return static_cast<int>((c >> 8) & 0xFF); }
+constexpr int GetBValue(COLORREF c) { return static_cast<int>((c >> 16) & 0xFF); }
+QColor ToQColor(COLORREF c);
+
+// Solid pen of a given width in pixels.
+class CPen
+{
+public:
+    CPen() = default;
+    CPen(int width, COLORREF colour) : m_nWidth(width), m_crColour(colour), m_bHandle(true) {}
+    bool HasHandle() const { return m_bHandle; }
+    int Width() const { return m_nWidth; }
+    COLORREF Colour() const { return m_crColour; }
+
+private:
+    int m_nWidth = 1;
+    COLORREF m_crColour = 0;
+    bool m_bHandle = false;
+};
+
+// Solid brush.
+class CBrush
+{
+public:
+    CBrush() = default;
+    explicit CBrush(COLORREF colour) : m_crColour(colour), m_bHandle(true) {}
+    bool HasHandle() const { return m_bHandle; }
+    COLORREF Colour() const { return m_crColour; }
+
+private:
+    COLORREF m_crColour = 0;
+    bool m_bHandle = false;
+};
+
+// A drawing context on an image: the window's picture or an off-screen bitmap.
+class CDC
+{
+public:
+    explicit CDC(QImage* target);
+    ~CDC();
+    CDC(const CDC&) = delete;
+    CDC& operator=(const CDC&) = delete;
+
+    QImage* Target() const { return m_pTarget; }
+
+    // Nothing in the program moves the origins away from (0, 0); kept so that
+    // callers can say what they rely on.
+    void SetViewportOrg(int x, int y);
+    void SetWindowOrg(int x, int y);
+
+    // Selecting an object without a handle is skipped. Returns the previous one.
+    const CPen* SelectPen(const CPen* pen);
+    const CBrush* SelectBrush(const CBrush* brush);
+    const CPen* SelectedPen() const { return m_pPen; }
+    const CBrush* SelectedBrush() const { return m_pBrush; }
+
+    // Outline with the pen, interior with the brush.
+    void Ellipse(int left, int top, int right, int bottom);
+    void Rectangle(int left, int top, int right, int bottom);
+    // Filled without outline; x, y, width, height.
+    void FillSolidRect(int x, int y, int width, int height, COLORREF colour);
+    void MoveTo(int x, int y);
+    void LineTo(int x, int y);
+    // Closed outline through the points with the pen.
+    void Polygon(const QPoint* points, int count);
+    // Arc of the ellipse in the box, counter-clockwise from the radial through
+    // (xStart, yStart) to the radial through (xEnd, yEnd).
+    void Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd);
+
+    // Clip regions. The exclusive-or combines with the present clip (the whole
+    // surface when there is none).
+    void SetClipRect(int left, int top, int right, int bottom);
+    void XorClipEllipse(int left, int top, int right, int bottom);
+    void RemoveClip();
+    bool HasClip() const { return m_bClip; }
+
+    // Plain source copy of a block of another context at (x, y).
+    void BitBlt(int x, int y, int width, int height, const CDC& source, int sourceX, int sourceY);
+
+    // Area touched since the context was made (for presenting only what changed).
+    const QRect& Dirty() const { return m_rcDirty; }
+
+private:
+    void ApplyPen();
+    void ApplyBrush();
+    void Touch(const QRect& r);
+
+    QImage* m_pTarget;
+    QPainter m_painter;
+    const CPen* m_pPen = nullptr;
+    const CBrush* m_pBrush = nullptr;
+    QPoint m_ptCurrent{0, 0};
+    bool m_bClip = false;
+    QRegion m_clip;
+    QRect m_rcDirty;
+};
+
+// An off-screen drawing context with its own bitmap.
+class CMemoryDC
+{
+public:
+    void CreateCompatible(int width, int height);
+    bool IsValid() const { return m_pDC != nullptr; }
+    void Delete();
+    CDC* DC() const { return m_pDC.get(); }
+    const QImage& Bitmap() const { return m_bitmap; }
+
+private:
+    QImage m_bitmap;
+    std::unique_ptr<CDC> m_pDC;
+};

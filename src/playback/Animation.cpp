@@ -1,0 +1,5 @@
+#include "view/MirobeltView.h"
+
+void CMirobeltView::AnimateShotStep() {}
+void CMirobeltView::PlayShotLoop() {}
+void CMirobeltView::OnShotFinalPosition() {}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+
+// Reads the words and numbers of the program's small text files with the
+// matching rules of the C library's "%s", "%d", "%lf" and "%f" conversions:
+// white space is skipped, the longest run of characters that can start a
+// number is consumed, and the conversion fails when that run is not a whole
+// number. Unlike those conversions it never has undefined behaviour: a number
+// that does not fit its type simply does not convert, and a word of any
+// length is consumed while only a bounded part of it is kept. Numbers are read
+// in the "C" notation whatever the process locale.
+class TextScanner
+{
+public:
+    explicit TextScanner(std::FILE* file) : m_file(file) {}
+
+    // Skips white space and consumes one word (a run of non-blank
+    // characters), keeping its first capacity - 1 characters in word,
+    // terminated. false (word empty) at the end of the file.
+    bool ReadWord(char* word, std::size_t capacity);
+
+    // Consumes the characters up to and including the next newline.
+    void SkipRestOfLine();
+
+    // "%d": an optional sign and decimal digits. A value beyond the range of
+    // long long is held at the nearest end of that range; the caller checks
+    // the range it needs.
+    bool ReadInteger(long long& value);
+
+    // "%lf" and "%f": decimal numbers with optional exponent, "inf",
+    // "infinity" and "nan" in any case. A number outside the range of the
+    // type (overflow or underflow) or longer than kMaxNumberLength characters
+    // does not convert; value is then left as it was.
+    bool ReadDouble(double& value);
+    bool ReadFloat(float& value);
+
+    static constexpr std::size_t kMaxNumberLength = 4096;
+
+private:
+    int Get();
+    void Unget(int c);
+    int SkipWhiteSpace();  // first character that is not blank, consumed, or EOF
+    // Consumes the run that can start a real number into text (at most
+    // kMaxNumberLength characters kept). true when the run is a whole number
+    // that fits in text.
+    bool ReadRealText(char* text, std::size_t& length);
+
+    std::FILE* m_file;
+};

@@ -1,0 +1,3 @@
+#include "view/MirobeltView.h"
+
+void CMirobeltView::ExportTrajectories() {}

@@ -1,0 +1,102 @@
+#include "render/DrawingToolkit.h"
+
+#include <cmath>
+#include <limits>
+
+CPen g_penWhite;
+CPen g_penRedBall;
+CPen g_penSpottedBall;
+CPen g_penBlack;
+CPen g_penBlack2;
+CPen g_penRed2;
+CPen g_penWhite2;
+CPen g_penCloth;
+CPen g_penAim;
+CPen g_penPaper;
+CPen g_penLine;
+CPen g_penGhostErase;
+
+CBrush g_brSight;
+CBrush g_brBlack;
+CBrush g_brGrey;
+CBrush g_brCloth;
+CBrush g_brWhiteBall;
+CBrush g_brRedBall;
+CBrush g_brSpottedBall;
+CBrush g_brPaper;
+CBrush g_brMarker;
+
+std::int32_t g_bColour = 1;
+std::int32_t g_bShowMarkers = 0;
+
+std::int32_t s_nLayoutFormat = -1;
+std::int32_t s_nLayoutWidth = 0;
+std::int32_t s_nLayoutHeight = 0;
+double g_dMetresPerPixel = 0;
+std::int32_t g_nTableTotalWidthPx = 10000;
+
+std::int32_t s_nWindowDCCount = 0;
+CDC* s_pWindowDC = nullptr;
+
+double g_dGhostX = -1.0;
+double g_dGhostY = -1.0;
+QPoint s_ptNeedleOuter{0, 0};
+QPoint s_ptNeedleInner{0, 0};
+
+void CreateDrawingObjects()
+{
+    // The pens and brushes live as long as the process; creating them again
+    // (a second view in tests) gives the same objects.
+    g_penWhite = CPen(1, kWhiteColour);
+    g_penRedBall = CPen(1, kRedBallColour);
+    g_penSpottedBall = CPen(1, kSpottedBallColour);
+    g_penBlack = CPen(1, kBlackColour);
+    g_penBlack2 = CPen(2, kBlackColour);
+    g_penRed2 = CPen(2, RGB(255, 0, 0));
+    g_penWhite2 = CPen(2, kWhiteColour);
+    g_penCloth = CPen(1, kClothColour);
+    g_penAim = CPen(1, kAimLineColour);
+    g_penPaper = CPen(1, kWhiteColour);
+    g_penLine = CPen(1, kBlackColour);
+    g_penGhostErase = CPen(1, kClothColour);
+
+    g_brSight = CBrush(kSightColour);
+    g_brBlack = CBrush(kBlackColour);
+    g_brGrey = CBrush(kGreyColour);
+    g_brCloth = CBrush(kClothColour);
+    g_brWhiteBall = CBrush(kWhiteColour);
+    g_brRedBall = CBrush(kRedBallColour);
+    g_brSpottedBall = CBrush(kSpottedBallColour);
+    g_brPaper = CBrush(kWhiteColour);
+    g_brMarker = CBrush(kMarkerColour);
+}
+
+int MetresToPixel(double metres, double pixPerMetre, int originPx)
+{
+    const double value = metres * pixPerMetre + originPx;
+    // Far beyond any window, yet small enough that pixel arithmetic on it
+    // (radii, 26x extensions of the aim line) cannot overflow.
+    constexpr double kLimit = 1 << 24;
+    if (std::isnan(value))
+        return 0;
+    if (value >= kLimit)
+        return static_cast<int>(kLimit);
+    if (value <= -kLimit)
+        return -static_cast<int>(kLimit);
+    return static_cast<int>(value);  // truncation toward zero
+}
+
+void ResetDrawingState()
+{
+    g_bColour = 1;
+    g_bShowMarkers = 0;
+    s_nLayoutFormat = -1;
+    s_nLayoutWidth = 0;
+    s_nLayoutHeight = 0;
+    g_dMetresPerPixel = 0;
+    g_nTableTotalWidthPx = 10000;
+    g_dGhostX = -1.0;
+    g_dGhostY = -1.0;
+    s_ptNeedleOuter = QPoint(0, 0);
+    s_ptNeedleInner = QPoint(0, 0);
+}

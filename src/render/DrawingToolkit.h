@@ -1,0 +1,75 @@
+#pragma once
+
+// The process-wide pens and brushes, the display switches and the layout
+// cache shared by all drawing of the table view.
+
+#include <QPoint>
+
+#include <cstdint>
+
+#include "platform/Gdi.h"
+
+// Colour-mode values of the view's colour fields.
+constexpr COLORREF kRailColour = RGB(128, 128, 0);
+constexpr COLORREF kSightColour = RGB(10, 10, 0);
+constexpr COLORREF kAimLineColour = RGB(128, 255, 255);
+constexpr COLORREF kClothColour = RGB(0, 128, 0);
+constexpr COLORREF kWhiteColour = RGB(255, 255, 255);
+constexpr COLORREF kSpottedBallColour = RGB(255, 255, 0);
+constexpr COLORREF kRedBallColour = RGB(255, 0, 0);
+constexpr COLORREF kMarkerColour = RGB(0, 0, 255);
+constexpr COLORREF kBlackColour = RGB(0, 0, 0);
+constexpr COLORREF kGreyColour = RGB(128, 128, 128);
+
+extern CPen g_penWhite;
+extern CPen g_penRedBall;
+extern CPen g_penSpottedBall;
+extern CPen g_penBlack;
+extern CPen g_penBlack2;
+extern CPen g_penRed2;
+extern CPen g_penWhite2;
+extern CPen g_penCloth;
+extern CPen g_penAim;
+extern CPen g_penPaper;
+extern CPen g_penLine;
+extern CPen g_penGhostErase;
+
+extern CBrush g_brSight;
+extern CBrush g_brBlack;
+extern CBrush g_brGrey;
+extern CBrush g_brCloth;
+extern CBrush g_brWhiteBall;
+extern CBrush g_brRedBall;
+extern CBrush g_brSpottedBall;
+extern CBrush g_brPaper;
+extern CBrush g_brMarker;
+
+// Creates the pens and brushes once (the view's constructor calls it).
+void CreateDrawingObjects();
+
+extern std::int32_t g_bColour;        // 1 colour, 0 monochrome
+extern std::int32_t g_bShowMarkers;   // markers drawn and draggable
+
+// Layout cache.
+extern std::int32_t s_nLayoutFormat;  // -1: never laid out
+extern std::int32_t s_nLayoutWidth;
+extern std::int32_t s_nLayoutHeight;
+extern double g_dMetresPerPixel;
+extern std::int32_t g_nTableTotalWidthPx;  // table length in px + both margins + 1
+
+// The held window drawing context.
+extern std::int32_t s_nWindowDCCount;
+extern CDC* s_pWindowDC;
+
+// Last ghost ball (table metres; negative: none) and last raise needle.
+extern double g_dGhostX;
+extern double g_dGhostY;
+extern QPoint s_ptNeedleOuter;
+extern QPoint s_ptNeedleInner;
+
+// Metres to pixels, truncated toward zero. Values from files are taken as they
+// stand, so huge or non-finite products saturate instead of overflowing.
+int MetresToPixel(double metres, double pixPerMetre, int originPx);
+
+// Resets every program-wide drawing word to its start value (tests).
+void ResetDrawingState();

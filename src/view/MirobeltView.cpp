@@ -1,0 +1,225 @@
+#include "view/MirobeltView.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QResizeEvent>
+
+#include "platform/KeyInput.h"
+#include "platform/MessagePump.h"
+#include "render/DrawingToolkit.h"
+
+std::int32_t s_nMouseGesture = -1;
+std::int32_t g_nShownPosition = 0;
+std::int32_t g_nShownPositionCount = 0;
+std::int32_t g_bFirstDrawDone = 0;
+
+CMirobeltView::CMirobeltView(CMirobeltDoc* doc, QWidget* parent) : QWidget(parent), m_pDoc(doc)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);  // pointer moves arrive with no button down too
+    setFocusPolicy(Qt::StrongFocus);
+
+    m_crRail = kRailColour;
+    m_crSight = kSightColour;
+    m_crAimLine = kAimLineColour;
+    m_crCloth = kClothColour;
+    m_crWhite = kWhiteColour;
+    m_crSpottedBall = kSpottedBallColour;
+    m_crRedBall = kRedBallColour;
+
+    CreateDrawingObjects();
+
+    CViewBall& white = m_balls[0];
+    CViewBall& red = m_balls[1];
+    CViewBall& spotted = m_balls[2];
+    white.x = 0.1;
+    white.y = 0.3;
+    white.crColour = m_crWhite;
+    white.pPen = &g_penWhite;
+    white.pBrush = &g_brWhiteBall;
+    white.pOther[0] = &red;
+    white.pOther[1] = &spotted;
+    red.x = 0.2;
+    red.y = 0.3;
+    red.crColour = m_crRedBall;
+    red.pPen = &g_penRedBall;
+    red.pBrush = &g_brRedBall;
+    red.pOther[0] = &white;
+    red.pOther[1] = &spotted;
+    spotted.x = 0.4;
+    spotted.y = 0.5;
+    spotted.crColour = m_crSpottedBall;
+    spotted.pPen = &g_penSpottedBall;
+    spotted.pBrush = &g_brSpottedBall;
+    spotted.pOther[0] = &white;
+    spotted.pOther[1] = &red;
+
+    for (int i = 0; i < kMarkerCount; ++i)
+    {
+        CMarker& marker = m_markers[i];
+        marker.x = 0.03 * i - 0.05;
+        marker.y = -0.06;
+        marker.crColour = kMarkerColour;
+        marker.pPen = &g_penWhite;
+        marker.pBrush = &g_brMarker;
+    }
+
+    m_aimAid.pAim = &m_aim;
+    for (int i = 0; i < 3; ++i)
+        m_aimAid.pBalls[i] = &m_balls[i];
+
+    MillisecondClock();  // starts the animation clock
+    InstallPointerWatch();
+}
+
+CMirobeltView::~CMirobeltView()
+{
+    if (s_nWindowDCCount > 0 && s_pWindowDC != nullptr && s_pWindowDC->Target() == &m_picture)
+    {
+        delete s_pWindowDC;
+        s_pWindowDC = nullptr;
+        s_nWindowDCCount = 0;
+    }
+}
+
+CDC* CMirobeltView::AcquireWindowDC()
+{
+    if (s_nWindowDCCount == 0)
+    {
+        if (m_picture.isNull())
+        {
+            const QSize size(std::max(width(), 1) + 10, std::max(height(), 1));
+            m_picture = QImage(size, QImage::Format_RGB32);
+            m_picture.fill(Qt::white);
+        }
+        s_pWindowDC = new CDC(&m_picture);
+    }
+    s_nWindowDCCount = 1;
+    return s_pWindowDC;
+}
+
+void CMirobeltView::ReleaseWindowDC(CDC*)
+{
+    if (s_nWindowDCCount <= 0)
+        return;
+    --s_nWindowDCCount;
+    const QRect dirty = s_pWindowDC->Dirty();
+    delete s_pWindowDC;
+    s_pWindowDC = nullptr;
+    Present(dirty);
+}
+
+void CMirobeltView::Present(const QRect& area)
+{
+    if (area.isEmpty() || !isVisible())
+        return;
+    if (m_bInPaint)
+        update(area);
+    else
+        repaint(area);  // synchronous: what was drawn is on the screen now
+}
+
+void CMirobeltView::paintEvent(QPaintEvent* event)
+{
+    m_bInPaint = true;
+    if (m_picture.isNull() || !g_bFirstDrawDone)
+        OnDraw(nullptr);
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(event->rect().topLeft(), m_picture, event->rect());
+    m_bInPaint = false;
+}
+
+void CMirobeltView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const QSize size(std::max(width(), 1) + 10, std::max(height(), 1));
+    if (m_picture.size() == size)
+        return;
+    // Keep what the picture shows, then redraw the whole view at the new size.
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    if (!m_picture.isNull())
+    {
+        QPainter painter(&picture);
+        painter.drawImage(QPoint(0, 0), m_picture);
+    }
+    if (s_nWindowDCCount > 0 && s_pWindowDC != nullptr && s_pWindowDC->Target() == &m_picture)
+        return;  // never swap the picture under a drawing in progress
+    m_picture = picture;
+    if (g_bFirstDrawDone)
+    {
+        const bool wasInPaint = m_bInPaint;
+        m_bInPaint = true;  // the whole-view draw is followed by the paint Qt sends after a resize
+        OnDraw(nullptr);
+        m_bInPaint = wasInPaint;
+    }
+}
+
+namespace
+{
+std::uint32_t PointerFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+{
+    std::uint32_t flags = 0;
+    if (buttons & Qt::LeftButton)
+        flags |= MK_LBUTTON;
+    if (buttons & Qt::RightButton)
+        flags |= MK_RBUTTON;
+    if (modifiers & Qt::ControlModifier)
+        flags |= MK_CONTROL;
+    return flags;
+}
+}  // namespace
+
+void CMirobeltView::mousePressEvent(QMouseEvent* event)
+{
+    const std::uint32_t flags = PointerFlags(event->buttons(), event->modifiers());
+    const QPoint point = event->position().toPoint();
+    if (event->button() == Qt::LeftButton)
+        OnLButtonDown(flags, point);
+    else if (event->button() == Qt::RightButton)
+        OnRButtonDown(flags, point);
+}
+
+void CMirobeltView::mouseReleaseEvent(QMouseEvent* event)
+{
+    const std::uint32_t flags = PointerFlags(event->buttons(), event->modifiers());
+    const QPoint point = event->position().toPoint();
+    if (event->button() == Qt::LeftButton)
+        OnLButtonUp(flags, point);
+    else if (event->button() == Qt::RightButton)
+        OnRButtonUp(flags, point);
+}
+
+void CMirobeltView::mouseMoveEvent(QMouseEvent* event)
+{
+    OnMouseMove(PointerFlags(event->buttons(), event->modifiers()), event->position().toPoint());
+}
+
+void CMirobeltView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const std::uint32_t flags = PointerFlags(event->buttons(), event->modifiers());
+    const QPoint point = event->position().toPoint();
+    if (event->button() == Qt::LeftButton)
+        OnLButtonDblClk(flags, point);
+    else if (event->button() == Qt::RightButton)
+        OnRButtonDown(flags, point);  // a second right press
+}
+
+void CMirobeltView::keyPressEvent(QKeyEvent* event)
+{
+    const KeyMessage message = TranslateKeyEvent(*event);
+    OnKeyDown(message.key, message.repeatCount, message.flags);
+}
+
+void CMirobeltView::wheelEvent(QWheelEvent* event)
+{
+    QWidget::wheelEvent(event);
+}
+
+void CMirobeltView::timerEvent(QTimerEvent* event)
+{
+    OnTimer(event->timerId());
+}

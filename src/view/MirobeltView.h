@@ -1,0 +1,210 @@
+#pragma once
+
+// The table view: the set-up of the next shot as the player edits it, the
+// markers, the position list, the display state, and every handler of the
+// view's window messages and commands.
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+
+#include "platform/Gdi.h"
+#include "positions/PositionEntry.h"
+#include "positions/PositionFile.h"
+#include "sim/MirobeltDoc.h"
+#include "view/ViewRecords.h"
+
+// Pointer message flags.
+constexpr std::uint32_t MK_LBUTTON = 0x0001;
+constexpr std::uint32_t MK_RBUTTON = 0x0002;
+constexpr std::uint32_t MK_CONTROL = 0x0008;
+
+// Left-button gesture latched by the current drag (-1: not yet decided).
+extern std::int32_t s_nMouseGesture;
+// Current position number and position count shown in the status bar.
+extern std::int32_t g_nShownPosition;
+extern std::int32_t g_nShownPositionCount;
+// Set by the first whole-view draw, which loads the demonstration sequence.
+extern std::int32_t g_bFirstDrawDone;
+
+constexpr int kMarkerCount = 10;
+constexpr unsigned DEMO_TIMER_PERIOD_MS = 88;
+
+class CMirobeltView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CMirobeltView(CMirobeltDoc* doc, QWidget* parent = nullptr);
+    ~CMirobeltView() override;
+
+    CMirobeltDoc* GetDocument() const { return m_pDoc; }
+
+    // --- Drawing toolkit and layout ---------------------------------------
+    // The whole-window drawing context: a painter on the view's picture.
+    // Releasing it puts what was drawn on the screen at once.
+    CDC* AcquireWindowDC();
+    void ReleaseWindowDC(CDC* dc);
+    const QImage& Picture() const { return m_picture; }
+    void ComputeLayout(const TableGeometry& geometry);
+    int MapX(double x) const;  // table metres to window pixels
+    int MapY(double y) const;
+    double PixelToTableX(int px) const;
+    double PixelToTableY(int py) const;
+
+    // --- Table, balls, widgets, whole view ---------------------------------
+    void DrawTable(CDC& dc, const TableGeometry& geometry);
+    void DrawTableMarks(CDC& dc, const TableGeometry& geometry);
+    void DrawSpot(CDC& dc, int x, int y);
+    void DrawStrikeBall(CDC& dc, int drawWidth, int drawHeight, double height, double side, double scale);
+    void DrawRaiseCursor(CDC& dc, int drawWidth, int drawHeight, double angle);
+    void DrawForceBar(CDC& dc, int drawWidth, int drawHeight, double force);
+    void OnDraw(CDC* ignored);
+    void DrawBalls(CDC& dc);  // red, white, spotted, not erasing
+
+    // Display commands.
+    void OnModeArtistic();
+    void OnModeNormal();
+    void OnColour();
+    void OnMonochrome();
+    void OnShowMarkers();
+    void OnFrameStyle();
+    void OnTableFormat();
+    // Steps shared by the table-format command and going to a position: the
+    // document's table and spans for g_nTableFormat, the ball reset, the redraw.
+    void ApplyTableFormat();
+
+    // --- Shot request -------------------------------------------------------
+    void ComputeShot(int displayMode);
+    ShotSetup CurrentSetup() const;
+
+    // --- Mouse and keyboard -------------------------------------------------
+    void OnLButtonDown(std::uint32_t flags, QPoint point);
+    void OnLButtonUp(std::uint32_t flags, QPoint point);
+    void OnMouseMove(std::uint32_t flags, QPoint point);
+    void OnRButtonDown(std::uint32_t flags, QPoint point);
+    void OnRButtonUp(std::uint32_t flags, QPoint point);
+    void OnLButtonDblClk(std::uint32_t flags, QPoint point);
+    void OnKeyDown(std::uint32_t key, std::uint32_t repeatCount, std::uint32_t flags);
+
+    // --- Playback -----------------------------------------------------------
+    void AnimateShotStep();
+    void PlayShotLoop();
+    void OnShotFinalPosition();
+    void OnShotPlay();
+    void OnShotInterrupt();
+    void OnShowTrajectory();
+    void RecomputeIfNeeded();
+
+    // --- Positions ----------------------------------------------------------
+    // The set-up as a list entry (table format from m_dTableFormat) and back.
+    PositionEntry MakePositionEntry() const;
+    void LoadPositionEntry(const PositionEntry& entry);
+    PositionValues CurrentPositionValues() const;
+    void ApplyPositionValues(const PositionValues& values);
+    void RecordPosition();
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+    // The file half of the open and save-as commands (after the dialog).
+    void OpenPositionFile(const QString& path);
+    bool SavePositionFile(const QString& path, const char* header);
+    void GoToPosition();
+    void OnPositionPrev();
+    void OnPositionNext();
+    void OnPositionDelete();
+    void OnPlayAndNext();
+    void OnPositionListSave();
+    void OnPositionListLoad();
+    void OnTimer(int timerId);
+    void LoadDemoSequence();
+    void ExportTrajectories();
+    void StartDemoTimer();
+    void KillDemoTimer();
+    static void WaitMilliseconds(int ms);
+
+    // File dialogs; replaceable so that the commands can run unattended.
+    std::function<QString()> m_chooseOpenPath;
+    std::function<QString()> m_chooseSavePath;
+    // Told of every position file opened or saved under a chosen name (recent files).
+    std::function<void(const QString&)> m_onPositionFileUsed;
+    // Short note for the status bar's message pane.
+    std::function<void(const QString&)> m_showStatusMessage;
+
+    // --- Layout (written by ComputeLayout) ----------------------------------
+    std::int32_t m_nDrawWidth = 0;
+    std::int32_t m_nDrawHeight = 0;
+    std::int32_t m_nBallRadiusPx = 0;
+    std::int32_t m_nTableLengthPx = 0;
+    std::int32_t m_nTableWidthPx = 0;
+    std::int32_t m_nMarginPx = 0;
+    std::int32_t m_nCushionPx = 0;
+    std::int32_t m_nOriginPx = 0;
+    double m_dPixPerMetreX = 1;
+    double m_dMetrePerPixX = 1;
+    double m_dBallRadius = kDefaultBallRadius;
+    double m_dCentreMinX = 0;
+    double m_dCentreMinY = 0;
+    double m_dCentreMaxX = kDefaultTableLength - 2 * kDefaultBallRadius;
+    double m_dCentreMaxY = kDefaultTableWidth - 2 * kDefaultBallRadius;
+
+    // --- Colours -------------------------------------------------------------
+    COLORREF m_crRail;
+    COLORREF m_crSight;
+    COLORREF m_crAimLine;
+    COLORREF m_crCloth;
+    COLORREF m_crWhite;
+    COLORREF m_crSpottedBall;
+    COLORREF m_crRedBall;
+
+    // --- Set-up of the next shot --------------------------------------------
+    CViewBall m_balls[3];  // white, red, spotted
+    CMarker m_markers[kMarkerCount];
+    CWidgetRect m_strikeWidget;
+    CWidgetRect m_forceBar;
+    CWidgetRect m_raiseCursor;
+    CAimLine m_aim;
+    CAimAid m_aimAid;
+    double m_dStrikeHeight = 0;
+    double m_dStrikeSide = 0;
+    double m_dForce = 0.5;
+    double m_dRaiseAngle = 0;
+    double m_dStrikeMode = 50;
+    std::int32_t m_nCueBall = 1;
+
+    // --- Interaction and playback flags --------------------------------------
+    std::int32_t m_bSetupChanged = 1;
+    std::int32_t m_bAnimating = 0;
+    std::int32_t m_bPlayLoop = 0;
+    std::uint32_t m_nDemoTimer = 0;
+    std::uint32_t m_nAnimTick = 0;
+    std::int32_t m_nFrameStyle = 0;
+
+    // --- Position list --------------------------------------------------------
+    PositionEntry m_aPositions[kPositionListSlots] = {};
+    std::int32_t m_nPositionCount = 0;
+    std::int32_t m_nCurPosition = -1;
+    double m_dTableFormat = 2.0;
+    std::int32_t m_nSaveCounter = 0;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    void Present(const QRect& area);
+
+    CMirobeltDoc* m_pDoc;
+    QImage m_picture;      // persistent picture of the window
+    bool m_bInPaint = false;
+};
