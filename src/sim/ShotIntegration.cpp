@@ -1,0 +1,390 @@
+// The integration loop of a shot and the operations of one step: the motion
+// of each ball on the cloth, ball-to-ball contacts and cushion impacts. They
+// live in one file so that the loop runs them inline.
+#include <cmath>
+
+#include "sim/ShotPhysics.h"
+
+namespace
+{
+// Samples between two questions to the pointer: asked when the count exceeds it.
+constexpr std::int32_t kPollSamples = 300;
+// Below this length the sliding velocity has no direction: no friction.
+constexpr double kNoSliding = 1e-16;
+// Smallest reversal fraction that still rescales the friction impulse.
+constexpr double kMinFraction = 1e-12;
+// Rolling loss of speed, m/s per second.
+constexpr double kRollingLoss = 0.003;
+// Sliding velocity per axis below which the ball is taken to roll, m/s.
+constexpr double kRollingSnap = 0.003;
+// Distance from the cushion at which a ball that crossed it is put back, m.
+constexpr double kPutBack = 1e-5;
+// The cushion impact is integrated in this many slices.
+constexpr int kImpactSlices = 100;
+constexpr double kSliceShare = 0.01;
+// Sliding speed of the contact point below which the cushion stops gripping, m/s.
+constexpr double kCushionGrip = 0.025;
+constexpr double kMinSliding = 1e-8;
+// Cushion friction, and the matching spin change of a solid sphere (2.5 x 0.23).
+constexpr double kCushionFriction = 0.23;
+constexpr double kCushionSpinFriction = 0.575;
+
+// Whether two balls far apart on one axis (more than a diameter) may still
+// meet within the step: only when they approach each other on that axis.
+bool MayMeetOnAxis(double pi, double pj, double vi, double vj, double d)
+{
+    if (pi + d < pj)
+        return vj < vi && (vj < 0 || vi > 0);
+    if (pi - d > pj)
+        return vj > vi && (vj > 0 || vi < 0);
+    return true;
+}
+}  // namespace
+
+void CShotPhysics::RecordSample(int b, std::uint32_t sampleNo)
+{
+    TrajectoryBuffer& buffer = m_traj[b];
+    const std::int32_t i = buffer.m_nCount;
+    if (i < kTrajectoryCapacity)
+    {
+        buffer.x[i] = m_work[b].x;
+        buffer.y[i] = m_work[b].y;
+        buffer.sampleNo[i] = sampleNo;
+        buffer.m_nCount = i + 1;
+    }
+}
+
+// The step operations are inlined into the loop; the cushion impact, rare and
+// long, stays a call.
+[[gnu::flatten]] void CShotPhysics::Simulate()
+{
+    for (int b = 0; b < 3; ++b)
+        m_work[b] = m_state[b];
+    for (int b = 0; b < 3; ++b)
+        RecordSample(b, 0);
+
+    const double dt = m_dTimeStep;
+    double accumulator = 0;
+    std::uint32_t n = 0;
+    bool interrupted = false;
+    int moving;
+    do
+    {
+        // One call per ball, in ball order, every step.
+        moving = StepBall(0, dt);
+        moving += StepBall(1, dt);
+        moving += StepBall(2, dt);
+
+        CollideBalls(0, 1);
+        CollideBalls(0, 2);
+        CollideBalls(1, 2);
+
+        CheckCushions(0);
+        CheckCushions(1);
+        CheckCushions(2);
+
+        accumulator += m_dTimeStep;
+        if (accumulator >= m_dSampleInterval)
+        {
+            if (g_bNoMouseAbort == 0)
+            {
+                ++g_nPollCount;
+                if (g_nPollCount > kPollSamples)
+                {
+                    interrupted = g_pfnPointerMoved != nullptr && g_pfnPointerMoved();
+                    g_nPollCount = 0;
+                }
+            }
+            accumulator = 0;
+
+            // The three balls record together: once the buffers are full no
+            // later sample can be kept, so the shot ends there (200 s at most),
+            // even when the balls never come to rest (non-finite state).
+            if (m_traj[0].m_nCount >= kTrajectoryCapacity ||
+                m_traj[1].m_nCount >= kTrajectoryCapacity ||
+                m_traj[2].m_nCount >= kTrajectoryCapacity)
+                break;
+
+            for (int b = 0; b < 3; ++b)
+                RecordSample(b, n);
+            ++n;
+        }
+    } while (moving != 0 && !interrupted);
+
+    for (int b = 0; b < 3; ++b)
+        RecordSample(b, n + 1);
+}
+
+// Moves ball b over one step on the cloth: friction on the sliding velocity,
+// rolling loss, side-spin decay, then the centre. Contacts come afterwards.
+int CShotPhysics::StepBall(int b, double dt)
+{
+    BallState& s = m_work[b];
+
+    if (-m_dRestSpeed < s.vx && s.vx < m_dRestSpeed && -m_dRestSpeed < s.vy &&
+        s.vy < m_dRestSpeed && -m_dRestSpin < s.wx && s.wx < m_dRestSpin &&
+        -m_dRestSpin < s.wy && s.wy < m_dRestSpin)
+        return 0;
+
+    const double r = m_dRadius;
+
+    // Sliding velocity of the contact point.
+    const double ux = s.vx + r * s.wy;
+    const double uy = s.vy - r * s.wx;
+    const double u = std::sqrt(ux * ux + uy * uy);
+
+    double jx;
+    double jy;
+    if (u <= kNoSliding)
+    {
+        jx = 0;
+        jy = 0;
+    }
+    else
+    {
+        jx = -m_dClothFriction * dt * ux / u;
+        jy = -m_dClothFriction * dt * uy / u;
+    }
+
+    // Trial step with the whole impulse.
+    const double vx1 = s.vx + jx * m_dInvMass;
+    const double vy1 = s.vy + jy * m_dInvMass;
+    const double wy1 = s.wy + jx * m_dRadiusOverInertia;
+    const double wx1 = s.wx - jy * m_dRadiusOverInertia;
+    double ux1 = vx1 + r * wy1;
+    double uy1 = vy1 - r * wx1;
+
+    // An axis whose sliding velocity changed sign stops sliding within the step.
+    double fx = 0;
+    double fy = 0;
+    if (ux1 * ux < 0)
+    {
+        fx = std::fabs(ux / (ux - ux1));
+        jx = 0;
+        ux1 = 0;
+    }
+    if (uy1 * uy < 0)
+    {
+        fy = std::fabs(uy / (uy - uy1));
+        jy = 0;
+        uy1 = 0;
+    }
+    const double f = fx > fy ? fx : fy;
+
+    double vx2 = vx1;
+    double vy2 = vy1;
+    if (f > kMinFraction)
+    {
+        vx2 = s.vx + f * jx * m_dInvMass;
+        vy2 = s.vy + f * jy * m_dInvMass;
+    }
+
+    // Rolling loss on the stored velocity.
+    const double speed = std::sqrt(vx2 * vx2 + vy2 * vy2);
+    const double loss = kRollingLoss * dt;
+    if (speed <= loss)
+    {
+        s.vx = 0;
+        s.vy = 0;
+    }
+    else
+    {
+        const double kept = speed - loss;
+        s.vx = vx2 * kept / speed;
+        s.vy = vy2 * kept / speed;
+    }
+
+    const double decay = m_dSideSpinDecay * dt;
+    if (s.wz > decay)
+        s.wz -= decay;
+    else if (s.wz < -decay)
+        s.wz += decay;
+    else
+        s.wz = 0;
+
+    if (-kRollingSnap < ux1 && ux1 < kRollingSnap)
+        ux1 = 0;
+    if (-kRollingSnap < uy1 && uy1 < kRollingSnap)
+        uy1 = 0;
+
+    // Horizontal spin rebuilt so that the sliding velocity is the trial one.
+    s.wx = (s.vy - uy1) / r;
+    s.wy = (ux1 - s.vx) / r;
+
+    s.x += vx2 * dt;
+    s.y += vy2 * dt;
+    return 1;
+}
+
+void CShotPhysics::CollideBalls(int i, int j)
+{
+    BallState& bi = m_work[i];
+    BallState& bj = m_work[j];
+    const double d = m_dDiameter;
+
+    if (!MayMeetOnAxis(bi.x, bj.x, bi.vx, bj.vx, d))
+        return;
+    if (!MayMeetOnAxis(bi.y, bj.y, bi.vy, bj.vy, d))
+        return;
+
+    const double dx = bj.x - bi.x;
+    const double dy = bj.y - bi.y;
+    const double dvx = bi.vx - bj.vx;
+    const double dvy = bi.vy - bj.vy;
+    const double c = dx * dx + dy * dy - m_dDiameterSq;
+
+    if (!(c < 0))
+    {
+        // Look ahead for the time at which the centres are a diameter apart.
+        const double a = dvx * dvx + dvy * dvy;
+        const double b = -2 * (dx * dvx + dy * dvy);
+        double t;
+        if (a != 0)
+        {
+            const double disc = b * b - 4.0 * a * c;
+            if (disc < 0)
+                return;
+            const double root = std::sqrt(disc);
+            const double t1 = (root - b) / (2 * a);
+            const double t2 = (-b - root) / (2 * a);
+            if (t1 < 0)
+                return;
+            t = t2 >= 0 ? t2 : t1;
+        }
+        else
+        {
+            if (b == 0)
+                return;
+            t = -c / b;
+        }
+        if (!(0 < t && t < m_dTimeStep))
+            return;
+
+        bj.x += t * bj.vx;
+        bj.y += t * bj.vy;
+        bi.x += t * bi.vx;
+        bi.y += t * bi.vy;
+    }
+
+    // Exchange of the normal velocity components. Coincident centres give no
+    // normal: the velocities are then left as they are.
+    const double nx0 = bj.x - bi.x;
+    const double ny0 = bj.y - bi.y;
+    const double len = std::sqrt(nx0 * nx0 + ny0 * ny0);
+    if (len != 0)
+    {
+        const double nx = nx0 / len;
+        const double ny = ny0 / len;
+        const double p = nx * (bi.vx - bj.vx) + ny * (bi.vy - bj.vy);
+        bj.vx += p * nx;
+        bj.vy += p * ny;
+        bi.vx -= p * nx;
+        bi.vy -= p * ny;
+    }
+
+    // Side-spin gearing: the ball with the stronger side spin gives the other
+    // a share in the opposite sense; on a tie ball j gives.
+    const double k1 = std::sqrt(m_dBallGearing);
+    const double k2 = std::sqrt(1 - m_dBallGearing);
+    if (std::fabs(bj.wz) < std::fabs(bi.wz))
+    {
+        bj.wz -= k1 * bi.wz;
+        bi.wz = k2 * bi.wz;
+    }
+    else
+    {
+        bi.wz -= k1 * bj.wz;
+        bj.wz = k2 * bj.wz;
+    }
+}
+
+void CShotPhysics::CheckCushions(int b)
+{
+    BallState& s = m_work[b];
+    if (s.vx == 0 && s.vy == 0)
+        return;
+
+    double vt, vn, wt, wn, wc;
+    if (s.x < 0)
+    {
+        s.x = kPutBack;
+        vt = -s.vy; vn = s.vx; wt = -s.wy; wn = s.wx; wc = -s.wz;
+        CushionImpact(vt, vn, wt, wn, wc);
+        s.vy = -vt; s.vx = vn; s.wy = -wt; s.wx = wn; s.wz = -wc;
+    }
+    else if (s.x > m_dSpanX)
+    {
+        s.x = m_dSpanX - kPutBack;
+        vt = s.vy; vn = -s.vx; wt = s.wy; wn = -s.wx; wc = -s.wz;
+        CushionImpact(vt, vn, wt, wn, wc);
+        s.vy = vt; s.vx = -vn; s.wy = wt; s.wx = -wn; s.wz = -wc;
+    }
+
+    if (s.y < 0)
+    {
+        s.y = kPutBack;
+        vt = s.vx; vn = s.vy; wt = s.wx; wn = s.wy; wc = -s.wz;
+        CushionImpact(vt, vn, wt, wn, wc);
+        s.vx = vt; s.vy = vn; s.wx = wt; s.wy = wn; s.wz = -wc;
+    }
+    else if (s.y > m_dSpanY)
+    {
+        s.y = m_dSpanY - kPutBack;
+        vt = -s.vx; vn = -s.vy; wt = -s.wx; wn = -s.wy; wc = -s.wz;
+        CushionImpact(vt, vn, wt, wn, wc);
+        s.vx = -vt; s.vy = -vn; s.wx = -wt; s.wy = -wn; s.wz = -wc;
+    }
+}
+
+// Impact on one cushion in its frame: the normal impulse is spread over the
+// slices; friction at the contact point acts until it stops sliding or turns.
+[[gnu::noinline]] void CShotPhysics::CushionImpact(double& vt, double& vn, double& wt, double& wn,
+                                                 double& wc) const
+{
+    (void)wn;  // the spin about the normal is not changed by the cushion
+    const double r = m_dRadius;
+    const double delta = -(1 + m_dCushionRestitution) * vn * kSliceShare;
+
+    double a0 = 0;
+    double b0 = 0;
+    for (int k = 0; k < kImpactSlices; ++k)
+    {
+        const double a = vt + r * wc;
+        const double b = -r * wt;
+        double s = std::sqrt(a * a + b * b);
+        if (k == 0)
+        {
+            a0 = a;
+            b0 = b;
+        }
+        else
+        {
+            if (s < kCushionGrip)
+            {
+                s = 0;
+                a0 = 0;
+                b0 = 0;
+            }
+            if (a * a0 + b * b0 <= 0)
+            {
+                s = 0;
+                a0 = 0;
+                b0 = 0;
+            }
+        }
+
+        double dvt = 0;
+        double dwc = 0;
+        double dwt = 0;
+        if (s > kMinSliding)
+        {
+            dvt = -kCushionFriction * a * delta / s;
+            dwc = -kCushionSpinFriction * (vt / r + wc) * delta / s;
+            dwt = -kCushionSpinFriction * wt * delta / s;
+        }
+        wt += dwt;
+        wc += dwc;
+        vt += dvt;
+        vn += delta;
+    }
+}

@@ -1,0 +1,88 @@
+#include "sim/ShotPhysics.h"
+
+#include <cmath>
+
+#include "sim/TableGeometry.h"
+
+std::int32_t g_bNoMouseAbort = 0;
+std::int32_t g_nPollCount = 0;
+PointerMovedQuery g_pfnPointerMoved = nullptr;
+
+namespace
+{
+// Degrees to radians, with the program's rounded value of pi (3.1415926 / 180).
+constexpr double kRadiansPerDegree = 0.017453292222;
+}
+
+CShotPhysics::CShotPhysics(const char* tuningPath)
+    : m_state{}, m_work{}
+{
+    for (TrajectoryBuffer& buffer : m_traj)
+    {
+        buffer.m_nCount = 0;
+        buffer.m_nCursor = 0;
+    }
+
+    m_dRestSpeed = 1e-8;
+    m_dRestSpin = 1e-8;
+    m_dTimeStep = 0.0005;
+    m_dSampleInterval = 0.01;
+    m_dClothFriction = 0.025;
+    m_dSideSpinDecay = 0.025 * 0.0032509 / 0.00093025;
+    m_dCushionRestitution = 0.98;
+    m_dBallGearing = 0.025;
+    m_dMass = 0.215;
+    m_dRadius = 0.0305;
+    m_dRadiusSq = 0.00093025;
+    m_dDiameter = 0.061;
+
+    g_nTableFormat = 2;
+
+    if (tuningPath != nullptr)
+        LoadTuning(tuningPath);
+
+    m_dInvMass = 1 / m_dMass;
+    const double inertia = 0.4 * m_dMass * (m_dRadius * m_dRadius);
+    m_dRadiusOverInertia = m_dRadius / inertia;
+    m_dDiameter = 2 * m_dRadius;
+    m_dDiameterSq = m_dDiameter * m_dDiameter;
+    m_dSpanX = kDefaultTableLength - 2 * kDefaultBallRadius;
+    m_dSpanY = kDefaultTableWidth - 2 * kDefaultBallRadius;
+}
+
+void CShotPhysics::StrikeBall(double power, double follow, double side, double elevation,
+                              double dirX, double dirY, double& vx, double& vy, double& wx,
+                              double& wy, double& wz) const
+{
+    const double dist = std::sqrt(dirX * dirX + dirY * dirY);
+    if (dist < m_dRadius)
+        return;
+
+    const double theta = elevation * kRadiansPerDegree;
+    const double c = std::cos(theta);
+    const double s = std::sin(theta);
+
+    // The horizontal speed comes from V0; the spins from V, which grows with the raise.
+    const double v0 = 0.75 * power;
+    const double raiseFactor = 1 + 0.05 * elevation;
+    const double v = v0 * raiseFactor;
+
+    const double ux = c * dirX / dist;
+    const double uy = c * dirY / dist;
+
+    vx = v0 * c * dirX / dist;
+    vy = v0 * c * dirY / dist;
+    wx = 0.333333 * (2 * follow * uy * v + s * ux * v * side);
+    wy = 0.333333 * (-2 * follow * ux * v + s * uy * v * side);
+    wz = 0.333333 * (ux * ux + uy * uy) * v * side;
+}
+
+void CShotPhysics::LoadStartState(const BallState start[3])
+{
+    for (int b = 0; b < 3; ++b)
+    {
+        m_state[b] = start[b];
+        m_traj[b].m_nCursor = 0;
+        m_traj[b].m_nCount = 0;
+    }
+}
