@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "TestFiles.h"
+#include "positions/TrajectoryExport.h"
+
+namespace
+{
+
+const std::string kHeader =
+    "\n--- Format du Fichier :\n--- Pour chaque bille (Blanche, Rouge Pointee):\n--- nbcouples { xi yi }";
+
+std::unique_ptr<TrajectoryBuffer[]> EmptyBuffers() { return std::make_unique<TrajectoryBuffer[]>(3); }
+
+void AddSample(TrajectoryBuffer& b, std::uint32_t stamp, double x, double y)
+{
+    b.x[b.m_nCount] = x;
+    b.y[b.m_nCount] = y;
+    b.sampleNo[b.m_nCount] = stamp;
+    ++b.m_nCount;
+}
+
+// Three samples for white and spotted, two for red.
+std::unique_ptr<TrajectoryBuffer[]> FilledBuffers()
+{
+    auto traj = EmptyBuffers();
+    AddSample(traj[0], 0, 0.1, 1.5);
+    AddSample(traj[0], 1, 0.2, 1.25);
+    AddSample(traj[0], 2, 0.4, 1.125);
+    AddSample(traj[1], 0, 0.5, 0.5);
+    AddSample(traj[1], 1, 1.0 / 3.0, 2e-7);
+    AddSample(traj[2], 0, 1.0, 0.25);
+    AddSample(traj[2], 2, 2.0, 0.75);
+    AddSample(traj[2], 2, 2.5, 1.0);
+    return traj;
+}
+
+}  // namespace
+
+TEST(TrajectoryExport, EmptyBuffers)
+{
+    auto traj = EmptyBuffers();
+    EXPECT_EQ(FormatTrajectoryExport(traj.get()),
+              "\n--- Format du Fichier :\n--- Pour chaque bille (Blanche, Rouge Pointee):\n"
+              "--- nbcouples { xi yi }\n0\n0\n0\n");
+}
+
+TEST(TrajectoryExport, EachBallGivesItsCountThenItsPositions)
+{
+    auto traj = FilledBuffers();
+    // Positions at times 1 to n: the time of the first sample is not written,
+    // times between two samples are interpolated, times past the last give the last.
+    const std::string spotted = "\n3\n1.5\n0.5\n2\n0.75\n2.5\n1";
+    EXPECT_EQ(FormatTrajectoryExport(traj.get()),
+              kHeader + "\n3\n0.2\n1.25\n0.4\n1.125\n0.4\n1.125" +
+                  "\n2\n0.333333\n2e-07\n0.333333\n2e-07" + spotted + "\n");
+    EXPECT_EQ(FormatTrajectoryExport(traj.get(), true),
+              kHeader + "\n3\n0.20000000000000001\n1.25\n0.40000000000000002\n1.125\n0.40000000000000002\n1.125" +
+                  "\n2\n0.33333333333333331\n1.9999999999999999e-07\n0.33333333333333331\n1.9999999999999999e-07" +
+                  spotted + "\n");
+}
+
+TEST(TrajectoryExport, WrittenFileHoldsTheTextAndIsReplacedNextTime)
+{
+    TempFolder folder;
+    const std::string path = folder / kTrajectoryExportFileName;
+    auto traj = FilledBuffers();
+    WriteText(path, std::string(10000, 'o'));
+    ASSERT_TRUE(WriteTrajectoryExport(path, traj.get()));
+    const std::string first = ReadText(path);
+    EXPECT_EQ(first, FormatTrajectoryExport(traj.get()));
+    ASSERT_TRUE(WriteTrajectoryExport(path, traj.get()));
+    EXPECT_EQ(ReadText(path), first);
+    EXPECT_EQ(FolderListing(folder.path()), "trajectoires.txt;");
+    EXPECT_FALSE(WriteTrajectoryExport(folder / "trajectoires.txt/x", traj.get()));
+}
