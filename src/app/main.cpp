@@ -1,7 +1,12 @@
 #include <QApplication>
 
+#include "app/MirobeltApp.h"
+
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    return 0;
+    QApplication application(argc, argv);
+    CMirobeltApp theApp;
+    if (!theApp.InitInstance(QCoreApplication::arguments()))
+        return 1;
+    return application.exec();
 }

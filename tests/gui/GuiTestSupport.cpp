@@ -1,0 +1,82 @@
+#include "GuiTestSupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+
+#include "platform/MessagePump.h"
+#include "sim/ShotPhysics.h"
+#include "sim/TableGeometry.h"
+
+namespace
+{
+// Created before any test runs.
+QApplication* MakeApplication()
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static int argc = 1;
+    static char name[] = "test_gui";
+    static char* argv[] = {name, nullptr};
+    return new QApplication(argc, argv);
+}
+QApplication* const s_application = MakeApplication();
+}  // namespace
+
+void ResetProgramState()
+{
+    ResetDrawingState();
+    s_nMouseGesture = -1;
+    g_nShownPosition = 0;
+    g_nShownPositionCount = 0;
+    g_bFirstDrawDone = 0;
+    g_bNoMouseAbort = 0;
+    g_nPollCount = 0;
+    g_nTableFormat = 2;
+    ClearQuitRequest();
+}
+
+ScopedWorkingFolder::ScopedWorkingFolder() : m_previous(QDir::currentPath())
+{
+    QTemporaryDir dir(QDir::tempPath() + "/mirobelt-test-XXXXXX");
+    dir.setAutoRemove(false);
+    m_path = dir.path();
+    QDir::setCurrent(m_path);
+}
+
+ScopedWorkingFolder::~ScopedWorkingFolder()
+{
+    QDir::setCurrent(m_previous);
+    QDir(m_path).removeRecursively();
+}
+
+ViewHarness::ViewHarness(int width, int height, bool firstDrawDone)
+{
+    ResetProgramState();
+    doc = std::make_unique<CMirobeltDoc>(nullptr);
+    g_bFirstDrawDone = firstDrawDone ? 1 : 0;
+    view = std::make_unique<CMirobeltView>(doc.get());
+    view->resize(width, height);
+    view->show();
+    PumpPendingMessages();
+}
+
+ViewHarness::~ViewHarness()
+{
+    view->KillDemoTimer();
+    view.reset();
+    doc.reset();
+    PumpPendingMessages();
+}
+
+const QImage& ViewHarness::Draw()
+{
+    view->OnDraw(nullptr);
+    return view->Picture();
+}
+
+QRgb ViewHarness::Pixel(int x, int y) const
+{
+    return view->Picture().pixel(x, y) & 0xFFFFFF;
+}

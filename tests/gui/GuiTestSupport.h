@@ -1,0 +1,49 @@
+#pragma once
+
+// Shared set-up of the headless window tests: one QApplication for the whole
+// test program (offscreen platform), a working folder of its own, and a view
+// with its document at a chosen size.
+
+#include <QImage>
+#include <QString>
+
+#include <memory>
+
+#include "render/DrawingToolkit.h"
+#include "sim/MirobeltDoc.h"
+#include "view/MirobeltView.h"
+
+// Resets the program-wide words of the view, the drawing and the simulation
+// to their start values.
+void ResetProgramState();
+
+// A fresh temporary working folder, made current for the test.
+class ScopedWorkingFolder
+{
+public:
+    ScopedWorkingFolder();
+    ~ScopedWorkingFolder();
+    QString Path() const { return m_path; }
+    QString File(const QString& name) const { return m_path + "/" + name; }
+
+private:
+    QString m_previous;
+    QString m_path;
+};
+
+// A document and a shown view whose client area is width x height pixels.
+// With firstDrawDone the demonstration load of the first draw is skipped.
+struct ViewHarness
+{
+    explicit ViewHarness(int width = 600, int height = 400, bool firstDrawDone = true);
+    ~ViewHarness();
+
+    std::unique_ptr<CMirobeltDoc> doc;
+    std::unique_ptr<CMirobeltView> view;
+
+    // Whole-view draw, then the picture.
+    const QImage& Draw();
+    QRgb Pixel(int x, int y) const;
+};
+
+inline QRgb Rgb(int r, int g, int b) { return qRgb(r, g, b) & 0xFFFFFF; }
