@@ -1,7 +1,53 @@
+// The demonstration sequence: "demo.se2" read at the first draw, then a timer
+// that plays its positions one after another.
+
+#include <QThread>
+
+#include "positions/DemoFile.h"
 #include "view/MirobeltView.h"
 
-void CMirobeltView::OnTimer(int) {}
-void CMirobeltView::LoadDemoSequence() {}
-void CMirobeltView::StartDemoTimer() {}
-void CMirobeltView::KillDemoTimer() {}
-void CMirobeltView::WaitMilliseconds(int) {}
+namespace
+{
+constexpr const char* kDemoFileName = "demo.se2";
+}
+
+void CMirobeltView::OnTimer(int timerId)
+{
+    if (m_nDemoTimer == 0 || timerId != static_cast<int>(m_nDemoTimer))
+        return;
+    if (m_bPlayLoop == 0)
+        OnPlayAndNext();
+}
+
+void CMirobeltView::LoadDemoSequence()
+{
+    int count = m_nPositionCount;
+    if (!ReadDemoSequence(kDemoFileName, m_aPositions, count))
+        return;  // no file, or not a sequence: the list stays as it was
+    m_nPositionCount = count;
+    m_nCurPosition = -1;  // nothing shown yet; the first tick plays entry 0
+    if (m_nPositionCount != 0 && m_nDemoTimer == 0)
+        StartDemoTimer();
+}
+
+void CMirobeltView::StartDemoTimer()
+{
+    KillDemoTimer();
+    const int id = startTimer(static_cast<int>(DEMO_TIMER_PERIOD_MS));
+    m_nDemoTimer = id > 0 ? static_cast<std::uint32_t>(id) : 0;
+}
+
+void CMirobeltView::KillDemoTimer()
+{
+    if (m_nDemoTimer != 0)
+        killTimer(static_cast<int>(m_nDemoTimer));
+    m_nDemoTimer = 0;
+}
+
+void CMirobeltView::WaitMilliseconds(int ms)
+{
+    // The thread sleeps: no message is handled meanwhile, and the position
+    // drawn before the wait stays on the screen.
+    if (ms > 0)
+        QThread::msleep(static_cast<unsigned long>(ms));
+}

@@ -1,3 +1,10 @@
+// The D key: the trajectories of the last computed shot to "trajectoires.txt".
+
+#include "positions/TrajectoryExport.h"
 #include "view/MirobeltView.h"
 
-void CMirobeltView::ExportTrajectories() {}
+void CMirobeltView::ExportTrajectories()
+{
+    if (!WriteTrajectoryExport(kTrajectoryExportFileName, m_pDoc->m_physics.m_traj) && m_showStatusMessage)
+        m_showStatusMessage(QStringLiteral("Impossible d'ecrire %1").arg(QString::fromLatin1(kTrajectoryExportFileName)));
+}

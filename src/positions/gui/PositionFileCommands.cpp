@@ -1,9 +1,168 @@
+// Position files "*.bi1": the quick save to "current.bi1", the save under a
+// chosen name and the open command.
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include <string>
+
+#include "sim/ShotPhysics.h"
+#include "sim/TableGeometry.h"
 #include "view/MirobeltView.h"
 
-PositionValues CMirobeltView::CurrentPositionValues() const { return {}; }
-void CMirobeltView::ApplyPositionValues(const PositionValues&) {}
-void CMirobeltView::OnFileOpen() {}
-void CMirobeltView::OnFileSave() {}
-void CMirobeltView::OnFileSaveAs() {}
-void CMirobeltView::OpenPositionFile(const QString&) {}
-bool CMirobeltView::SavePositionFile(const QString&, const char*) { return false; }
+namespace
+{
+
+std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+}  // namespace
+
+PositionValues CMirobeltView::CurrentPositionValues() const
+{
+    PositionValues values;
+    values.redX = m_balls[1].x;
+    values.redY = m_balls[1].y;
+    values.whiteX = m_balls[0].x;
+    values.whiteY = m_balls[0].y;
+    values.spottedX = m_balls[2].x;
+    values.spottedY = m_balls[2].y;
+    values.strikeHeight = m_dStrikeHeight;
+    values.strikeSide = m_dStrikeSide;
+    values.raiseAngle = m_dRaiseAngle;
+    values.force = m_dForce;
+    values.cueBall = m_nCueBall;
+    values.aimOriginX = m_aim.dOriginX;
+    values.aimTargetX = m_aim.dTargetX;
+    values.aimOriginY = m_aim.dOriginY;
+    values.aimTargetY = m_aim.dTargetY;
+    values.strikeMode = m_dStrikeMode;
+    values.tableFormat = g_nTableFormat;
+    return values;
+}
+
+void CMirobeltView::ApplyPositionValues(const PositionValues& values)
+{
+    m_balls[1].x = values.redX;
+    m_balls[1].y = values.redY;
+    m_balls[0].x = values.whiteX;
+    m_balls[0].y = values.whiteY;
+    m_balls[2].x = values.spottedX;
+    m_balls[2].y = values.spottedY;
+    m_dStrikeHeight = values.strikeHeight;
+    m_dStrikeSide = values.strikeSide;
+    m_dRaiseAngle = values.raiseAngle;
+    m_dForce = values.force;
+    m_nCueBall = values.cueBall;
+    m_aim.dOriginX = values.aimOriginX;
+    m_aim.dTargetX = values.aimTargetX;
+    m_aim.dOriginY = values.aimOriginY;
+    m_aim.dTargetY = values.aimTargetY;
+    m_dStrikeMode = values.strikeMode;
+    m_dTableFormat = values.tableFormat;
+}
+
+void CMirobeltView::OnFileOpen()
+{
+    if (m_bPlayLoop)
+        m_bPlayLoop = 0;
+
+    QString path;
+    if (m_chooseOpenPath)
+    {
+        path = m_chooseOpenPath();
+    }
+    else
+    {
+        QFileDialog dialog(this, QString(), QString(), QStringLiteral("*.bi1"));
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setDefaultSuffix(QStringLiteral("bi1"));
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            path = dialog.selectedFiles().constFirst();
+    }
+    if (path.isEmpty())
+        return;
+    OpenPositionFile(path);
+}
+
+void CMirobeltView::OpenPositionFile(const QString& path)
+{
+    // Fields the file does not reach keep their values, the table format included.
+    PositionValues values = CurrentPositionValues();
+    values.tableFormat = m_dTableFormat;
+    const PositionReadResult result = ReadPositionFile(LocalPath(path), values);
+    if (result != PositionReadResult::Read)
+    {
+        if (m_showStatusMessage)
+            m_showStatusMessage(result == PositionReadResult::CannotOpen
+                                    ? QStringLiteral("Impossible d'ouvrir %1").arg(QFileInfo(path).fileName())
+                                    : QStringLiteral("%1 n'est pas une position").arg(QFileInfo(path).fileName()));
+        return;
+    }
+
+    ApplyPositionValues(values);
+    RecordPosition();  // the table keeps its current format
+
+    m_bAnimating = 0;
+    m_nAnimTick = 0;
+    m_bPlayLoop = 0;
+    m_bSetupChanged = 1;
+    g_bNoMouseAbort = 1;
+    ComputeShot(0);
+    m_bSetupChanged = 0;
+
+    if (m_onPositionFileUsed)
+        m_onPositionFileUsed(path);
+}
+
+bool CMirobeltView::SavePositionFile(const QString& path, const char* header)
+{
+    // The new file replaces the old one only once it is complete.
+    if (WritePositionFile(LocalPath(path), header, CurrentPositionValues()))
+        return true;
+    if (m_showStatusMessage)
+        m_showStatusMessage(QStringLiteral("Impossible d'enregistrer %1").arg(QFileInfo(path).fileName()));
+    return false;
+}
+
+void CMirobeltView::OnFileSave()
+{
+    if (m_bPlayLoop)
+        m_bPlayLoop = 0;  // the shot stops where it is; m_bAnimating stays
+    SavePositionFile(QString::fromLatin1(kQuickSaveFileName), kQuickSaveHeader);
+}
+
+void CMirobeltView::OnFileSaveAs()
+{
+    if (m_bPlayLoop)
+        m_bPlayLoop = 0;
+
+    QString path;
+    if (m_chooseSavePath)
+    {
+        path = m_chooseSavePath();
+    }
+    else
+    {
+        // The dialog offers the next numbered name, pos0.bi1, pos1.bi1, ...
+        const QString suggested = QStringLiteral("pos%1.bi1").arg(m_nSaveCounter);
+        QFileDialog dialog(this, QString(), suggested, QStringLiteral("*.bi1"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(QStringLiteral("bi1"));
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+        dialog.selectFile(suggested);
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            path = dialog.selectedFiles().constFirst();
+    }
+    if (path.isEmpty())
+        return;
+
+    if (SavePositionFile(path, kSaveAsHeader))
+    {
+        ++m_nSaveCounter;
+        if (m_onPositionFileUsed)
+            m_onPositionFileUsed(path);
+    }
+}

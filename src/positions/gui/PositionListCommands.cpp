@@ -1,12 +1,186 @@
+// The position list of the table view: recording the set-up, stepping
+// through the entries, deleting, and playing one entry after another.
+
+#include <cmath>
+#include <limits>
+
+#include "render/DrawingToolkit.h"
+#include "sim/TableGeometry.h"
 #include "view/MirobeltView.h"
 
-PositionEntry CMirobeltView::MakePositionEntry() const { return {}; }
-void CMirobeltView::LoadPositionEntry(const PositionEntry&) {}
-void CMirobeltView::RecordPosition() {}
-void CMirobeltView::GoToPosition() {}
-void CMirobeltView::OnPositionPrev() {}
-void CMirobeltView::OnPositionNext() {}
-void CMirobeltView::OnPositionDelete() {}
-void CMirobeltView::OnPlayAndNext() {}
+namespace
+{
+
+// Entry values are single precision and may come from a hand-made file: a
+// value that no int can hold (NaN, infinite, huge) gives fallback instead of
+// an undefined conversion.
+int TruncateToInt(float value, int fallback)
+{
+    if (!std::isfinite(value))
+        return fallback;
+    const double truncated = std::trunc(static_cast<double>(value));
+    if (truncated < static_cast<double>(std::numeric_limits<int>::min()) ||
+        truncated > static_cast<double>(std::numeric_limits<int>::max()))
+        return fallback;
+    return static_cast<int>(truncated);
+}
+
+}  // namespace
+
+PositionEntry CMirobeltView::MakePositionEntry() const
+{
+    const CViewBall& white = m_balls[0];
+    const CViewBall& red = m_balls[1];
+    const CViewBall& spotted = m_balls[2];
+    PositionEntry entry;
+    float* v = entry.v;
+    v[0] = static_cast<float>(red.x);
+    v[1] = static_cast<float>(red.y);
+    v[2] = static_cast<float>(white.x);
+    v[3] = static_cast<float>(white.y);
+    v[4] = static_cast<float>(spotted.x);
+    v[5] = static_cast<float>(spotted.y);
+    v[6] = static_cast<float>(m_dStrikeHeight);
+    v[7] = static_cast<float>(m_dStrikeSide);
+    v[8] = static_cast<float>(m_dRaiseAngle);
+    v[9] = static_cast<float>(m_nCueBall);
+    v[10] = static_cast<float>(m_aim.dOriginX);
+    v[11] = static_cast<float>(m_aim.dTargetX);
+    v[12] = static_cast<float>(m_aim.dOriginY);
+    v[13] = static_cast<float>(m_aim.dTargetY);
+    v[14] = static_cast<float>(m_dForce);
+    v[15] = static_cast<float>(m_dStrikeMode);
+    v[16] = static_cast<float>(m_dTableFormat);
+    return entry;
+}
+
+void CMirobeltView::LoadPositionEntry(const PositionEntry& entry)
+{
+    const float* v = entry.v;
+    m_balls[1].x = v[0];
+    m_balls[1].y = v[1];
+    m_balls[0].x = v[2];
+    m_balls[0].y = v[3];
+    m_balls[2].x = v[4];
+    m_balls[2].y = v[5];
+    m_dStrikeHeight = v[6];
+    m_dStrikeSide = v[7];
+    m_dRaiseAngle = v[8];
+    m_nCueBall = TruncateToInt(v[9], 0);  // 0 strikes no ball
+    m_aim.dOriginX = v[10];
+    m_aim.dTargetX = v[11];
+    m_aim.dOriginY = v[12];
+    m_aim.dTargetY = v[13];
+    m_dForce = v[14];
+    m_dStrikeMode = v[15];
+    // A format the table does not know stays out: the set-up keeps the current one.
+    const int format = TruncateToInt(v[16], -1);
+    m_dTableFormat = IsValidTableFormat(format) ? format : g_nTableFormat;
+}
+
+void CMirobeltView::RecordPosition()
+{
+    m_dTableFormat = g_nTableFormat;
+    RecordPositionEntry(m_aPositions, m_nPositionCount, m_nCurPosition, MakePositionEntry(), true);
+}
+
+void CMirobeltView::GoToPosition()
+{
+    if (m_nCurPosition < 0 || m_nCurPosition >= m_nPositionCount || m_nCurPosition >= kPositionListSlots)
+        return;
+
+    LoadPositionEntry(m_aPositions[m_nCurPosition]);
+
+    // The entry's table format becomes the table's, whatever the animation is doing.
+    g_nTableFormat = static_cast<int>(m_dTableFormat);
+    ApplyTableFormat();
+
+    m_bAnimating = 0;
+    m_nAnimTick = 0;
+    m_bPlayLoop = 0;
+    m_bSetupChanged = 1;
+
+    CDC* dc = AcquireWindowDC();
+    dc->SetViewportOrg(0, 0);
+    dc->SetWindowOrg(0, 0);
+    DrawTable(*dc, m_pDoc->m_geometry);
+    m_balls[1].Draw(*this, *dc, 0);
+    m_balls[0].Draw(*this, *dc, 0);
+    m_balls[2].Draw(*this, *dc, 0);
+    m_aim.bRedraw = 1;
+    m_aim.Draw(*this, *dc);
+    DrawStrikeBall(*dc, m_nDrawWidth, m_nDrawHeight, m_dStrikeHeight, m_dStrikeSide, m_dStrikeMode);
+    m_aimAid.Draw(*this, *dc, m_aim, m_nDrawWidth, m_nDrawHeight);
+    DrawForceBar(*dc, m_nDrawWidth, m_nDrawHeight, m_dForce);
+    DrawRaiseCursor(*dc, m_nDrawWidth, m_nDrawHeight, m_dRaiseAngle);
+    ReleaseWindowDC(dc);
+}
+
+void CMirobeltView::OnPositionPrev()
+{
+    if (m_nPositionCount <= 0)
+        return;
+    if (m_nCurPosition < 0)
+    {
+        // Nothing shown yet: step back onto the last entry.
+        m_nCurPosition = m_nPositionCount - 1;
+        GoToPosition();
+        return;
+    }
+    if (m_nCurPosition > 0)
+        --m_nCurPosition;
+    GoToPosition();
+}
+
+void CMirobeltView::OnPositionNext()
+{
+    if (m_nCurPosition < m_nPositionCount - 1 && m_nPositionCount >= 0)
+    {
+        ++m_nCurPosition;
+        GoToPosition();
+    }
+}
+
+void CMirobeltView::OnPositionDelete()
+{
+    if (m_nPositionCount <= 0)
+        return;
+    OnPositionPrev();
+    // The last entry leaves the list; the others stay where they are.
+    --m_nPositionCount;
+    if (m_nPositionCount == 0)
+    {
+        m_nCurPosition = -1;
+    }
+    else if (m_nCurPosition > m_nPositionCount - 1)
+    {
+        // The entry just shown was the one removed: show the new last one.
+        m_nCurPosition = m_nPositionCount - 1;
+        GoToPosition();
+    }
+    g_nShownPosition = m_nCurPosition + 1;
+    g_nShownPositionCount = m_nPositionCount;
+}
+
+void CMirobeltView::OnPlayAndNext()
+{
+    if (m_nDemoTimer != 0)
+    {
+        StartDemoTimer();  // a new period from now
+        // Past the last entry the demonstration starts over at entry 0.
+        if (m_nCurPosition >= m_nPositionCount - 1)
+            m_nCurPosition = -1;
+    }
+    if (m_nCurPosition < m_nPositionCount - 1 && m_nPositionCount >= 0)
+    {
+        ++m_nCurPosition;
+        GoToPosition();
+        if (m_nDemoTimer != 0 && m_nCurPosition > 0)
+            WaitMilliseconds(2000);
+        OnShotPlay();
+    }
+}
+
 void CMirobeltView::OnPositionListSave() {}
+
 void CMirobeltView::OnPositionListLoad() {}

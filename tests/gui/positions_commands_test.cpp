@@ -1,0 +1,349 @@
+// Position files, the position list, the demonstration sequence and the
+// trajectory export, driven through the view's commands.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <limits>
+
+#include "GuiTestSupport.h"
+#include "positions/TrajectoryExport.h"
+
+namespace
+{
+void WriteFile(const QString& name, const QByteArray& text)
+{
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+}
+
+QByteArray ReadFile(const QString& name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// A short artistic shot of the white ball, differing from the defaults in every value.
+void ArrangeSetUp(CMirobeltView& v, double whiteX)
+{
+    v.ApplyPositionValues({1.2, 0.5, whiteX, 0.4, 1.6, 0.9, 0.25, -0.5, 12, 0.01, 1, whiteX, whiteX + 0.3,
+                           0.4, 0.45, 150, 2});
+}
+}  // namespace
+
+TEST(PositionsFile, SaveThenOpenRestoresAllButTheTableFormat)
+{
+    ScopedWorkingFolder folder;
+    ViewHarness h;
+    CMirobeltView& v = *h.view;
+    QStringList used;
+    v.m_onPositionFileUsed = [&](const QString& path) { used << path; };
+
+    ArrangeSetUp(v, 0.1234567);
+    g_nTableFormat = 3;
+    v.m_chooseSavePath = [&] { return folder.File("pos.bi1"); };
+    v.OnFileSaveAs();
+    EXPECT_EQ(ReadFile("pos.bi1"),
+              "Billard_KVO_le_3_aout_99\n1.200000\n0.500000\n0.123457\n0.400000\n1.600000\n0.900000\n"
+              "0.250000\n-0.500000\n12.000000\n0.010000\n1\n0.123457\n0.423457\n0.400000\n0.450000\n"
+              "150.000000\n3.000000\n");
+
+    ArrangeSetUp(v, 0.7);
+    v.m_dStrikeMode = 50;
+    v.m_nCueBall = 3;
+    g_nTableFormat = 2;
+    v.m_chooseOpenPath = [&] { return folder.File("pos.bi1"); };
+    v.OnFileOpen();
+    EXPECT_EQ(v.m_balls[0].x, 0.123457);  // six decimals
+    EXPECT_EQ(v.m_aim.dTargetX, 0.423457);
+    EXPECT_EQ(v.m_nCueBall, 1);
+    EXPECT_EQ(v.m_dStrikeMode, 150);
+    EXPECT_EQ(g_nTableFormat, 2);
+    EXPECT_EQ(v.m_dTableFormat, 2.0);
+    EXPECT_EQ(used, QStringList({folder.File("pos.bi1"), folder.File("pos.bi1")}));
+
+    // Recorded in the list and computed at once.
+    ASSERT_EQ(v.m_nPositionCount, 1);
+    EXPECT_EQ(v.m_nCurPosition, 0);
+    EXPECT_TRUE(v.m_aPositions[0] == v.MakePositionEntry());
+    EXPECT_EQ(v.m_aPositions[0].v[16], 2.0f);
+    EXPECT_EQ(v.m_bSetupChanged, 0);
+    EXPECT_GT(h.doc->m_physics.m_traj[0].m_nCount, 2);
+}
+
+TEST(PositionsFile, HeaderRulesPartialAndHostileFiles)
+{
+    ScopedWorkingFolder folder;
+    ViewHarness h;
+    CMirobeltView& v = *h.view;
+
+    // The quick save opens like the others.
+    ArrangeSetUp(v, 0.3);
+    v.OnFileSave();
+    ArrangeSetUp(v, 0.9);
+    v.OpenPositionFile("current.bi1");
+    EXPECT_EQ(v.m_balls[0].x, 0.3);
+
+    // Refused first words and missing files change nothing.
+    ArrangeSetUp(v, 0.9);
+    for (const char* text : {"", "billard\n0.5\n", "Xi\n0.5\n"})
+    {
+        WriteFile("bad.bi1", text);
+        v.OpenPositionFile("bad.bi1");
+    }
+    v.OpenPositionFile("missing.bi1");
+    EXPECT_EQ(v.m_balls[0].x, 0.9);
+    EXPECT_EQ(v.m_nPositionCount, 1);
+
+    // "i" is accepted; reading stops at the first value that is not a number.
+    WriteFile("part.bi1", "i\n0.31\n0.32\n0.33\n0.34\n0.35\nabc\n0.95\n");
+    v.OpenPositionFile("part.bi1");
+    EXPECT_EQ(v.m_balls[1].x, 0.31);
+    EXPECT_EQ(v.m_balls[2].x, 0.35);
+    EXPECT_EQ(v.m_balls[2].y, 0.9);  // kept, as every later field
+    EXPECT_EQ(v.m_dStrikeMode, 150);
+    EXPECT_EQ(v.m_nPositionCount, 2);
+    EXPECT_EQ(v.m_bSetupChanged, 0);
+
+    // Values no table holds: recorded, computed, shown again.
+    WriteFile("nasty.bi1", "B\n" + QByteArray(100000, '9') + "\n");  // reads nothing: not added again
+    v.OpenPositionFile("nasty.bi1");
+    WriteFile("nasty.bi1", "B\nnan inf -inf 0.5 1e308 -1e308 1 1 1 1e30 -2147483648 1 1 1 1 1 1e30\n");
+    v.OpenPositionFile("nasty.bi1");
+    EXPECT_EQ(v.m_nPositionCount, 3);
+    EXPECT_EQ(v.m_nCueBall, std::numeric_limits<int>::min());
+    v.OnPositionPrev();
+    v.OnPositionNext();
+    EXPECT_EQ(v.m_balls[0].x, 0.1);  // off the table: back to the default places
+    EXPECT_EQ(g_nTableFormat, 2);
+}
+
+TEST(PositionsFile, FailedSavesLeaveTheOldFile)
+{
+    ScopedWorkingFolder folder;
+    ViewHarness h;
+    CMirobeltView& v = *h.view;
+    int messages = 0;
+    v.m_showStatusMessage = [&](const QString&) { ++messages; };
+    WriteFile("current.bi1", "Billard_KVO_le_3_aout_99\nold\n");
+
+    // The quick save in a process whose files may not pass 100 bytes.
+    const pid_t child = fork();
+    if (child == 0)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{100, 100};
+        setrlimit(RLIMIT_FSIZE, &small);
+        v.OnFileSave();
+        _exit(messages == 1 ? 0 : 1);
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(ReadFile("current.bi1"), "Billard_KVO_le_3_aout_99\nold\n");
+    EXPECT_EQ(QDir().entryList(QDir::Files), QStringList({"current.bi1"}));
+
+    // A folder in the way of the save dialog's choice.
+    bool used = false;
+    v.m_onPositionFileUsed = [&](const QString&) { used = true; };
+    QDir().mkdir("busy.bi1");
+    v.m_chooseSavePath = [] { return QString("busy.bi1"); };
+    v.OnFileSaveAs();
+    EXPECT_TRUE(QFileInfo("busy.bi1").isDir());
+    EXPECT_FALSE(used);
+    EXPECT_EQ(messages, 1);
+}
+
+TEST(PositionsList, RecordingComparesEveryEntryAndKeeps199)
+{
+    ViewHarness h;
+    CMirobeltView& v = *h.view;
+    for (double x : {0.1, 0.2, 0.1})
+    {
+        ArrangeSetUp(v, x);
+        v.RecordPosition();
+    }
+    EXPECT_EQ(v.m_nPositionCount, 2);  // equal to entry 0: not added
+    EXPECT_EQ(v.m_nCurPosition, 1);
+    g_nTableFormat = 1;  // the table format is part of the entry
+    v.RecordPosition();
+    EXPECT_EQ(v.m_nPositionCount, 3);
+    EXPECT_EQ(v.m_nCurPosition, 2);
+
+    for (int i = 0; i < 250; ++i)
+    {
+        ArrangeSetUp(v, 0.3 + 0.001 * i);
+        v.RecordPosition();
+    }
+    EXPECT_EQ(v.m_nPositionCount, 199);
+    EXPECT_EQ(v.m_nCurPosition, 198);
+    EXPECT_EQ(v.m_aPositions[198].v[2], static_cast<float>(0.3 + 0.001 * 195));
+}
+
+TEST(PositionsList, PreviousNextAndDeleteAtTheEnds)
+{
+    ViewHarness h;
+    CMirobeltView& v = *h.view;
+    for (double x : {0.5, 0.6, 0.7})
+    {
+        ArrangeSetUp(v, x);
+        v.RecordPosition();
+    }
+    v.OnPositionNext();  // at the last entry: nothing
+    EXPECT_EQ(v.m_nCurPosition, 2);
+    v.OnPositionPrev();
+    v.OnPositionPrev();
+    v.m_balls[0].x = 1.9;
+    v.OnPositionPrev();  // stays at entry 0 and shows it again
+    EXPECT_EQ(v.m_nCurPosition, 0);
+    EXPECT_EQ(v.m_balls[0].x, 0.5f);
+    EXPECT_EQ(h.Pixel(v.MapX(0.5) - 2, v.MapY(0.4) - 2), Rgb(255, 255, 255));  // off the aim line
+
+    // Delete steps back and drops the last entry.
+    v.m_nCurPosition = 2;
+    v.OnPositionDelete();
+    EXPECT_EQ(v.m_nCurPosition, 1);
+    EXPECT_EQ(v.m_nPositionCount, 2);
+    EXPECT_EQ(g_nShownPosition, 2);
+    EXPECT_EQ(g_nShownPositionCount, 2);
+
+    // From no current entry: previous goes to the last entry, and delete
+    // then shows the entry that is last after it.
+    v.m_nCurPosition = -1;
+    v.OnPositionPrev();
+    EXPECT_EQ(v.m_nCurPosition, 1);
+    v.m_nCurPosition = -1;
+    v.OnPositionDelete();
+    EXPECT_EQ(v.m_nCurPosition, 0);
+    EXPECT_EQ(v.m_balls[0].x, 0.5f);
+    v.OnPositionDelete();
+    EXPECT_EQ(v.m_nPositionCount, 0);
+    EXPECT_EQ(v.m_nCurPosition, -1);
+    EXPECT_EQ(g_nShownPosition, 0);
+    v.OnPositionDelete();
+    v.OnPositionNext();
+    EXPECT_EQ(v.m_nCurPosition, -1);
+}
+
+TEST(PositionsList, GoingToAnEntrySetsItsTableFormat)
+{
+    ViewHarness h;
+    CMirobeltView& v = *h.view;
+    PositionEntry entry{{0.5f, 0.3f, 0.2f, 0.25f, 0.9f, 0.4f, 0.1f, 0.2f, 30, 2.9f, 0.5f, 0.8f, 0.3f, 0.35f, 0.2f,
+                         150, 0}};
+    v.m_aPositions[0] = entry;
+    entry.v[16] = 7;  // hand-made files
+    v.m_aPositions[1] = entry;
+    entry.v[16] = std::numeric_limits<float>::quiet_NaN();
+    entry.v[9] = 3e9f;
+    v.m_aPositions[2] = entry;
+    v.m_nPositionCount = 3;
+
+    v.m_bAnimating = 1;  // even while a shot is being animated
+    v.m_bPlayLoop = 1;
+    v.OnPositionNext();
+    EXPECT_EQ(g_nTableFormat, 0);
+    EXPECT_EQ(h.doc->m_geometry.length, 1.275);
+    EXPECT_EQ(v.m_nCueBall, 2);
+    EXPECT_EQ(v.m_aim.dTargetY, 0.35f);
+    EXPECT_EQ(v.m_bAnimating, 0);
+    EXPECT_EQ(v.m_bPlayLoop, 0);
+    EXPECT_EQ(v.m_bSetupChanged, 1);
+    EXPECT_EQ(h.Pixel(v.MapX(0.5) - 2, v.MapY(0.3) - 2), Rgb(255, 0, 0));
+
+    // Formats the table does not have keep the current one.
+    v.OnPositionNext();
+    EXPECT_EQ(g_nTableFormat, 0);
+    EXPECT_EQ(v.m_dTableFormat, 0.0);
+    g_nTableFormat = 3;
+    v.OnPositionNext();
+    EXPECT_EQ(h.doc->m_geometry.length, 2.84);
+    EXPECT_EQ(v.m_nCueBall, 0);
+}
+
+TEST(PositionsList, PlayAndNextWrapsToTheFirstEntry)
+{
+    ViewHarness h;
+    CMirobeltView& v = *h.view;
+    for (double x : {0.5, 0.6})
+    {
+        ArrangeSetUp(v, x);
+        v.RecordPosition();
+    }
+    v.OnPlayAndNext();  // without the demonstration: nothing after the last entry
+    EXPECT_EQ(v.m_nCurPosition, 1);
+    EXPECT_EQ(v.m_balls[0].x, 0.6);
+
+    // With it: entry 0 again, played at once, the shot ending by itself.
+    v.StartDemoTimer();
+    QTimer::singleShot(20000, &v, [&v] { v.m_bPlayLoop = 0; });  // never hang
+    v.OnPlayAndNext();
+    EXPECT_EQ(v.m_nCurPosition, 0);
+    EXPECT_NE(v.m_nDemoTimer, 0u);
+    EXPECT_EQ(v.m_nPositionCount, 2);
+    EXPECT_EQ(v.m_dForce, 0.5);  // the final position was adopted
+
+    // Ticks of other timers, or during a shot, play nothing.
+    v.m_nCurPosition = 1;
+    v.OnTimer(static_cast<int>(v.m_nDemoTimer) + 1);
+    v.m_bPlayLoop = 1;
+    v.OnTimer(static_cast<int>(v.m_nDemoTimer));
+    EXPECT_EQ(v.m_nCurPosition, 1);
+}
+
+TEST(PositionsDemo, TheFirstDrawLoadsTheSequence)
+{
+    ScopedWorkingFolder folder;
+    const QByteArray entry = "0.5 0.3 0.2 0.25 0.9 0.4 0 0 0 1 0.2 0.8 0.25 0.25 0.5 50 2\n";
+    const struct
+    {
+        QByteArray text;
+        int count;
+    } cases[] = {{"Sequence 2\n" + entry + "0.6" + entry.mid(3), 2},
+                 {"xe 500\n" + entry.repeated(500), 199},
+                 {"Seq -3\n", 0},
+                 {"Donnees 2\n" + entry + entry, 0}};
+    for (const auto& c : cases)
+    {
+        WriteFile("demo.se2", c.text);
+        ViewHarness h(600, 400, false);
+        h.Draw();
+        EXPECT_EQ(g_bFirstDrawDone, 1);
+        EXPECT_EQ(h.view->m_nPositionCount, c.count);
+        EXPECT_EQ(h.view->m_nCurPosition, -1);
+        EXPECT_EQ(h.view->m_nDemoTimer != 0, c.count != 0);
+        EXPECT_EQ(h.view->m_aPositions[1].v[0], c.count == 2 ? 0.6f : c.count ? 0.5f : 0.0f);
+    }
+}
+
+TEST(PositionsExport, WritesTheTrajectoriesOfTheLastShot)
+{
+    ScopedWorkingFolder folder;
+    ViewHarness h;
+    h.view->ExportTrajectories();
+    EXPECT_EQ(ReadFile(kTrajectoryExportFileName),
+              "\n--- Format du Fichier :\n--- Pour chaque bille (Blanche, Rouge Pointee):\n"
+              "--- nbcouples { xi yi }\n0\n0\n0\n");
+
+    ShotSetup setup;
+    setup.force = 0.1;
+    setup.aimTargetX = 1;
+    setup.balls[0] = {0.1, 0.3};
+    setup.balls[1] = {0.5, 0.35};
+    setup.balls[2] = {0.4, 0.9};
+    h.doc->SetShotRequest(setup);
+    h.doc->RunShot();
+    ASSERT_GT(h.doc->m_physics.m_traj[1].m_nCount, 2);
+    h.view->ExportTrajectories();
+    EXPECT_EQ(ReadFile(kTrajectoryExportFileName).toStdString(), FormatTrajectoryExport(h.doc->m_physics.m_traj));
+}
