@@ -116,6 +116,8 @@ void CDC::Rectangle(int left, int top, int right, int bottom)
 
 void CDC::FillSolidRect(int x, int y, int width, int height, COLORREF colour)
 {
+    if (width <= 0 || height <= 0)
+        return;  // an empty box paints nothing
     const QRect r(x, y, width, height);
     m_painter.fillRect(r, ToQColor(colour));
     Touch(r);
@@ -129,7 +131,8 @@ void CDC::MoveTo(int x, int y)
 void CDC::LineTo(int x, int y)
 {
     const QPoint to(x, y);
-    if (m_pPen != nullptr)
+    // A line to the current point itself draws nothing.
+    if (m_pPen != nullptr && to != m_ptCurrent)
         m_painter.drawLine(m_ptCurrent, to);
     Touch(QRect(m_ptCurrent, to));
     m_ptCurrent = to;

@@ -1,7 +1,115 @@
 #include "render/DrawingToolkit.h"
 #include "view/MirobeltView.h"
 
-void CViewBall::Draw(CMirobeltView&, CDC&, int) {}
-void CViewBall::EraseDisc(CMirobeltView&, CDC&, double, double) {}
-void CMarker::Draw(CMirobeltView&, CDC&, int) {}
-void CMarker::Erase(CMirobeltView&, CDC&, double, double) {}
+namespace
+{
+// A ball or marker standing exactly on (0, 0) is absent: neither drawn nor erased.
+bool IsAbsent(double x, double y)
+{
+    return x == 0.0 && y == 0.0;
+}
+
+// Pen and brush that paint the background of the table in the present mode.
+void SelectEraseObjects(CDC& dc)
+{
+    if (g_bColour)
+    {
+        dc.SelectPen(&g_penCloth);
+        dc.SelectBrush(&g_brCloth);
+    }
+    else
+    {
+        dc.SelectPen(&g_penPaper);
+        dc.SelectBrush(&g_brPaper);
+    }
+}
+
+// Repaints the table marks around the ball's disc at (px, py) and selects the
+// erase objects. Marks lying under the disc come back with the next whole
+// table drawing.
+void PrepareBallErase(CMirobeltView& view, CDC& dc, int px, int py, int r)
+{
+    dc.XorClipEllipse(px - r - 1, py - r - 1, px + r + 1, py + r + 1);
+    view.DrawTableMarks(dc, view.GetDocument()->m_geometry);
+    dc.RemoveClip();
+    SelectEraseObjects(dc);
+}
+
+int MarkerHalfSize(const CMirobeltView& view)
+{
+    return view.m_nBallRadiusPx / 4 + 1;
+}
+}  // namespace
+
+void CViewBall::Draw(CMirobeltView& view, CDC& dc, int bErase)
+{
+    if (IsAbsent(x, y))
+        return;
+    const int px = view.MapX(x);
+    const int py = view.MapY(y);
+    const int r = view.m_nBallRadiusPx;
+
+    if (!bErase)
+    {
+        dc.SelectPen(pPen);
+        dc.SelectBrush(pBrush);
+        dc.Ellipse(px - r, py - r, px + r, py + r);
+        return;
+    }
+
+    PrepareBallErase(view, dc, px, py, r);
+    dc.Rectangle(px - r, py - r, px + r, py + r);
+}
+
+void CViewBall::EraseDisc(CMirobeltView& view, CDC& dc, double, double)
+{
+    // The new place is stored by the caller once the old disc is gone.
+    if (IsAbsent(x, y))
+        return;
+    const int px = view.MapX(x);
+    const int py = view.MapY(y);
+    const int r = view.m_nBallRadiusPx;
+
+    PrepareBallErase(view, dc, px, py, r);
+    dc.Ellipse(px - r, py - r, px + r, py + r);
+}
+
+void CMarker::Draw(CMirobeltView& view, CDC& dc, int bErase)
+{
+    if (!g_bShowMarkers || bHidden || IsAbsent(x, y))
+        return;
+    const int px = view.MapX(x);
+    const int py = view.MapY(y);
+    const int s = MarkerHalfSize(view);
+
+    if (bErase)
+    {
+        SelectEraseObjects(dc);
+    }
+    else
+    {
+        dc.SelectPen(pPen);
+        dc.SelectBrush(pBrush);
+    }
+    dc.Rectangle(px - s, py - s, px + s, py + s);
+}
+
+void CMarker::Erase(CMirobeltView& view, CDC& dc, double, double)
+{
+    if (!g_bShowMarkers || IsAbsent(x, y))
+        return;
+    const int px = view.MapX(x);
+    const int py = view.MapY(y);
+    const int s = MarkerHalfSize(view);
+
+    SelectEraseObjects(dc);
+    dc.Rectangle(px - s, py - s, px + s, py + s);
+
+    // Repaint the table inside the marker's square: rails, cloth, lines and
+    // the other markers, all but this one.
+    dc.SetClipRect(px - s, py - s, px + s, py + s);
+    bHidden = 1;
+    view.DrawTable(dc, view.GetDocument()->m_geometry);
+    bHidden = 0;
+    dc.RemoveClip();
+}

@@ -1,6 +1,141 @@
 #include "render/DrawingToolkit.h"
 #include "view/MirobeltView.h"
 
-void CMirobeltView::DrawStrikeBall(CDC&, int, int, double, double, double) {}
-void CMirobeltView::DrawRaiseCursor(CDC&, int, int, double) {}
-void CMirobeltView::DrawForceBar(CDC&, int, int, double) {}
+#include <cmath>
+
+namespace
+{
+// Truncation toward zero of a pixel position worked out in floating point.
+// The cue settings may come from files as they stand, so the value saturates.
+int Pixel(double value)
+{
+    return MetresToPixel(value, 1.0, 0);
+}
+
+// The six graduation marks of the force bar, fractions of its inner width.
+constexpr double kForceMarks[6] = {0.16, 0.23, 0.46, 0.59, 0.75, 0.9};
+
+constexpr double kRadiansPerDegree = 0.017453292222222222;
+
+void SelectWidgetObjects(CDC& dc)
+{
+    if (g_bColour)
+    {
+        dc.SelectPen(&g_penBlack);
+        dc.SelectBrush(&g_brGrey);
+    }
+    else
+    {
+        dc.SelectPen(&g_penLine);
+        dc.SelectBrush(&g_brPaper);
+    }
+}
+
+void Line(CDC& dc, int x0, int y0, int x1, int y1)
+{
+    dc.MoveTo(x0, y0);
+    dc.LineTo(x1, y1);
+}
+}  // namespace
+
+void CMirobeltView::DrawStrikeBall(CDC& dc, int, int drawHeight, double height, double side, double scale)
+{
+    const int H = drawHeight;
+    const int left = 5;
+    const int top = H - H / 10;
+    const int bottom = H - H / 40;
+    const int right = left + (bottom - top);
+    m_strikeWidget.rc = WidgetRect{left, top, right, bottom};
+    m_strikeWidget.nState = 0;
+
+    SelectWidgetObjects(dc);
+    dc.Ellipse(left, top, right, bottom);
+
+    // Normal mode shows an inner circle three fifths of the ball across.
+    if (scale < 100)
+    {
+        const int e = (right - left) / 5;
+        dc.Ellipse(left + e, top + e, right - e, bottom - e);
+    }
+
+    // The strike point: a black disc whose edge touches the ball's outline at
+    // offsets of +-1.
+    const int D = right - left;
+    const int p = D / 8;
+    const int X = Pixel((D * 0.5 - p) * side + (left + right) * 0.5);
+    const int Y = Pixel((D * 0.5 - p) * height + (top + bottom) * 0.5);
+    dc.SelectBrush(&g_brBlack);
+    dc.Ellipse(X - p, Y - p, X + p, Y + p);
+}
+
+void CMirobeltView::DrawRaiseCursor(CDC& dc, int, int drawHeight, double angle)
+{
+    const int H = drawHeight;
+    const int left = 7 - H / 40;
+    const int top = H - H / 10 - H / 40 + 2;
+    const int bottom = H - 2;
+    const int right = left + (bottom - top);
+    m_raiseCursor.rc = WidgetRect{left, top, right, bottom};
+    m_raiseCursor.nState = 0;
+    const int cx = (left + right) / 2;
+    const int cy = (top + bottom) / 2;
+    const int band = H / 40 - H / 80;
+
+    // Erase the needle drawn last.
+    if (s_ptNeedleOuter.x() != 0)
+    {
+        dc.SelectPen(g_bColour ? &g_penWhite2 : &g_penPaper);
+        Line(dc, s_ptNeedleOuter.x(), s_ptNeedleOuter.y(), s_ptNeedleInner.x(), s_ptNeedleInner.y());
+    }
+
+    // The lower-right quarter ring around the strike-point ball.
+    dc.SelectPen(g_bColour ? &g_penBlack2 : &g_penLine);
+    const int midX = (left + right) / 2;
+    dc.Arc(left, top, right, bottom, midX, bottom, right, cy);
+    dc.Arc(left + band, top + band, right - band, bottom - band, midX, bottom, right, cy);
+    Line(dc, midX, bottom, midX, bottom - band);
+    Line(dc, right, cy, right - band, cy);
+
+    // The needle: 0 degrees points right (level cue), 90 straight down.
+    dc.SelectPen(g_bColour ? &g_penRed2 : &g_penLine);
+    const double outerRadius = (right - left) * 0.5;
+    const double a = angle * kRadiansPerDegree;
+    const double cosA = std::cos(a);
+    const double sinA = std::sin(a);
+    const QPoint outer(Pixel(cosA * outerRadius + cx), Pixel(sinA * outerRadius + cy));
+    const QPoint inner(Pixel(cosA * (outerRadius - band) + cx), Pixel(sinA * (outerRadius - band) + cy));
+    s_ptNeedleOuter = outer;
+    s_ptNeedleInner = inner;
+    Line(dc, outer.x(), outer.y(), inner.x(), inner.y());
+}
+
+void CMirobeltView::DrawForceBar(CDC& dc, int drawWidth, int drawHeight, double force)
+{
+    const int W = drawWidth;
+    const int H = drawHeight;
+    const int left = W / 30 + H / 10 - H / 40 + 5;
+    const int top = H - H / 10;
+    int right = W - 5;
+    if (right > g_nTableTotalWidthPx)
+        right = g_nTableTotalWidthPx;
+    int bottom = top + H / 40;
+    if (bottom < top + 6)
+        bottom = top + 6;
+    m_forceBar.rc = WidgetRect{left, top, right, bottom};
+    m_forceBar.nState = 0;
+
+    SelectWidgetObjects(dc);
+    dc.Rectangle(left, top, right, bottom);
+
+    if (g_bColour)
+        dc.SelectBrush(&g_brBlack);
+    const int inner = right - left - 4;
+    dc.Rectangle(left + 2, top + 2, left + 2 + Pixel(inner * force), bottom - 2);
+
+    for (const double mark : kForceMarks)
+    {
+        dc.SelectBrush(mark < force ? &g_brGrey : &g_brBlack);
+        const int x = left + Pixel(inner * mark);
+        dc.Rectangle(x, top, x + 2, bottom);
+    }
+}

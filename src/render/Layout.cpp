@@ -1,8 +1,91 @@
 #include "render/DrawingToolkit.h"
 #include "view/MirobeltView.h"
 
-void CMirobeltView::ComputeLayout(const TableGeometry&) {}
-int CMirobeltView::MapX(double x) const { return MetresToPixel(x, m_dPixPerMetreX, m_nOriginPx); }
-int CMirobeltView::MapY(double y) const { return MetresToPixel(y, m_dPixPerMetreX, m_nOriginPx); }
-double CMirobeltView::PixelToTableX(int px) const { return (px - m_nOriginPx) * m_dMetrePerPixX; }
-double CMirobeltView::PixelToTableY(int py) const { return (py - m_nOriginPx) * m_dMetrePerPixX; }
+#include <limits>
+
+namespace
+{
+// Whole pixels of a length already divided by the scale, truncated toward
+// zero; saturates like every other metres-to-pixel conversion.
+int WholePixels(double pixels)
+{
+    return MetresToPixel(pixels, 1.0, 0);
+}
+}  // namespace
+
+// Sizes, margins and scale of the table for the current window size and table
+// format. The previous layout stays in force while neither has changed.
+void CMirobeltView::ComputeLayout(const TableGeometry& geometry)
+{
+    // The drawing width reaches 10 pixels past the client area's right edge.
+    m_nDrawWidth = width() + 10;
+    m_nDrawHeight = height();
+
+    if (s_nLayoutFormat == -1)
+        s_nLayoutFormat = g_nTableFormat;
+
+    if (g_nTableFormat != s_nLayoutFormat || m_nDrawWidth != s_nLayoutWidth || m_nDrawHeight != s_nLayoutHeight)
+    {
+        s_nLayoutFormat = g_nTableFormat;
+        s_nLayoutWidth = m_nDrawWidth;
+        s_nLayoutHeight = m_nDrawHeight;
+
+        const double R = geometry.ballRadius;
+        const double L = geometry.length;
+        const double W = geometry.width;
+        const double F = geometry.railWidth;
+        const double K = geometry.cushionWidth;
+
+        // Metres per pixel along each axis; the bottom tenth of the height is
+        // kept for the cue-setting widgets. A window with no height at all
+        // leaves no room for the table.
+        const double sx = (L + 2 * (F + K)) / m_nDrawWidth;
+        const double sy = m_nDrawHeight > 0 ? (W + 2 * (F + K)) / m_nDrawHeight * 1.1111111111111112
+                                            : std::numeric_limits<double>::infinity();
+        g_dMetresPerPixel = sx > sy ? sx : sy;
+        const double s = g_dMetresPerPixel;
+
+        m_nBallRadiusPx = WholePixels(R / s);
+        m_nTableLengthPx = WholePixels(L / s);
+        m_nTableWidthPx = WholePixels(W / s);
+        const int railPx = WholePixels(F / s);
+        m_nCushionPx = WholePixels(K / s);
+        m_nMarginPx = railPx + m_nCushionPx;
+        m_nOriginPx = m_nMarginPx + m_nBallRadiusPx;
+
+        m_dBallRadius = R;
+        m_dCentreMinX = 0;
+        m_dCentreMinY = 0;
+        m_dCentreMaxX = L - 2 * R;
+        m_dCentreMaxY = W - 2 * R;
+
+        m_dPixPerMetreX = (m_nTableLengthPx - 2 * m_nBallRadiusPx) / (L - 2 * R);
+        // A table shrunk to nothing has no scale: every pointer position then
+        // maps onto the corner (0, 0), which no ball or marker may take, so
+        // pointer input is refused instead of turning into infinities.
+        m_dMetrePerPixX = m_dPixPerMetreX > 0 ? 1 / m_dPixPerMetreX : 0.0;
+    }
+
+    g_nTableTotalWidthPx = m_nTableLengthPx + 2 * m_nMarginPx + 1;
+}
+
+int CMirobeltView::MapX(double x) const
+{
+    return MetresToPixel(x, m_dPixPerMetreX, m_nOriginPx);
+}
+
+int CMirobeltView::MapY(double y) const
+{
+    // The horizontal scale serves both axes.
+    return MetresToPixel(y, m_dPixPerMetreX, m_nOriginPx);
+}
+
+double CMirobeltView::PixelToTableX(int px) const
+{
+    return (static_cast<double>(px) - m_nOriginPx) * m_dMetrePerPixX;
+}
+
+double CMirobeltView::PixelToTableY(int py) const
+{
+    return (static_cast<double>(py) - m_nOriginPx) * m_dMetrePerPixX;
+}

@@ -1,13 +1,177 @@
 #include "render/DrawingToolkit.h"
 #include "view/MirobeltView.h"
 
-void CMirobeltView::OnDraw(CDC*) {}
-void CMirobeltView::DrawBalls(CDC&) {}
-void CMirobeltView::OnModeArtistic() {}
-void CMirobeltView::OnModeNormal() {}
-void CMirobeltView::OnColour() {}
-void CMirobeltView::OnMonochrome() {}
-void CMirobeltView::OnShowMarkers() {}
-void CMirobeltView::OnFrameStyle() {}
-void CMirobeltView::OnTableFormat() {}
-void CMirobeltView::ApplyTableFormat() {}
+namespace
+{
+CDC* AcquireAtOrigin(CMirobeltView& view)
+{
+    CDC* dc = view.AcquireWindowDC();
+    dc->SetViewportOrg(0, 0);
+    dc->SetWindowOrg(0, 0);
+    return dc;
+}
+}  // namespace
+
+// The whole picture, in order: table, widgets, aim aids, aim line, balls. The
+// drawing context handed in is not used: everything goes to the window's.
+void CMirobeltView::OnDraw(CDC*)
+{
+    CDC* dc = AcquireAtOrigin(*this);
+
+    DrawTable(*dc, GetDocument()->m_geometry);
+
+    DrawStrikeBall(*dc, m_nDrawWidth, m_nDrawHeight, m_dStrikeHeight, m_dStrikeSide, m_dStrikeMode);
+    DrawForceBar(*dc, m_nDrawWidth, m_nDrawHeight, m_dForce);
+    DrawRaiseCursor(*dc, m_nDrawWidth, m_nDrawHeight, m_dRaiseAngle);
+
+    m_aimAid.Draw(*this, *dc, m_aim, m_nDrawWidth, m_nDrawHeight);
+
+    m_aim.bRedraw = 1;
+    m_aim.Draw(*this, *dc);
+
+    // While a shot is played the playback draws the balls itself.
+    if (m_bPlayLoop == 0)
+        DrawBalls(*dc);
+
+    ReleaseWindowDC(dc);
+
+    if (g_bFirstDrawDone == 0)
+    {
+        g_bFirstDrawDone = 1;
+        LoadDemoSequence();
+    }
+}
+
+void CMirobeltView::DrawBalls(CDC& dc)
+{
+    m_balls[1].Draw(*this, dc, 0);
+    m_balls[0].Draw(*this, dc, 0);
+    m_balls[2].Draw(*this, dc, 0);
+}
+
+void CMirobeltView::OnModeArtistic()
+{
+    if (!(m_dStrikeMode < 100))
+        return;
+    m_dStrikeMode = 150;
+    CDC* dc = AcquireAtOrigin(*this);
+    DrawStrikeBall(*dc, m_nDrawWidth, m_nDrawHeight, m_dStrikeHeight, m_dStrikeSide, 150);
+    ReleaseWindowDC(dc);
+}
+
+void CMirobeltView::OnModeNormal()
+{
+    if (!(m_dStrikeMode > 100))
+        return;
+    m_dStrikeMode = 50;
+    CDC* dc = AcquireAtOrigin(*this);
+    DrawStrikeBall(*dc, m_nDrawWidth, m_nDrawHeight, m_dStrikeHeight, m_dStrikeSide, 50);
+    ReleaseWindowDC(dc);
+}
+
+void CMirobeltView::OnColour()
+{
+    if (g_bColour != 1)
+    {
+        m_crRail = kRailColour;
+        m_crSight = kSightColour;
+        m_crAimLine = kAimLineColour;
+        m_crCloth = kClothColour;
+        m_crWhite = kWhiteColour;
+        m_crSpottedBall = kSpottedBallColour;
+        m_crRedBall = kRedBallColour;
+
+        m_balls[0].crColour = m_crWhite;
+        m_balls[0].pPen = &g_penWhite;
+        m_balls[0].pBrush = &g_brWhiteBall;
+        m_balls[1].crColour = m_crRedBall;
+        m_balls[1].pPen = &g_penRedBall;
+        m_balls[1].pBrush = &g_brRedBall;
+        m_balls[2].crColour = m_crSpottedBall;
+        m_balls[2].pPen = &g_penSpottedBall;
+        m_balls[2].pBrush = &g_brSpottedBall;
+        g_bColour = 1;
+    }
+    // The aim line is drawn again whatever changed.
+    m_aim.dLastOriginX = m_aim.dOriginX - 1e-10;
+    OnDraw(nullptr);
+}
+
+void CMirobeltView::OnMonochrome()
+{
+    if (g_bColour != 0)
+    {
+        // The pens and brushes keep the colours they were made with; the
+        // balls change to the paper ones instead.
+        m_crCloth = kWhiteColour;
+        m_crRedBall = kWhiteColour;
+        m_crSpottedBall = kWhiteColour;
+        m_crRail = kWhiteColour;
+        for (CViewBall& ball : m_balls)
+        {
+            ball.crColour = kWhiteColour;
+            ball.pPen = &g_penLine;
+            ball.pBrush = &g_brPaper;
+        }
+        g_bColour = 0;
+    }
+    m_aim.dLastOriginX = m_aim.dOriginX - 1e-10;
+    OnDraw(nullptr);
+}
+
+void CMirobeltView::OnShowMarkers()
+{
+    g_bShowMarkers = g_bShowMarkers != 1 ? 1 : 0;
+    OnDraw(nullptr);
+}
+
+void CMirobeltView::OnFrameStyle()
+{
+    if (m_bAnimating != 0)
+        return;
+    m_nFrameStyle = (m_nFrameStyle >= 4 || m_nFrameStyle < 0) ? 0 : m_nFrameStyle + 1;
+    OnDraw(nullptr);
+}
+
+void CMirobeltView::OnTableFormat()
+{
+    if (m_bAnimating != 0)
+        return;
+    g_nTableFormat = (g_nTableFormat >= 3 || g_nTableFormat < 0) ? 0 : g_nTableFormat + 1;
+    ApplyTableFormat();
+}
+
+void CMirobeltView::ApplyTableFormat()
+{
+    CMirobeltDoc* doc = GetDocument();
+    doc->ApplyTableFormat(g_nTableFormat);
+
+    // Balls that the new table cannot hold send all three back to their
+    // places near the top-left corner.
+    const double spanX = doc->m_physics.m_dSpanX;
+    const double spanY = doc->m_physics.m_dSpanY;
+    bool outside = false;
+    for (const CViewBall& ball : m_balls)
+    {
+        if (!(ball.x < spanX) || !(ball.y < spanY))
+            outside = true;
+    }
+    if (outside)
+    {
+        m_balls[0].x = 0.1;
+        m_balls[0].y = 0.1;
+        m_balls[1].x = 0.2;
+        m_balls[1].y = 0.15;
+        m_balls[2].x = 0.3;
+        m_balls[2].y = 0.39;
+        m_aim.dLastOriginX = m_aim.dOriginX;
+        m_aim.dLastOriginY = m_aim.dOriginY;
+        m_aim.dLastTargetX = m_aim.dTargetX;
+        m_aim.dLastTargetY = m_aim.dTargetY;
+    }
+
+    CDC* dc = AcquireAtOrigin(*this);
+    DrawTable(*dc, doc->m_geometry);
+    ReleaseWindowDC(dc);
+    OnDraw(nullptr);
+}
