@@ -1,5 +1,236 @@
+// Shot animation: the computed trajectories played back on the table in a
+// message-pumping loop of its own, each frame composed off screen and copied
+// to the window in one block.
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cstdint>
+
+#include "platform/MessagePump.h"
+#include "render/DrawingToolkit.h"
+#include "sim/ShotPhysics.h"
 #include "view/MirobeltView.h"
 
-void CMirobeltView::AnimateShotStep() {}
-void CMirobeltView::PlayShotLoop() {}
-void CMirobeltView::OnShotFinalPosition() {}
+namespace
+{
+// At most one frame per 5 ms; one unit of trajectory time per 2 ms.
+constexpr std::uint64_t kFrameSpacingMs = 5;
+
+// Kept for the whole process: the back buffer survives from one shot to the
+// next, the ball copies are what the frames move and draw.
+struct AnimationState
+{
+    CMemoryDC backBuffer;
+    CViewBall balls[3];  // white, red, spotted
+    bool tableSizeKnown = false;
+    std::int32_t lastTableLengthPx = 0;
+    std::int32_t lastTableWidthPx = 0;
+    std::uint64_t startTime = 0;
+    std::uint64_t lastStepTime = 0;  // 0: no step yet
+    bool frameDrawn = false;         // the last step drew a frame
+};
+
+void ReleaseBackBufferContext();
+
+AnimationState& Anim()
+{
+    static AnimationState state;
+    static const bool cleanupRegistered = [] {
+        // The painter of a stopped shot's back buffer ends with the application.
+        qAddPostRoutine(&ReleaseBackBufferContext);
+        return true;
+    }();
+    (void)cleanupRegistered;
+    return state;
+}
+
+void ReleaseBackBufferContext()
+{
+    Anim().backBuffer.Delete();
+}
+
+void PlaceBall(CViewBall& ball, TrajectoryBuffer& traj, std::uint32_t t)
+{
+    traj.PositionAt(t, ball.x, ball.y);
+    if (ball.nDrag == -1)
+        ball.nDrag = 0;
+}
+
+std::uint32_t Count(const TrajectoryBuffer& traj)
+{
+    return traj.m_nCount > 0 ? static_cast<std::uint32_t>(traj.m_nCount) : 0;
+}
+}  // namespace
+
+void CMirobeltView::AnimateShotStep()
+{
+    AnimationState& anim = Anim();
+    anim.frameDrawn = false;
+    TrajectoryBuffer* traj = m_pDoc->m_physics.m_traj;
+    const std::uint32_t counts[3] = {Count(traj[0]), Count(traj[1]), Count(traj[2])};
+    if (counts[0] == 0 && counts[1] == 0 && counts[2] == 0)
+        return;
+
+    const bool pastEnd = m_nAnimTick > counts[0] && m_nAnimTick > counts[1] && m_nAnimTick > counts[2];
+    if (m_bAnimating == 0 || pastEnd)
+    {
+        // The shot has been shown to its end: its final position becomes
+        // the set-up.
+        if (anim.backBuffer.IsValid())
+            anim.backBuffer.Delete();
+        m_nAnimTick = 0;
+        m_bAnimating = 0;
+        m_bPlayLoop = 0;
+        OnShotFinalPosition();
+        anim.lastStepTime = MillisecondClock();
+        return;
+    }
+
+    const std::uint64_t now = MillisecondClock();
+    const std::uint64_t gap = anim.lastStepTime == 0 ? 1000 : now - anim.lastStepTime;
+    if (gap < kFrameSpacingMs)
+        return;
+
+    CDC* dc = AcquireWindowDC();
+    dc->SetViewportOrg(0, 0);
+    dc->SetWindowOrg(0, 0);
+
+    if (m_nAnimTick == 0)
+        anim.startTime = MillisecondClock();
+
+    bool sizeChanged = false;
+    if (!anim.tableSizeKnown)
+    {
+        anim.tableSizeKnown = true;
+        anim.lastTableLengthPx = m_nTableLengthPx;
+        anim.lastTableWidthPx = m_nTableWidthPx;
+    }
+    if (anim.lastTableLengthPx != m_nTableLengthPx || anim.lastTableWidthPx != m_nTableWidthPx)
+    {
+        sizeChanged = true;
+        anim.lastTableLengthPx = m_nTableLengthPx;
+        anim.lastTableWidthPx = m_nTableWidthPx;
+    }
+
+    if (m_nAnimTick == 0 || sizeChanged)
+    {
+        // First frame of the shot, or the window changed size: the table
+        // goes into a new back buffer and the balls start from their copies.
+        anim.backBuffer.CreateCompatible(m_nMarginPx + m_nTableLengthPx + 2, m_nMarginPx + m_nTableWidthPx + 2);
+        CDC& back = *anim.backBuffer.DC();
+        for (int b = 0; b < 3; ++b)
+            anim.balls[b] = m_balls[b];
+        DrawTable(back, m_pDoc->m_geometry);
+        for (int b = 0; b < 3; ++b)
+        {
+            if (counts[b] > 0)
+                PlaceBall(anim.balls[b], traj[b], 0);
+        }
+        anim.balls[1].Draw(*this, back, 0);
+        anim.balls[0].Draw(*this, back, 0);
+        anim.balls[2].Draw(*this, back, 0);
+    }
+
+    const std::uint64_t frameTime = MillisecondClock();
+    anim.lastStepTime = frameTime;
+    m_nAnimTick = static_cast<std::uint32_t>((3 * (frameTime - anim.startTime)) / 6);
+
+    CDC& back = *anim.backBuffer.DC();
+    for (CViewBall& ball : anim.balls)
+        ball.Draw(*this, back, 1);
+    for (CMarker& marker : m_markers)
+        marker.Draw(*this, back, 0);
+    for (int b = 0; b < 3; ++b)
+    {
+        // Past its last time stamp a ball stays on its last sample.
+        if (counts[b] > 0)
+            PlaceBall(anim.balls[b], traj[b], std::min(m_nAnimTick, counts[b]));
+        anim.balls[b].Draw(*this, back, 0);
+    }
+    ++m_nAnimTick;
+
+    dc->BitBlt(0, 0, m_nMarginPx + m_nTableLengthPx + 2, m_nMarginPx + m_nTableWidthPx + 2, back, 0, 0);
+    ReleaseWindowDC(dc);
+    anim.frameDrawn = true;
+    anim.lastStepTime = MillisecondClock();
+}
+
+void CMirobeltView::PlayShotLoop()
+{
+    if (m_bPlayLoop == 0)
+        return;
+    AnimationState& anim = Anim();
+    for (;;)
+    {
+        PumpPendingMessages();
+        // The window is closing: the quit is on its way to the application's
+        // own loop, and nothing here may touch the view again.
+        if (IsQuitRequested())
+            return;
+        if (m_bPlayLoop == 0)
+            return;
+        AnimateShotStep();
+        if (m_bPlayLoop == 0)
+            return;
+        if (!anim.frameDrawn)
+        {
+            // Sleep until the next frame is due or a message arrives,
+            // instead of spinning between frames.
+            const std::uint64_t now = MillisecondClock();
+            const std::uint64_t since = now - anim.lastStepTime;
+            const int wait = since >= kFrameSpacingMs ? 1 : static_cast<int>(kFrameSpacingMs - since);
+            WaitForNextMessage(std::min(wait, 2));
+            if (IsQuitRequested())
+                return;
+        }
+    }
+}
+
+void CMirobeltView::OnShotFinalPosition()
+{
+    m_bPlayLoop = 0;
+    if (m_bAnimating != 0)
+    {
+        m_bAnimating = 0;
+        m_nAnimTick = 0;
+    }
+    m_bSetupChanged = 1;
+
+    // The list receives the shot's starting position, before any ball moves.
+    RecordPosition();
+
+    m_aim.dOriginX = 0;
+    m_aim.dOriginY = 0;
+    m_aim.dTargetX = 0;
+    m_aim.dTargetY = 0;
+    m_aim.dLastOriginX = 0;
+    m_aim.dLastOriginY = 0;
+    m_aim.dLastTargetX = 0;
+    m_aim.dLastTargetY = 0;
+
+    TrajectoryBuffer* traj = m_pDoc->m_physics.m_traj;
+    if (traj[0].m_nCount <= 0 || traj[1].m_nCount <= 0 || traj[2].m_nCount <= 0)
+        return;
+
+    CDC* dc = AcquireWindowDC();
+    dc->SetViewportOrg(0, 0);
+    dc->SetWindowOrg(0, 0);
+    for (int b = 0; b < 3; ++b)
+    {
+        PlaceBall(m_balls[b], traj[b], Count(traj[b]));
+        m_balls[b].Draw(*this, *dc, 0);
+    }
+    m_aim.dOriginX = 0;
+    m_aim.dOriginY = 0;
+    m_aim.dTargetX = 0;
+    m_aim.dTargetY = 0;
+    m_dStrikeHeight = 0;
+    m_dStrikeSide = 0;
+    m_dRaiseAngle = 0;
+    m_dForce = g_nTableFormat == 0 ? 0.2 : 0.5;
+    ReleaseWindowDC(dc);
+
+    g_bNoMouseAbort = 1;
+    ComputeShot(0);
+}

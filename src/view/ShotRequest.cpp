@@ -1,4 +1,99 @@
+// The shot request: the set-up edited in the view becomes the document's
+// shot, which is computed and, in the preview modes, drawn as three lines.
+
+#include "platform/MessagePump.h"
+#include "render/DrawingToolkit.h"
 #include "view/MirobeltView.h"
 
-void CMirobeltView::ComputeShot(int) {}
-ShotSetup CMirobeltView::CurrentSetup() const { return {}; }
+namespace
+{
+// Pen of a ball's trajectory line: the ball's own outline colour, or black
+// in monochrome.
+const CPen* TrajectoryPen(int ball)
+{
+    if (g_bColour == 0)
+        return &g_penLine;
+    switch (ball)
+    {
+    case 0: return &g_penWhite;
+    case 1: return &g_penRedBall;
+    default: return &g_penSpottedBall;
+    }
+}
+}  // namespace
+
+ShotSetup CMirobeltView::CurrentSetup() const
+{
+    ShotSetup setup;
+    setup.force = m_dForce;
+    setup.strikeHeight = m_dStrikeHeight;
+    setup.strikeSide = m_dStrikeSide;
+    setup.raiseAngle = m_dRaiseAngle;
+    setup.strikeMode = m_dStrikeMode;
+    setup.cueBall = m_nCueBall;
+    setup.aimOriginX = m_aim.dOriginX;
+    setup.aimOriginY = m_aim.dOriginY;
+    setup.aimTargetX = m_aim.dTargetX;
+    setup.aimTargetY = m_aim.dTargetY;
+    for (int b = 0; b < 3; ++b)
+        setup.balls[b] = BallStart{m_balls[b].x, m_balls[b].y};
+    return setup;
+}
+
+// displayMode 0: redraw the table, balls and widgets, compute, draw no line.
+// 1: the same, then the three trajectory lines. 2: widgets only, then the
+// lines over whatever the window shows, so several shots can be overlaid.
+void CMirobeltView::ComputeShot(int displayMode)
+{
+    m_pDoc->SetShotRequest(CurrentSetup());
+
+    CDC* dc = AcquireWindowDC();
+    dc->SetViewportOrg(0, 0);
+    dc->SetWindowOrg(0, 0);
+
+    if (displayMode != 2)
+    {
+        DrawTable(*dc, m_pDoc->m_geometry);
+        m_balls[1].Draw(*this, *dc, 0);
+        m_balls[0].Draw(*this, *dc, 0);
+        m_balls[2].Draw(*this, *dc, 0);
+    }
+    DrawStrikeBall(*dc, m_nDrawWidth, m_nDrawHeight, m_dStrikeHeight, m_dStrikeSide, m_dStrikeMode);
+    DrawRaiseCursor(*dc, m_nDrawWidth, m_nDrawHeight, m_dRaiseAngle);
+    DrawForceBar(*dc, m_nDrawWidth, m_nDrawHeight, m_dForce);
+    m_aim.bRedraw = 1;
+    m_aim.Draw(*this, *dc);
+
+    // A computation started from the pointer gives way when the pointer moves
+    // from where it is now.
+    MarkPointerPosition();
+    m_pDoc->RunShot();
+    g_bNoMouseAbort = 0;
+
+    dc->SelectPen(TrajectoryPen(0));
+    if (displayMode != 0)
+    {
+        for (int b = 0; b < 3; ++b)
+        {
+            TrajectoryBuffer& traj = m_pDoc->m_physics.m_traj[b];
+            dc->SelectPen(TrajectoryPen(b));
+            const std::uint32_t count = traj.m_nCount > 0 ? static_cast<std::uint32_t>(traj.m_nCount) : 0;
+            // Times 1 .. n-1: the first part of the path lies under the ball.
+            for (std::uint32_t k = 1; k < count; ++k)
+            {
+                double x = 0;
+                double y = 0;
+                traj.PositionAt(k, x, y);
+                const int px = MapX(x);
+                const int py = MapY(y);
+                if (k == 1)
+                    dc->MoveTo(px, py);
+                else
+                    dc->LineTo(px, py);
+            }
+        }
+        dc->SelectPen(&g_penSpottedBall);
+    }
+
+    ReleaseWindowDC(dc);
+}

@@ -1,0 +1,254 @@
+// The shot request, the trajectory display and played shots; the playing loop
+// runs for real on the offscreen platform.
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QThread>
+#include <QTimer>
+
+#include <functional>
+
+#include "GuiTestSupport.h"
+#include "platform/KeyInput.h"
+#include "platform/MessagePump.h"
+
+namespace
+{
+// A soft draw shot of the white ball to the right, clear of the other balls:
+// under 400 samples, so it plays in well under a second.
+void SetUpShortShot(CMirobeltView& view)
+{
+    view.m_nCueBall = 1;
+    view.m_dForce = 0.02;
+    view.m_dStrikeHeight = 0.5;
+    view.m_aim = CAimLine{0.1, 0.3, 0.6, 0.3};
+    view.m_balls[1].x = 1.2;
+    view.m_balls[1].y = 0.9;
+    view.m_balls[2].x = 2.0;
+    view.m_balls[2].y = 1.0;
+    view.RecomputeIfNeeded();
+}
+
+// Runs an action from inside the playing loop once a few frames are drawn.
+class DuringTheShot
+{
+public:
+    DuringTheShot(CMirobeltView& view, std::function<void()> action)
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this, &view, action] {
+            if (view.m_nAnimTick > 10)
+            {
+                m_timer.stop();
+                action();
+            }
+        });
+        m_timer.start(5);
+    }
+
+private:
+    QTimer m_timer;
+};
+
+void Key(CMirobeltView& view, int key)
+{
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(&view, &event);
+}
+
+void FillStraightPath(TrajectoryBuffer& traj, int count, double x0, double x1, double y)
+{
+    traj.m_nCount = count;
+    traj.m_nCursor = 0;
+    for (int i = 0; i < count; ++i)
+    {
+        traj.x[i] = x0 + (x1 - x0) * i / (count - 1);
+        traj.y[i] = y;
+        traj.sampleNo[i] = static_cast<std::uint32_t>(i);
+    }
+}
+}  // namespace
+
+TEST(PlaybackShotRequest, TheViewSetUpBecomesTheDocumentShot)
+{
+    ViewHarness h;
+    CMirobeltView& v = *h.view;
+    v.m_dStrikeSide = -0.2;
+    v.m_dRaiseAngle = 5;
+    g_bNoMouseAbort = 1;
+    SetUpShortShot(v);
+    const CMirobeltDoc& doc = *h.doc;
+    EXPECT_EQ(doc.m_dShotFollow, -37.5);
+    EXPECT_EQ(doc.m_dShotSide, -30.0);
+    EXPECT_EQ(doc.m_dShotElevation, 5.0);
+    EXPECT_EQ(doc.m_dShotDirX, 0.5);
+    EXPECT_EQ(doc.m_ballStart[2].y, 1.0);
+    EXPECT_EQ(g_bNoMouseAbort, 0);
+    const double normal = doc.m_physics.m_dClothFriction;
+    v.m_dStrikeMode = 150;
+    v.ComputeShot(0);
+    v.ComputeShot(0);
+    EXPECT_DOUBLE_EQ(doc.m_physics.m_dClothFriction, normal * 0.4);
+}
+
+TEST(PlaybackShowTrajectory, PathsWithADotEveryElevenUnits)
+{
+    ViewHarness h(490, 300);  // ball-centre origin 26 px, 444 px for 2.489 m
+    CMirobeltView& v = *h.view;
+    v.m_bSetupChanged = 0;
+    TrajectoryBuffer* traj = h.doc->m_physics.m_traj;
+    FillStraightPath(traj[0], 13, 0.5, 1.7, 0.3);    // ends at time 12
+    FillStraightPath(traj[1], 12, 0.5, 1.6, 0.695);  // no dot
+    FillStraightPath(traj[2], 1, 1.0, 1.0, 1.0);
+    const int whiteRow = v.MapY(0.3);
+    const int redRow = v.MapY(0.695);
+    g_bColour = 0;
+    v.OnShowTrajectory();
+    auto blackIn = [&](int row, int x) {
+        int n = 0;
+        for (int px = x - 2; px <= x + 1; ++px)
+            n += h.Pixel(px, row) == Rgb(0, 0, 0) ? 1 : 0;
+        return n;
+    };
+    EXPECT_EQ(h.Pixel(v.MapX(1.0), whiteRow), Rgb(0, 0, 0));
+    EXPECT_EQ(h.Pixel(v.MapX(1.0), redRow), Rgb(0, 0, 0));
+    EXPECT_GT(blackIn(whiteRow - 2, v.MapX(1.7)), 0);  // the dot at time 12
+    EXPECT_EQ(blackIn(whiteRow - 2, v.MapX(1.6)), 0);
+    EXPECT_EQ(blackIn(redRow - 2, v.MapX(1.6)), 0);
+    g_bColour = 1;
+    v.OnShowTrajectory();
+    EXPECT_EQ(h.Pixel(v.MapX(1.0), redRow), Rgb(255, 0, 0));
+}
+
+TEST(PlaybackPlay, AShotPlayedToItsEndBecomesTheNextSetUp)
+{
+    for (const int format : {2, 0})
+    {
+        ViewHarness h(490, 300);
+        CMirobeltView& v = *h.view;
+        g_nTableFormat = format;
+        h.doc->ApplyTableFormat(format);
+        SetUpShortShot(v);
+        const TrajectoryBuffer* traj = h.doc->m_physics.m_traj;
+        ASSERT_LT(traj[0].m_nCount, 400);
+        double endX[3], endY[3];
+        for (int b = 0; b < 3; ++b)
+        {
+            endX[b] = traj[b].x[traj[b].m_nCount - 1];
+            endY[b] = traj[b].y[traj[b].m_nCount - 1];
+        }
+        ASSERT_GT(endX[0], 0.105);
+
+        v.OnShotPlay();
+        for (int b = 0; b < 3; ++b)
+        {
+            EXPECT_EQ(v.m_balls[b].x, endX[b]);
+            EXPECT_EQ(v.m_balls[b].y, endY[b]);
+        }
+        EXPECT_EQ(v.m_dStrikeHeight, 0.0);
+        EXPECT_EQ(v.m_dRaiseAngle, 0.0);
+        EXPECT_EQ(v.m_dForce, format == 0 ? 0.2 : 0.5);
+        EXPECT_EQ(v.m_aim.dOriginX, 0.0);
+        EXPECT_EQ(v.m_aim.dTargetX, 0.0);
+        EXPECT_EQ(v.m_bPlayLoop + v.m_bAnimating, 0);
+        EXPECT_EQ(v.m_bSetupChanged, 1);
+        EXPECT_EQ(traj[0].m_nCount, 2);  // the new set-up, computed: nothing moves
+        EXPECT_EQ(v.m_nPositionCount, 1);
+        EXPECT_FLOAT_EQ(v.m_aPositions[0].v[2], 0.1f);  // the start: white ball x, force
+        EXPECT_FLOAT_EQ(v.m_aPositions[0].v[14], 0.02f);
+    }
+}
+
+TEST(PlaybackPlay, PlayDuringAShotStopsItAndPlayAgainReplaysIt)
+{
+    ViewHarness h(490, 300);
+    CMirobeltView& v = *h.view;
+    SetUpShortShot(v);
+    const TrajectoryBuffer& white = h.doc->m_physics.m_traj[0];
+    const double endX = white.x[white.m_nCount - 1];
+    h.doc->m_dShotPower = -1;  // a new computation would overwrite it
+    {
+        DuringTheShot again(v, [&v] { v.OnShotPlay(); });
+        v.OnShotPlay();
+    }
+    EXPECT_EQ(v.m_bPlayLoop + v.m_bAnimating, 0);
+    EXPECT_EQ(v.m_balls[0].x, 0.1);
+    EXPECT_EQ(v.m_aim.dTargetX, 0.6);
+    double powerDuringReplay = 0;
+    {
+        DuringTheShot look(v, [&] { powerDuringReplay = h.doc->m_dShotPower; });
+        v.OnShotPlay();
+    }
+    EXPECT_EQ(powerDuringReplay, -1);
+    EXPECT_EQ(v.m_balls[0].x, endX);
+}
+
+TEST(PlaybackPlay, AnyKeyStopsTheShotAndEscapeShowsTheStart)
+{
+    ViewHarness h(490, 300);
+    CMirobeltView& v = *h.view;
+    SetUpShortShot(v);
+    {
+        DuringTheShot key(v, [&v] { Key(v, Qt::Key_A); });
+        v.OnShotPlay();
+    }
+    EXPECT_EQ(v.m_bPlayLoop + v.m_bAnimating, 0);
+    EXPECT_EQ(v.m_nAnimTick, 0u);
+    EXPECT_EQ(v.m_balls[0].x, 0.1);
+    {
+        DuringTheShot key(v, [&v] {
+            CDC* dc = v.AcquireWindowDC();
+            dc->FillSolidRect(0, 0, 500, 300, RGB(0, 0, 255));
+            v.ReleaseWindowDC(dc);
+            Key(v, Qt::Key_Escape);
+        });
+        v.OnShotPlay();
+    }
+    EXPECT_EQ(v.m_nPositionCount, 0);
+    EXPECT_EQ(h.Pixel(v.MapX(0.1), v.MapY(0.3) + 3), Rgb(255, 255, 255));  // white ball at its start
+    EXPECT_EQ(h.Pixel(v.MapX(0.25), v.MapY(0.4)), Rgb(0, 128, 0));
+}
+
+TEST(PlaybackPlay, QuitDuringAShotLeavesTheViewAlone)
+{
+    ViewHarness h(490, 300);
+    CMirobeltView& v = *h.view;
+    SetUpShortShot(v);
+    std::uint32_t tickAtQuit = 0;
+    {
+        DuringTheShot quit(v, [&] {
+            tickAtQuit = v.m_nAnimTick;
+            RequestQuit();
+        });
+        v.OnKeyDown(vk::Return, 1, 0x1C);
+    }
+    EXPECT_EQ(v.m_bAnimating, 1);  // nothing ran after the quit
+    EXPECT_EQ(v.m_bPlayLoop, 1);
+    EXPECT_EQ(v.m_nAnimTick, tickAtQuit);
+    ClearQuitRequest();
+    v.m_bAnimating = v.m_bPlayLoop = 0;
+}
+
+TEST(PlaybackAnimation, AFrameIsCopiedOverTheTableAreaInOneBlock)
+{
+    ViewHarness h(490, 300);  // margin 21 px, table 454 x 227 px
+    CMirobeltView& v = *h.view;
+    TrajectoryBuffer* traj = h.doc->m_physics.m_traj;
+    for (int b = 0; b < 3; ++b)
+        FillStraightPath(traj[b], 200, 0.5 * (b + 1), 0.5 * (b + 1), 0.3 * (b + 1));
+    CDC* dc = v.AcquireWindowDC();
+    dc->FillSolidRect(0, 0, 500, 300, RGB(0, 0, 255));
+    v.ReleaseWindowDC(dc);
+    v.m_bAnimating = 1;
+    QThread::msleep(6);  // frames are at least 5 ms apart, also across shots
+    v.AnimateShotStep();
+    EXPECT_NE(v.m_nAnimTick, 0u);  // a frame was drawn
+    EXPECT_NE(h.Pixel(476, 249), Rgb(0, 0, 255));
+    EXPECT_EQ(h.Pixel(477, 100), Rgb(0, 0, 255));
+    EXPECT_EQ(h.Pixel(100, 250), Rgb(0, 0, 255));
+    EXPECT_EQ(h.Pixel(v.MapX(0.5), v.MapY(0.3)), Rgb(255, 255, 255));
+    EXPECT_EQ(h.Pixel(v.MapX(1.0), v.MapY(0.6)), Rgb(255, 0, 0));
+    EXPECT_EQ(v.m_balls[0].x, 0.1);
+    v.m_bAnimating = 0;
+}
