@@ -8,18 +8,6 @@
 
 namespace
 {
-const CPen* TrajectoryPen(int ball)
-{
-    if (g_bColour == 0)
-        return &g_penLine;
-    switch (ball)
-    {
-    case 0: return &g_penWhite;
-    case 1: return &g_penRedBall;
-    default: return &g_penSpottedBall;
-    }
-}
-
 // A dot every 11 units of trajectory time along the drawn path.
 constexpr int kDotSpacing = 10;
 }  // namespace
@@ -66,9 +54,7 @@ void CMirobeltView::OnShotInterrupt()
     dc->SetViewportOrg(0, 0);
     dc->SetWindowOrg(0, 0);
     DrawTable(*dc, m_pDoc->m_geometry);
-    m_balls[1].Draw(*this, *dc, 0);
-    m_balls[0].Draw(*this, *dc, 0);
-    m_balls[2].Draw(*this, *dc, 0);
+    DrawBalls(*dc);
     m_aim.bRedraw = 1;
     m_aim.Draw(*this, *dc);
     ReleaseWindowDC(dc);
@@ -82,9 +68,7 @@ void CMirobeltView::OnShowTrajectory()
     dc->SetViewportOrg(0, 0);
     dc->SetWindowOrg(0, 0);
     DrawTable(*dc, m_pDoc->m_geometry);
-    m_balls[1].Draw(*this, *dc, 0);
-    m_balls[0].Draw(*this, *dc, 0);
-    m_balls[2].Draw(*this, *dc, 0);
+    DrawBalls(*dc);
 
     for (int b = 0; b < 3; ++b)
     {

@@ -71,6 +71,18 @@ void CreateDrawingObjects()
     g_brMarker = CBrush(kMarkerColour);
 }
 
+const CPen* TrajectoryPen(int ball)
+{
+    if (g_bColour == 0)
+        return &g_penLine;
+    switch (ball)
+    {
+    case 0: return &g_penWhite;
+    case 1: return &g_penRedBall;
+    default: return &g_penSpottedBall;
+    }
+}
+
 int MetresToPixel(double metres, double pixPerMetre, int originPx)
 {
     const double value = metres * pixPerMetre + originPx;

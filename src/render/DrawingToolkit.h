@@ -44,6 +44,10 @@ extern CBrush g_brSpottedBall;
 extern CBrush g_brPaper;
 extern CBrush g_brMarker;
 
+// Pen of a ball's trajectory line (0 white, 1 red, 2 spotted): the ball's
+// own outline colour, or black in monochrome.
+const CPen* TrajectoryPen(int ball);
+
 // Creates the pens and brushes once (the view's constructor calls it).
 void CreateDrawingObjects();
 

@@ -5,23 +5,6 @@
 #include "render/DrawingToolkit.h"
 #include "view/MirobeltView.h"
 
-namespace
-{
-// Pen of a ball's trajectory line: the ball's own outline colour, or black
-// in monochrome.
-const CPen* TrajectoryPen(int ball)
-{
-    if (g_bColour == 0)
-        return &g_penLine;
-    switch (ball)
-    {
-    case 0: return &g_penWhite;
-    case 1: return &g_penRedBall;
-    default: return &g_penSpottedBall;
-    }
-}
-}  // namespace
-
 ShotSetup CMirobeltView::CurrentSetup() const
 {
     ShotSetup setup;
@@ -54,9 +37,7 @@ void CMirobeltView::ComputeShot(int displayMode)
     if (displayMode != 2)
     {
         DrawTable(*dc, m_pDoc->m_geometry);
-        m_balls[1].Draw(*this, *dc, 0);
-        m_balls[0].Draw(*this, *dc, 0);
-        m_balls[2].Draw(*this, *dc, 0);
+        DrawBalls(*dc);
     }
     DrawStrikeBall(*dc, m_nDrawWidth, m_nDrawHeight, m_dStrikeHeight, m_dStrikeSide, m_dStrikeMode);
     DrawRaiseCursor(*dc, m_nDrawWidth, m_nDrawHeight, m_dRaiseAngle);

@@ -104,9 +104,7 @@ void CMirobeltView::GoToPosition()
     dc->SetViewportOrg(0, 0);
     dc->SetWindowOrg(0, 0);
     DrawTable(*dc, m_pDoc->m_geometry);
-    m_balls[1].Draw(*this, *dc, 0);
-    m_balls[0].Draw(*this, *dc, 0);
-    m_balls[2].Draw(*this, *dc, 0);
+    DrawBalls(*dc);
     m_aim.bRedraw = 1;
     m_aim.Draw(*this, *dc);
     DrawStrikeBall(*dc, m_nDrawWidth, m_nDrawHeight, m_dStrikeHeight, m_dStrikeSide, m_dStrikeMode);
