@@ -32,6 +32,10 @@ TEST(PlatformDrawing, RectangleCoversLeftTopAndExcludesRightBottom)
         CDC dc(&image);
         dc.SelectPen(&pen);
         dc.SelectBrush(&brush);
+        // An object without a handle is not selected.
+        const CBrush none;
+        EXPECT_EQ(dc.SelectBrush(&none), &brush);
+        EXPECT_EQ(dc.SelectedBrush(), &brush);
         dc.Rectangle(10, 10, 20, 16);
     }
     EXPECT_EQ(At(image, 10, 10), Rgb(0, 0, 0));
@@ -39,21 +43,6 @@ TEST(PlatformDrawing, RectangleCoversLeftTopAndExcludesRightBottom)
     EXPECT_EQ(At(image, 20, 15), Rgb(255, 255, 255));
     EXPECT_EQ(At(image, 19, 16), Rgb(255, 255, 255));
     EXPECT_EQ(At(image, 15, 13), Rgb(255, 0, 0));
-}
-
-TEST(PlatformDrawing, ObjectsWithoutHandleAreNotSelected)
-{
-    QImage image = WhiteImage();
-    const CBrush blue(RGB(0, 0, 255));
-    const CBrush none;
-    const CPen pen(1, RGB(0, 0, 255));
-    CDC dc(&image);
-    dc.SelectBrush(&blue);
-    dc.SelectPen(&pen);
-    EXPECT_EQ(dc.SelectBrush(&none), &blue);
-    EXPECT_EQ(dc.SelectedBrush(), &blue);
-    dc.SelectBrush(nullptr);
-    EXPECT_EQ(dc.SelectedBrush(), &blue);
 }
 
 TEST(PlatformDrawing, FillAndEllipseAndClip)
@@ -139,27 +128,30 @@ KeyMessage Translate(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat =
 }
 }  // namespace
 
-TEST(PlatformKeys, KeypadKeysGiveBareScanCodesWithOrWithoutNumLock)
+TEST(PlatformKeys, ScanCodesAndStateBits)
 {
-    EXPECT_EQ(Translate(Qt::Key_8, Qt::KeypadModifier).flags, 0x48u);
-    EXPECT_EQ(Translate(Qt::Key_Up, Qt::KeypadModifier).flags, 0x48u);
-    EXPECT_EQ(Translate(Qt::Key_2, Qt::KeypadModifier).flags, 0x50u);
-    EXPECT_EQ(Translate(Qt::Key_Down, Qt::KeypadModifier).flags, 0x50u);
-    EXPECT_EQ(Translate(Qt::Key_4, Qt::KeypadModifier).flags, 0x4Bu);
-    EXPECT_EQ(Translate(Qt::Key_Left, Qt::KeypadModifier).flags, 0x4Bu);
-    EXPECT_EQ(Translate(Qt::Key_6, Qt::KeypadModifier).flags, 0x4Du);
-    EXPECT_EQ(Translate(Qt::Key_Right, Qt::KeypadModifier).flags, 0x4Du);
-}
-
-TEST(PlatformKeys, FunctionKeysArrowsAndStateBits)
-{
-    EXPECT_EQ(Translate(Qt::Key_F5, Qt::NoModifier).flags, 0x3Fu);
-    EXPECT_EQ(Translate(Qt::Key_F7, Qt::NoModifier).flags, 0x41u);
-    EXPECT_EQ(Translate(Qt::Key_F8, Qt::NoModifier).flags, 0x42u);
-    // The separate arrow keys are extended keys.
-    EXPECT_EQ(Translate(Qt::Key_Up, Qt::NoModifier).flags, 0x48u | KF_EXTENDED);
-    EXPECT_EQ(Translate(Qt::Key_F5, Qt::AltModifier).flags, 0x3Fu | KF_ALTDOWN);
-    EXPECT_EQ(Translate(Qt::Key_F7, Qt::NoModifier, true).flags, 0x41u | KF_REPEAT);
+    struct Case
+    {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        bool autoRepeat;
+        std::uint32_t flags;
+    };
+    const Case cases[] = {
+        // Keypad keys: the same bare scan code with or without Num Lock.
+        {Qt::Key_8, Qt::KeypadModifier, false, 0x48}, {Qt::Key_Up, Qt::KeypadModifier, false, 0x48},
+        {Qt::Key_2, Qt::KeypadModifier, false, 0x50}, {Qt::Key_Down, Qt::KeypadModifier, false, 0x50},
+        {Qt::Key_4, Qt::KeypadModifier, false, 0x4B}, {Qt::Key_Left, Qt::KeypadModifier, false, 0x4B},
+        {Qt::Key_6, Qt::KeypadModifier, false, 0x4D}, {Qt::Key_Right, Qt::KeypadModifier, false, 0x4D},
+        {Qt::Key_F5, Qt::NoModifier, false, 0x3F}, {Qt::Key_F7, Qt::NoModifier, false, 0x41},
+        {Qt::Key_F8, Qt::NoModifier, false, 0x42},
+        // The separate arrow keys are extended keys; Alt and auto-repeat set their bits.
+        {Qt::Key_Up, Qt::NoModifier, false, 0x48 | KF_EXTENDED},
+        {Qt::Key_F5, Qt::AltModifier, false, 0x3F | KF_ALTDOWN},
+        {Qt::Key_F7, Qt::NoModifier, true, 0x41 | KF_REPEAT},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Translate(c.key, c.modifiers, c.autoRepeat).flags, c.flags) << std::hex << c.key;
 }
 
 TEST(PlatformKeys, CommandKeysByVirtualCode)

@@ -11,29 +11,9 @@ namespace
 {
 
 constexpr float kSentinel = -555.0f;
+constexpr int kUntouched = -1;
 
-PositionEntry Filled(float value)
-{
-    PositionEntry e;
-    for (float& v : e.v)
-        v = value;
-    return e;
-}
-
-struct DemoList
-{
-    std::vector<PositionEntry> entries = std::vector<PositionEntry>(kPositionListSlots, Filled(kSentinel));
-    int count = 42;
-
-    bool Untouched(int slot) const { return entries[slot] == Filled(kSentinel); }
-    bool Read(const TempFolder& folder, const std::string& text)
-    {
-        WriteText(folder / "demo.se2", text);
-        return ReadDemoSequence(folder / "demo.se2", entries.data(), count);
-    }
-};
-
-// Value i of entry e of a made-up sequence: e + i / 100.
+// Value i of entry e of a made-up sequence is e + i / 100.
 std::string ValueText(int e, int i) { return std::to_string(e) + (i < 10 ? ".0" : ".") + std::to_string(i); }
 
 std::string EntryText(int e)
@@ -44,89 +24,81 @@ std::string EntryText(int e)
     return text + "\n";
 }
 
+// Entry e of the made-up sequence as read, or the sentinel entry for kUntouched.
+PositionEntry Slot(int e)
+{
+    PositionEntry entry;
+    for (int i = 0; i < kPositionValueCount; ++i)
+        entry.v[i] = e == kUntouched ? kSentinel : std::strtof(ValueText(e, i).c_str(), nullptr);
+    return entry;
+}
+
+struct DemoList
+{
+    std::vector<PositionEntry> entries = std::vector<PositionEntry>(kPositionListSlots, Slot(kUntouched));
+    int count = 42;
+
+    bool Read(const std::string& text)
+    {
+        TempFolder folder;
+        WriteText(folder / "demo.se2", text);
+        return ReadDemoSequence(folder / "demo.se2", entries.data(), count);
+    }
+};
+
 }  // namespace
 
-TEST(DemoFile, ReadsTheEntriesInOrder)
+TEST(DemoFile, HeaderAndCountRules)
 {
-    TempFolder folder;
-    DemoList list;
-    ASSERT_TRUE(list.Read(folder, "Sequence 2\n" + EntryText(0) + EntryText(7)));
-    EXPECT_EQ(list.count, 2);
-    for (int i = 0; i < kPositionValueCount; ++i)
-    {
-        EXPECT_EQ(list.entries[0].v[i], std::strtof(ValueText(0, i).c_str(), nullptr)) << i;
-        EXPECT_EQ(list.entries[1].v[i], std::strtof(ValueText(7, i).c_str(), nullptr)) << i;
-    }
-    EXPECT_TRUE(list.Untouched(2));
-}
-
-TEST(DemoFile, HeaderRules)
-{
-    TempFolder folder;
-    // Accepted: a capital S first, or a small e second.
-    for (const char* accepted : {"Sequence", "se2", "S", "Demo", "  xe"})
+    struct Case { std::string text; bool read; int count; std::vector<int> slots; };  // slots from 0
+    std::vector<Case> cases = {
+        {"Sequence 2\n" + EntryText(0) + EntryText(7), true, 2, {0, 7, kUntouched}},
+        // The count is kept within the list; a count that does not convert changes nothing.
+        {"Sequence -3\n" + EntryText(1), true, 0, {kUntouched}},
+        {"Sequence 99999999999999999999\n" + EntryText(5), true, 199, {5, kUntouched}},
+        {"Sequence many\n" + EntryText(1), true, 42, {kUntouched}},
+    };
+    // Accepted: a capital S first, or a small e second; a refused file changes nothing.
+    for (std::string header : {"Sequence", "se2", "S", "Demo", "  xe"})
+        cases.push_back({header + " 1 " + EntryText(3), true, 1, {3}});
+    for (std::string header : {"Donnees", "sE", "e", "", "1"})
+        cases.push_back({header + " 1 " + EntryText(3), false, 42, {kUntouched}});
+    for (const Case& c : cases)
     {
         DemoList list;
-        EXPECT_TRUE(list.Read(folder, std::string(accepted) + " 1 " + EntryText(3))) << accepted;
-        EXPECT_EQ(list.count, 1) << accepted;
-        EXPECT_EQ(list.entries[0].v[16], 3.16f) << accepted;
+        EXPECT_EQ(list.Read(c.text), c.read) << c.text;
+        EXPECT_EQ(list.count, c.count) << c.text;
+        for (std::size_t s = 0; s < c.slots.size(); ++s)
+            EXPECT_TRUE(list.entries[s] == Slot(c.slots[s])) << c.text << "slot " << s;
     }
-    for (const char* refused : {"Donnees", "sE", "e", "", "1"})
-    {
-        DemoList list;
-        EXPECT_FALSE(list.Read(folder, std::string(refused) + " 1 " + EntryText(3))) << refused;
-        EXPECT_EQ(list.count, 42) << refused;
-        EXPECT_TRUE(list.Untouched(0)) << refused;
-    }
-    DemoList list;
-    EXPECT_FALSE(ReadDemoSequence(folder / "missing.se2", list.entries.data(), list.count));
-    EXPECT_EQ(list.count, 42);
+    DemoList missing;
+    EXPECT_FALSE(ReadDemoSequence("/nonexistent/demo.se2", missing.entries.data(), missing.count));
+    EXPECT_EQ(missing.count, 42);
 }
 
-TEST(DemoFile, CountIsKeptWithinTheList)
+TEST(DemoFile, ReadingStopsAtTheListEndOrABadNumber)
 {
-    TempFolder folder;
-    DemoList negative;
-    ASSERT_TRUE(negative.Read(folder, "Sequence -3\n" + EntryText(1)));
-    EXPECT_EQ(negative.count, 0);
-    EXPECT_TRUE(negative.Untouched(0));
-
     std::string text = "Sequence 500\n";
     for (int e = 0; e < 500; ++e)
         text += EntryText(e);
     DemoList full;
     full.entries[kPositionListMaxCount].v[0] = 12345.0f;  // the spare slot
-    ASSERT_TRUE(full.Read(folder, text));
+    ASSERT_TRUE(full.Read(text));
     EXPECT_EQ(full.count, 199);
-    EXPECT_EQ(full.entries[198].v[16], 198.16f);
+    EXPECT_TRUE(full.entries[198] == Slot(198));
     EXPECT_EQ(full.entries[199].v[0], 12345.0f);
     EXPECT_EQ(full.entries[199].v[1], kSentinel);
 
-    DemoList huge;
-    ASSERT_TRUE(huge.Read(folder, "Sequence 99999999999999999999\n" + EntryText(5)));
-    EXPECT_EQ(huge.count, 199);
-    EXPECT_EQ(huge.entries[0].v[1], 5.01f);
-    EXPECT_TRUE(huge.Untouched(1));
-}
-
-TEST(DemoFile, BadNumberStopsTheReading)
-{
-    TempFolder folder;
     DemoList list;
-    ASSERT_TRUE(list.Read(folder, "Sequence 3\n" + EntryText(1) + "2 2 2 2 2 x 2 2\n" + EntryText(3)));
+    ASSERT_TRUE(list.Read("Sequence 3\n" + EntryText(1) + "2 2 2 2 2 x 2 2\n" + EntryText(3)));
     EXPECT_EQ(list.count, 3);
-    EXPECT_EQ(list.entries[0].v[16], 1.16f);
+    EXPECT_TRUE(list.entries[0] == Slot(1));
     for (int i = 0; i < kPositionValueCount; ++i)
         EXPECT_EQ(list.entries[1].v[i], i < 5 ? 2.0f : kSentinel) << i;
-    EXPECT_TRUE(list.Untouched(2));
+    EXPECT_TRUE(list.entries[2] == Slot(kUntouched));
 
     DemoList tooBig;  // beyond the range of a float
-    ASSERT_TRUE(tooBig.Read(folder, "Sequence 1\n1 2 1e39 4\n"));
+    ASSERT_TRUE(tooBig.Read("Sequence 1\n1 2 1e39 4\n"));
     EXPECT_EQ(tooBig.entries[0].v[1], 2.0f);
     EXPECT_EQ(tooBig.entries[0].v[2], kSentinel);
-
-    DemoList noCount;
-    ASSERT_TRUE(noCount.Read(folder, "Sequence many\n" + EntryText(1)));
-    EXPECT_EQ(noCount.count, 42);
-    EXPECT_TRUE(noCount.Untouched(0));
 }

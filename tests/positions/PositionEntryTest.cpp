@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "positions/PositionEntry.h"
@@ -16,15 +17,18 @@ PositionEntry Entry(float seed)
     return e;
 }
 
+using CountAndCurrent = std::pair<int, int>;
+
 struct List
 {
     std::vector<PositionEntry> slots = std::vector<PositionEntry>(kPositionListSlots, Entry(-1));
     int count = 0;
     int current = -1;
 
-    void Record(float seed, bool compareFirstEntry = true)
+    CountAndCurrent Record(float seed, bool compareFirstEntry = true)
     {
         RecordPositionEntry(slots.data(), count, current, Entry(seed), compareFirstEntry);
+        return {count, current};
     }
 };
 
@@ -49,40 +53,20 @@ TEST(PositionEntry, EqualWhenAllSeventeenValuesAre)
 TEST(PositionEntry, NewEntryBecomesCurrentAndDuplicateIsNotAdded)
 {
     List list;
-    list.Record(10);
-    EXPECT_EQ(list.count, 1);
-    EXPECT_EQ(list.current, 0);
+    EXPECT_EQ(list.Record(10), CountAndCurrent(1, 0));
     list.Record(20);
-    list.Record(30);
-    EXPECT_EQ(list.count, 3);
-    EXPECT_EQ(list.current, 2);
+    EXPECT_EQ(list.Record(30), CountAndCurrent(3, 2));
     EXPECT_TRUE(list.slots[1] == Entry(20));
-
     list.current = 0;
     list.Record(20);
-    list.Record(30);
-    EXPECT_EQ(list.count, 3);
-    EXPECT_EQ(list.current, 0);
-    // From no current entry, a duplicate still makes entry 0 current.
-    list.current = -1;
-    list.Record(30);
-    EXPECT_EQ(list.count, 3);
-    EXPECT_EQ(list.current, 0);
-}
+    EXPECT_EQ(list.Record(30), CountAndCurrent(3, 0));
+    list.current = -1;  // from no current entry, a duplicate still makes entry 0 current
+    EXPECT_EQ(list.Record(30), CountAndCurrent(3, 0));
 
-TEST(PositionEntry, FirstEntryTakesPartInTheComparisonOnlyWhenAsked)
-{
-    List list;
-    list.Record(10);
-    list.Record(20);
-    list.Record(10);
-    EXPECT_EQ(list.count, 2);
-    EXPECT_EQ(list.current, 1);
-    list.Record(10, false);
-    EXPECT_EQ(list.count, 3);
-    EXPECT_EQ(list.current, 2);
-    list.Record(20, false);  // entry 1 is compared either way
-    EXPECT_EQ(list.count, 3);
+    // The first entry takes part in the comparison only when asked; entry 1 always does.
+    EXPECT_EQ(list.Record(10), CountAndCurrent(3, 0));
+    EXPECT_EQ(list.Record(10, false), CountAndCurrent(4, 3));
+    EXPECT_EQ(list.Record(20, false), CountAndCurrent(4, 3));
 }
 
 TEST(PositionEntry, FullListKeepsItsEntriesAndMovesToTheLast)
@@ -92,23 +76,16 @@ TEST(PositionEntry, FullListKeepsItsEntriesAndMovesToTheLast)
         list.Record(float(i));
     ASSERT_EQ(list.count, 199);
     list.current = 5;
-    list.Record(1000);
-    EXPECT_EQ(list.count, 199);
-    EXPECT_EQ(list.current, 198);
+    EXPECT_EQ(list.Record(1000), CountAndCurrent(199, 198));
     EXPECT_TRUE(list.slots[198] == Entry(198));
     EXPECT_TRUE(list.slots[199] == Entry(1000));  // the spare slot
 
     // When the last kept entry equals an earlier one, that is the one dropped.
     list.slots[198] = Entry(4);
     list.current = 5;
-    list.Record(2000);
-    EXPECT_EQ(list.count, 198);
-    EXPECT_EQ(list.current, 5);
+    EXPECT_EQ(list.Record(2000), CountAndCurrent(198, 5));
 
-    // A count the list cannot hold changes nothing.
-    List broken;
+    List broken;  // a count the list cannot hold changes nothing
     broken.count = 200;
-    broken.Record(1);
-    EXPECT_EQ(broken.count, 200);
-    EXPECT_EQ(broken.current, -1);
+    EXPECT_EQ(broken.Record(1), CountAndCurrent(200, -1));
 }

@@ -28,7 +28,18 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     std::string operator/(const std::string& name) const { return m_path + "/" + name; }
-    const std::string& path() const { return m_path; }
+
+    // Names of the files in the folder, sorted, each followed by ';'.
+    std::string Listing() const
+    {
+        std::set<std::string> sorted;
+        for (const auto& entry : std::filesystem::directory_iterator(m_path))
+            sorted.insert(entry.path().filename().string() + ";");
+        std::string names;
+        for (const auto& name : sorted)
+            names += name;
+        return names;
+    }
 
 private:
     std::string m_path;
@@ -43,16 +54,4 @@ inline std::string ReadText(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// Names of the files in folder, sorted.
-inline std::string FolderListing(const std::string& folder)
-{
-    std::string names;
-    std::set<std::string> sorted;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        sorted.insert(entry.path().filename().string());
-    for (const auto& name : sorted)
-        names += name + ";";
-    return names;
 }

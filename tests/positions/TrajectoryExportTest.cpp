@@ -14,41 +14,28 @@ const std::string kHeader =
 
 std::unique_ptr<TrajectoryBuffer[]> EmptyBuffers() { return std::make_unique<TrajectoryBuffer[]>(3); }
 
-void AddSample(TrajectoryBuffer& b, std::uint32_t stamp, double x, double y)
-{
-    b.x[b.m_nCount] = x;
-    b.y[b.m_nCount] = y;
-    b.sampleNo[b.m_nCount] = stamp;
-    ++b.m_nCount;
-}
-
-// Three samples for white and spotted, two for red.
+// Three samples for white and spotted, two for red: (ball, stamp, x, y).
 std::unique_ptr<TrajectoryBuffer[]> FilledBuffers()
 {
     auto traj = EmptyBuffers();
-    AddSample(traj[0], 0, 0.1, 1.5);
-    AddSample(traj[0], 1, 0.2, 1.25);
-    AddSample(traj[0], 2, 0.4, 1.125);
-    AddSample(traj[1], 0, 0.5, 0.5);
-    AddSample(traj[1], 1, 1.0 / 3.0, 2e-7);
-    AddSample(traj[2], 0, 1.0, 0.25);
-    AddSample(traj[2], 2, 2.0, 0.75);
-    AddSample(traj[2], 2, 2.5, 1.0);
+    const struct { int ball; std::uint32_t stamp; double x, y; } samples[] = {
+        {0, 0, 0.1, 1.5}, {0, 1, 0.2, 1.25}, {0, 2, 0.4, 1.125}, {1, 0, 0.5, 0.5},
+        {1, 1, 1.0 / 3.0, 2e-7}, {2, 0, 1.0, 0.25}, {2, 2, 2.0, 0.75}, {2, 2, 2.5, 1.0}};
+    for (const auto& s : samples)
+    {
+        TrajectoryBuffer& b = traj[s.ball];
+        b.x[b.m_nCount] = s.x;
+        b.y[b.m_nCount] = s.y;
+        b.sampleNo[b.m_nCount++] = s.stamp;
+    }
     return traj;
 }
 
 }  // namespace
 
-TEST(TrajectoryExport, EmptyBuffers)
-{
-    auto traj = EmptyBuffers();
-    EXPECT_EQ(FormatTrajectoryExport(traj.get()),
-              "\n--- Format du Fichier :\n--- Pour chaque bille (Blanche, Rouge Pointee):\n"
-              "--- nbcouples { xi yi }\n0\n0\n0\n");
-}
-
 TEST(TrajectoryExport, EachBallGivesItsCountThenItsPositions)
 {
+    EXPECT_EQ(FormatTrajectoryExport(EmptyBuffers().get()), kHeader + "\n0\n0\n0\n");
     auto traj = FilledBuffers();
     // Positions at times 1 to n: the time of the first sample is not written,
     // times between two samples are interpolated, times past the last give the last.
@@ -62,17 +49,14 @@ TEST(TrajectoryExport, EachBallGivesItsCountThenItsPositions)
                   spotted + "\n");
 }
 
-TEST(TrajectoryExport, WrittenFileHoldsTheTextAndIsReplacedNextTime)
+TEST(TrajectoryExport, WrittenFileReplacesTheOldOneAndHoldsTheText)
 {
     TempFolder folder;
     const std::string path = folder / kTrajectoryExportFileName;
     auto traj = FilledBuffers();
-    WriteText(path, std::string(10000, 'o'));
+    WriteText(path, std::string(10000, 'o'));  // a longer file: replaced as a whole
     ASSERT_TRUE(WriteTrajectoryExport(path, traj.get()));
-    const std::string first = ReadText(path);
-    EXPECT_EQ(first, FormatTrajectoryExport(traj.get()));
-    ASSERT_TRUE(WriteTrajectoryExport(path, traj.get()));
-    EXPECT_EQ(ReadText(path), first);
-    EXPECT_EQ(FolderListing(folder.path()), "trajectoires.txt;");
+    EXPECT_EQ(ReadText(path), FormatTrajectoryExport(traj.get()));
+    EXPECT_EQ(folder.Listing(), "trajectoires.txt;");
     EXPECT_FALSE(WriteTrajectoryExport(folder / "trajectoires.txt/x", traj.get()));
 }

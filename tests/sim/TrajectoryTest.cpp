@@ -2,28 +2,25 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 #include "sim/TrajectoryBuffer.h"
 
 namespace
 {
-// Fills the first samples of a buffer; the position of sample i is (x, -x).
-void Fill(TrajectoryBuffer& b, std::initializer_list<std::uint32_t> stamps,
-          std::initializer_list<double> xs)
+// Fills the first samples of a buffer with (stamp, x); the position is (x, -x).
+void Fill(TrajectoryBuffer& b, std::initializer_list<std::pair<std::uint32_t, double>> samples)
 {
-    int i = 0;
-    for (std::uint32_t s : stamps)
-        b.sampleNo[i++] = s;
-    i = 0;
-    for (double v : xs)
+    b.m_nCount = 0;
+    for (auto [stamp, x] : samples)
     {
-        b.x[i] = v;
-        b.y[i++] = -v;
+        b.sampleNo[b.m_nCount] = stamp;
+        b.x[b.m_nCount] = x;
+        b.y[b.m_nCount++] = -x;
     }
-    b.m_nCount = static_cast<std::int32_t>(stamps.size());
-    b.m_nCursor = 0;
 }
 
+// x at time t searched from cursor; -1000 when the buffer leaves the output untouched.
 double XAt(TrajectoryBuffer& b, std::uint32_t t, std::int32_t cursor)
 {
     b.m_nCursor = cursor;
@@ -34,10 +31,10 @@ double XAt(TrajectoryBuffer& b, std::uint32_t t, std::int32_t cursor)
 }
 }
 
-TEST(PositionAt, SamplesAndSegments)
+TEST(PositionAt, SamplesSegmentsAndShortBuffers)
 {
     auto b = std::make_unique<TrajectoryBuffer>();
-    Fill(*b, {0, 0, 1, 2, 4, 5}, {10, 11, 12, 13, 17, 18});
+    Fill(*b, {{0, 10}, {0, 11}, {1, 12}, {2, 13}, {4, 17}, {5, 18}});
     EXPECT_EQ(XAt(*b, 0, 0), 10);  // segment of equal stamps: its first sample
     EXPECT_EQ(XAt(*b, 0, 3), 11);  // reached from above: stamp 0 of sample 1
     for (std::int32_t cursor : {0, 3, 100})
@@ -48,21 +45,14 @@ TEST(PositionAt, SamplesAndSegments)
         EXPECT_EQ(XAt(*b, 7, cursor), 18) << cursor;  // past the last
     }
 
-    Fill(*b, {5, 6, 8}, {1, 2, 3});
+    Fill(*b, {{5, 1}, {6, 2}, {8, 3}});
     EXPECT_EQ(XAt(*b, 2, 0), 1);  // before the first
     EXPECT_EQ(XAt(*b, 2, 2), 1);
-}
 
-TEST(PositionAt, EmptyAndSingleSampleBuffers)
-{
-    auto b = std::make_unique<TrajectoryBuffer>();
-    double x = 7, y = 8;
-    b->PositionAt(3, x, y);
-    EXPECT_EQ(x, 7);
-    EXPECT_EQ(y, 8);
-
-    // Stale samples past the one in use must not be read.
-    Fill(*b, {0, 10}, {1, 99});
+    // An empty buffer leaves the output; stale samples past the only one in use are not read.
+    Fill(*b, {});
+    EXPECT_EQ(XAt(*b, 3, 0), -1000);
+    Fill(*b, {{0, 1}, {10, 99}});
     b->m_nCount = 1;
     for (std::int32_t cursor : {0, 1, 5})
     {
