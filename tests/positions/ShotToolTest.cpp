@@ -38,7 +38,7 @@ ToolRun RunTool(const TempFolder& folder, const std::vector<std::string>& args)
 // White plays onto the red with side and draw; the balls reach the cushions.
 PositionValues Shot(double tableFormat = 2)
 {
-    return {1.8, 0.4, 0.6, 0.6, 1.2, 0.9, -0.3, 0.2, 5, 0.8, 1, 0.6, 1.8, 0.6, 0.4, 50, tableFormat};
+    return {1.8, 0.4, 0.6, 0.7, 1.2, 0.9, -0.3, 0.2, 5, 0.8, 1, 0.6, 1.8, 0.7, 0.4, 50, tableFormat};
 }
 
 // The tool's computation, done here through the simulation itself.
