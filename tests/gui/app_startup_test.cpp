@@ -26,8 +26,8 @@ TEST(AppStartup, InitInstanceBuildsTheWindowAndKeepsSettingsUnderKvo)
         EXPECT_EQ(frame->windowTitle(), "Sans titre - Simulateur de Billard Francais (Ostrevan)");
         EXPECT_EQ(frame->centralWidget(), frame->View());
         EXPECT_EQ(frame->View()->GetDocument(), app.Document());
-        EXPECT_EQ(QCoreApplication::organizationName(), "kvo");
-        EXPECT_EQ(QCoreApplication::applicationName(), "Simulateur de Billard Francais (Ostrevan)");
+        EXPECT_EQ(QCoreApplication::organizationName() + "/" + QCoreApplication::applicationName(),
+                  "kvo/Simulateur de Billard Francais (Ostrevan)");
         // The document was given the tuning file of the working folder.
         EXPECT_TRUE(QFile::exists(folder.File("Corrections.prm")));
 
@@ -38,9 +38,7 @@ TEST(AppStartup, InitInstanceBuildsTheWindowAndKeepsSettingsUnderKvo)
     EXPECT_EQ(stored.value("Recent File List/File1").toString(), folder.File("a.bi1"));
 
     // A file named on the command line names the document; a missing one fails.
-    QFile named(folder.File("partie.bil"));
-    ASSERT_TRUE(named.open(QIODevice::WriteOnly));
-    named.close();
+    ASSERT_TRUE(QFile(folder.File("partie.bil")).open(QIODevice::WriteOnly));
     {
         CMirobeltApp app;
         ASSERT_TRUE(app.InitInstance({"mirobelt", folder.File("partie.bil")}));

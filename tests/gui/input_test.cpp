@@ -6,25 +6,16 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <cmath>
+#include <limits>
+#include <tuple>
+#include <utility>
+
 #include "GuiTestSupport.h"
 #include "platform/KeyInput.h"
 
 namespace
 {
-// Layout of a 490 x 300 client area with the 2.55 m table: origin 26 px,
-// 444 px for the 2.489 m of centre travel.
-constexpr double kMetresPerPixel = 2.489 / 444.0;
-double Metres(int px) { return (px - 26) * kMetresPerPixel; }
-
-void UseLayout490x300(CMirobeltView& view)
-{
-    view.m_nOriginPx = 26;
-    view.m_dPixPerMetreX = 444.0 / 2.489;
-    view.m_dMetrePerPixX = kMetresPerPixel;
-    view.m_dCentreMaxX = 2.489;
-    view.m_dCentreMaxY = 1.214;
-}
-
 void Mouse(CMirobeltView& view, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons,
            Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
@@ -41,17 +32,17 @@ void Key(CMirobeltView& view, int key, Qt::KeyboardModifiers modifiers, bool aut
 
 TEST(InputWidgets, WorkedExamplesOfTheThreeHitTests)
 {
+    // Strike point: centre (20, 375) with the half-pixel shift, radius 12.
     CWidgetRect strike{{5, 360, 35, 390}, 0};
+    const std::tuple<QPoint, double, double> strikes[] = {
+        {{19, 374}, 0, 0}, {{31, 374}, 0, 1}, {{19, 386}, 1, 0}, {{19, 362}, -1, 0}};
+    for (const auto& [point, height, side] : strikes)
+    {
+        double h = 9, s = 9;
+        ASSERT_TRUE(strike.HitTestStrike(point, h, s)) << point.x() << "," << point.y();
+        EXPECT_EQ(std::pair(h, s), std::pair(height, side)) << point.x() << "," << point.y();
+    }
     double h = 9, s = 9, angle = -1, force = -1;
-    ASSERT_TRUE(strike.HitTestStrike({19, 374}, h, s));
-    EXPECT_EQ(h, 0.0);
-    EXPECT_EQ(s, 0.0);
-    ASSERT_TRUE(strike.HitTestStrike({31, 374}, h, s));
-    EXPECT_EQ(s, 1.0);
-    ASSERT_TRUE(strike.HitTestStrike({19, 386}, h, s));
-    EXPECT_EQ(h, 1.0);
-    ASSERT_TRUE(strike.HitTestStrike({19, 362}, h, s));
-    EXPECT_EQ(h, -1.0);
     EXPECT_FALSE(strike.HitTestStrike({32, 374}, h, s));
 
     CWidgetRect raise{{-3, 352, 43, 398}, 0};
@@ -83,8 +74,7 @@ TEST(InputWidgets, GestureLatchAndWidgetsNeverDrawn)
     Mouse(v, QEvent::MouseButtonPress, {31, 374}, Qt::LeftButton, Qt::LeftButton);
     EXPECT_EQ(v.m_dStrikeSide, 1.0);
     Mouse(v, QEvent::MouseMove, {19, 386}, Qt::NoButton, Qt::LeftButton);
-    EXPECT_EQ(v.m_dStrikeHeight, 1.0);
-    EXPECT_EQ(v.m_dStrikeSide, 0.0);
+    EXPECT_EQ(std::pair(v.m_dStrikeHeight, v.m_dStrikeSide), std::pair(1.0, 0.0));
     // Off the widget the gesture dies, and coming back does not revive it.
     Mouse(v, QEvent::MouseMove, {300, 100}, Qt::NoButton, Qt::LeftButton);
     Mouse(v, QEvent::MouseMove, {19, 374}, Qt::NoButton, Qt::LeftButton);
@@ -100,41 +90,46 @@ TEST(InputWidgets, GestureLatchAndWidgetsNeverDrawn)
     v.OnLButtonUp(0, {});
     v.OnRButtonUp(0, {});
     v.OnLButtonDown(MK_LBUTTON, {0, 0});
-    EXPECT_EQ(v.m_strikeWidget.nState, -1);
-    EXPECT_EQ(v.m_dStrikeHeight, 1.0);  // no 0/0 from the empty rectangle
-    EXPECT_EQ(v.m_dForce, 1.0);
+    // No 0/0 from the empty rectangle: the values stay.
+    EXPECT_EQ(std::tuple(v.m_strikeWidget.nState, v.m_dStrikeHeight, v.m_dForce), std::tuple(-1, 1.0, 1.0));
 }
 
-TEST(InputPointer, RightDragOfABallIsRefusedAtTheCushionsAndNearAnotherBall)
+TEST(InputPointer, RightDragRefusedAtTheCushionsAndNearABallLeftPressAimsFromABall)
 {
     ViewHarness h(490, 300);
     CMirobeltView& v = *h.view;
-    UseLayout490x300(v);
+    h.Draw();  // lays the table out: origin 26 px, 444 px for 2.489 m
     v.m_aim.dTargetX = v.m_aim.dLastTargetX = 0.7;
 
     Mouse(v, QEvent::MouseButtonPress, {43, 79}, Qt::RightButton, Qt::RightButton);  // on the white ball
-    UseLayout490x300(v);
     EXPECT_EQ(v.m_balls[0].nDrag, 1);
-    EXPECT_EQ(v.m_balls[0].x, Metres(43));
-    EXPECT_EQ(v.m_aim.dTargetX, 0.0);
-    EXPECT_EQ(v.m_aim.dLastTargetX, 0.0);
+    EXPECT_EQ(v.m_balls[0].x, v.PixelToTableX(43));
+    EXPECT_EQ(std::pair(v.m_aim.dTargetX, v.m_aim.dLastTargetX), std::pair(0.0, 0.0));
     Mouse(v, QEvent::MouseMove, {60, 100}, Qt::NoButton, Qt::RightButton);
-    EXPECT_EQ(v.m_balls[0].x, Metres(60));
+    EXPECT_EQ(v.m_balls[0].x, v.PixelToTableX(60));
     Mouse(v, QEvent::MouseMove, {24, 100}, Qt::NoButton, Qt::RightButton);  // over the cushion
     Mouse(v, QEvent::MouseMove, {52, 79}, Qt::NoButton, Qt::RightButton);  // 5 cm from the red ball
-    EXPECT_EQ(v.m_balls[0].x, Metres(60));
-    EXPECT_EQ(v.m_balls[0].y, Metres(100));
+    EXPECT_EQ(std::pair(v.m_balls[0].x, v.m_balls[0].y), std::pair(v.PixelToTableX(60), v.PixelToTableY(100)));
     Mouse(v, QEvent::MouseMove, {49, 79}, Qt::NoButton, Qt::RightButton);  // 7 cm: clear
-    EXPECT_EQ(v.m_balls[0].x, Metres(49));
+    EXPECT_EQ(v.m_balls[0].x, v.PixelToTableX(49));
     Mouse(v, QEvent::MouseButtonRelease, {49, 79}, Qt::RightButton, Qt::NoButton);
     EXPECT_EQ(v.m_balls[0].nDrag, 0);
+
+    // A left press on a ball aims from its centre, with that ball as the cue ball.
+    Mouse(v, QEvent::MouseButtonPress, {61, 79}, Qt::LeftButton, Qt::LeftButton);  // on the red ball
+    EXPECT_EQ(std::tuple(v.m_aim.dOriginX, v.m_aim.dOriginY, v.m_aim.dTargetX, v.m_aim.m_nAimBall, v.m_nCueBall),
+              std::tuple(0.2, 0.3, v.PixelToTableX(61), 2, 2));
+    Mouse(v, QEvent::MouseMove, {330, 200}, Qt::NoButton, Qt::LeftButton);
+    Mouse(v, QEvent::MouseButtonRelease, {330, 200}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(std::tuple(v.m_aim.m_nAimBall, v.m_aim.dTargetX, v.m_aim.dTargetY),
+              std::tuple(0, v.PixelToTableX(330), v.PixelToTableY(200)));
 }
 
 TEST(InputPointer, MarkerDragWhenShownAndHandOverToALowerMarker)
 {
     ViewHarness h(490, 300);
     CMirobeltView& v = *h.view;
-    UseLayout490x300(v);
+    h.Draw();
     // Marker 3 stands at pixel (33, 15), marker 1 at (22, 15); one row lower
     // the pointer is still on them and inside the markers' box.
     v.OnMouseMove(MK_RBUTTON, {33, 16});
@@ -144,36 +139,16 @@ TEST(InputPointer, MarkerDragWhenShownAndHandOverToALowerMarker)
     EXPECT_EQ(s_nMouseGesture, 103);
     v.OnMouseMove(MK_RBUTTON, {40, 20});
     v.OnMouseMove(MK_RBUTTON, {40, 15});  // 6.2 cm above the box: refused
-    EXPECT_EQ(v.m_markers[3].x, Metres(40));
-    EXPECT_EQ(v.m_markers[3].y, Metres(20));
+    EXPECT_EQ(std::pair(v.m_markers[3].x, v.m_markers[3].y), std::pair(v.PixelToTableX(40), v.PixelToTableY(20)));
     v.OnMouseMove(MK_RBUTTON, {22, 16});
     EXPECT_EQ(s_nMouseGesture, 101);
     v.OnMouseMove(MK_RBUTTON, {60, 20});
-    EXPECT_EQ(v.m_markers[1].x, Metres(60));
-    EXPECT_EQ(v.m_markers[3].x, Metres(40));
+    EXPECT_EQ(std::pair(v.m_markers[1].x, v.m_markers[3].x), std::pair(v.PixelToTableX(60), v.PixelToTableX(40)));
     v.OnRButtonUp(0, {});
     EXPECT_EQ(v.m_markers[3].nDrag, 0);
 }
 
-TEST(InputPointer, LeftPressOnABallAimsFromItsCentre)
-{
-    ViewHarness h(490, 300);
-    CMirobeltView& v = *h.view;
-    UseLayout490x300(v);
-    Mouse(v, QEvent::MouseButtonPress, {61, 79}, Qt::LeftButton, Qt::LeftButton);  // on the red ball
-    EXPECT_EQ(v.m_aim.dOriginX, 0.2);
-    EXPECT_EQ(v.m_aim.dOriginY, 0.3);
-    EXPECT_EQ(v.m_aim.m_nAimBall, 2);
-    EXPECT_EQ(v.m_nCueBall, 2);
-    EXPECT_EQ(v.m_aim.dTargetX, Metres(61));
-    Mouse(v, QEvent::MouseMove, {330, 200}, Qt::NoButton, Qt::LeftButton);
-    Mouse(v, QEvent::MouseButtonRelease, {330, 200}, Qt::LeftButton, Qt::NoButton);
-    EXPECT_EQ(v.m_aim.m_nAimBall, 0);
-    EXPECT_EQ(v.m_aim.dTargetX, Metres(330));
-    EXPECT_EQ(v.m_aim.dTargetY, Metres(200));
-}
-
-TEST(InputPointer, DoubleClickComputesOnlyAChangedSetUp)
+TEST(InputPointer, DoubleClickAndSpaceComputeOnlyAChangedSetUp)
 {
     ViewHarness h(490, 300);
     CMirobeltView& v = *h.view;
@@ -181,17 +156,27 @@ TEST(InputPointer, DoubleClickComputesOnlyAChangedSetUp)
     v.m_aim = CAimLine{0.2, 0.3, 0.9, 0.3};
     v.m_balls[2].x = 2.0;
     auto redPathShown = [&] { return h.Pixel(79, 79) == Rgb(255, 0, 0); };
+    auto paintBlue = [&](int left, int top, int width, int height) {
+        CDC* dc = v.AcquireWindowDC();
+        dc->FillSolidRect(left, top, width, height, RGB(0, 0, 255));
+        v.ReleaseWindowDC(dc);
+    };
 
     Mouse(v, QEvent::MouseButtonDblClick, {300, 200}, Qt::LeftButton, Qt::LeftButton);
     EXPECT_EQ(v.m_bSetupChanged, 0);
+    EXPECT_EQ(h.doc->m_dShotDirX, 0.9 - 0.2);
     EXPECT_TRUE(redPathShown());
     h.doc->m_dShotPower = -1;  // a new computation would overwrite it
     v.OnLButtonDblClk(0, {});
     EXPECT_EQ(h.doc->m_dShotPower, -1);
+    // Space shows the paths of an unchanged set-up over a fresh table.
+    paintBlue(0, 0, 500, 300);
+    v.OnKeyDown(vk::Space, 1, 0x39);
+    EXPECT_EQ(h.doc->m_dShotPower, -1);
+    EXPECT_EQ(h.Pixel(305, 155), Rgb(0, 128, 0));
+    EXPECT_TRUE(redPathShown());
 
-    CDC* dc = v.AcquireWindowDC();
-    dc->FillSolidRect(300, 150, 10, 10, RGB(0, 0, 255));
-    v.ReleaseWindowDC(dc);
+    paintBlue(300, 150, 10, 10);
     v.m_bSetupChanged = 1;
     v.OnLButtonDblClk(MK_CONTROL, {});  // the paths go over what is shown
     EXPECT_EQ(h.doc->m_dShotPower, 0.5);
@@ -201,49 +186,41 @@ TEST(InputPointer, DoubleClickComputesOnlyAChangedSetUp)
     v.OnLButtonDblClk(0, {});  // the table is drawn first
     EXPECT_EQ(h.Pixel(305, 155), Rgb(0, 128, 0));
     EXPECT_TRUE(redPathShown());
+    // Space computes a changed set-up.
+    v.m_bSetupChanged = 1;
+    h.doc->m_dShotPower = -1;
+    v.OnKeyDown(vk::Space, 1, 0x39);
+    EXPECT_EQ(std::pair(h.doc->m_dShotPower, v.m_bSetupChanged), std::pair(0.5, 0));
 }
 
 TEST(InputKeys, KeypadAndFunctionKeyStepsAndLimits)
 {
     ViewHarness h;
     CMirobeltView& v = *h.view;
-    auto press = [&](std::uint32_t flags, int times = 1) {
-        for (int i = 0; i < times; ++i)
+    double *side = &v.m_dStrikeSide, *height = &v.m_dStrikeHeight, *raise = &v.m_dRaiseAngle;
+    const double keep = std::numeric_limits<double>::quiet_NaN();
+    // Rows: the value set beforehand (keep: none), the flags word pressed so
+    // many times, the value then. A press is two strike steps; repeats, Alt
+    // and extended keys do nothing; a value set beyond a limit with the mouse
+    // is clamped only by an outward step.
+    const std::tuple<double*, double, std::uint32_t, int, double> steps[] = {
+        {side, keep, 0x4D, 1, 0.02}, {side, keep, 0x4D, 34, 0.7}, {side, keep, 0x4D, 1, 0.7},
+        {side, 0.9, 0x4B, 1, 0.88}, {height, keep, 0x50, 40, 0.7}, {height, keep, 0x48, 1, 0.68},
+        {height, keep, 0x48 | KF_REPEAT, 1, 0.68}, {height, keep, 0x48 | KF_ALTDOWN, 1, 0.68},
+        {height, keep, 0x48 | KF_EXTENDED, 1, 0.68},
+        // F7 up to 88 degrees; F6, if it ever reaches the view, down; F5 to 0; F8 to 88.
+        {raise, 87, 0x41, 1, 88}, {raise, 90, 0x41, 1, 88}, {raise, keep, 0x40, 1, 87}, {raise, keep, 0x3F, 1, 0},
+        {raise, keep, 0x42 | KF_ALTDOWN, 1, 0}, {raise, keep, 0x42, 1, 88}};
+    for (const auto& [field, preset, flags, presses, want] : steps)
+    {
+        if (!std::isnan(preset))
+            *field = preset;
+        for (int i = 0; i < presses; ++i)
             v.OnKeyDown(0, 1, flags);
-    };
-    press(0x4D);
-    EXPECT_DOUBLE_EQ(v.m_dStrikeSide, 0.02);  // a press is two steps
-    press(0x4D, 34);
-    EXPECT_NEAR(v.m_dStrikeSide, 0.7, 1e-12);
-    press(0x4D);
-    EXPECT_EQ(v.m_dStrikeSide, 0.7);
-    v.m_dStrikeSide = 0.9;  // set with the mouse: only an outward step clamps
-    press(0x4B);
-    EXPECT_DOUBLE_EQ(v.m_dStrikeSide, 0.88);
-    press(0x50, 40);
-    EXPECT_EQ(v.m_dStrikeHeight, 0.7);
-    press(0x48);
-    EXPECT_DOUBLE_EQ(v.m_dStrikeHeight, 0.68);
-    for (std::uint32_t bit : {KF_REPEAT, KF_ALTDOWN, KF_EXTENDED})
-        press(0x48 | bit);
-    EXPECT_DOUBLE_EQ(v.m_dStrikeHeight, 0.68);
+        EXPECT_NEAR(*field, want, 1e-12) << std::hex << flags << std::dec << " x" << presses;
+    }
     v.OnKeyDown(0, 0xFFFFFFFFu, 0x48);  // a huge repeat count stops at the limit
     EXPECT_EQ(v.m_dStrikeHeight, -0.7);
-
-    v.m_dRaiseAngle = 87;
-    press(0x41);
-    EXPECT_EQ(v.m_dRaiseAngle, 88.0);
-    v.m_dRaiseAngle = 90;
-    press(0x41);
-    EXPECT_EQ(v.m_dRaiseAngle, 88.0);
-    press(0x40);  // F6, if it ever reaches the view, steps down
-    EXPECT_EQ(v.m_dRaiseAngle, 87.0);
-    press(0x3F);
-    EXPECT_EQ(v.m_dRaiseAngle, 0.0);
-    press(0x42 | KF_ALTDOWN);
-    EXPECT_EQ(v.m_dRaiseAngle, 0.0);
-    press(0x42);
-    EXPECT_EQ(v.m_dRaiseAngle, 88.0);
 }
 
 TEST(InputKeys, QtKeyEventsWithAndWithoutNumLock)
@@ -261,23 +238,4 @@ TEST(InputKeys, QtKeyEventsWithAndWithoutNumLock)
     EXPECT_EQ(v.m_dRaiseAngle, 1.0);
     Key(v, Qt::Key_N, Qt::ShiftModifier);
     EXPECT_EQ(v.m_dStrikeHeight, 0.0);
-}
-
-TEST(InputKeys, SpaceWithAnUnchangedSetUpShowsWithoutComputing)
-{
-    ViewHarness h(490, 300);
-    CMirobeltView& v = *h.view;
-    v.m_nCueBall = 2;
-    v.m_aim = CAimLine{0.2, 0.3, 0.9, 0.3};
-    v.OnKeyDown(vk::Space, 1, 0x39);
-    EXPECT_EQ(v.m_bSetupChanged, 0);
-    EXPECT_EQ(h.doc->m_dShotDirX, 0.9 - 0.2);
-
-    h.doc->m_dShotPower = -1;
-    CDC* dc = v.AcquireWindowDC();
-    dc->FillSolidRect(0, 0, 500, 300, RGB(0, 0, 255));
-    v.ReleaseWindowDC(dc);
-    v.OnKeyDown(vk::Space, 1, 0x39);
-    EXPECT_EQ(h.doc->m_dShotPower, -1);
-    EXPECT_EQ(h.Pixel(79, 79), Rgb(255, 0, 0));  // the red path, over a fresh table
 }

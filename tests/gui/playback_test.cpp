@@ -8,7 +8,10 @@
 #include <QThread>
 #include <QTimer>
 
+#include <array>
 #include <functional>
+#include <tuple>
+#include <utility>
 
 #include "GuiTestSupport.h"
 #include "platform/KeyInput.h"
@@ -31,25 +34,32 @@ void SetUpShortShot(CMirobeltView& view)
     view.RecomputeIfNeeded();
 }
 
-// Runs an action from inside the playing loop once a few frames are drawn.
-class DuringTheShot
+// Plays the shot (with Return, or the play command) and runs an action from
+// inside the playing loop once a few frames are drawn.
+void PlayAndDuringIt(CMirobeltView& view, const std::function<void()>& action, bool withReturn = false)
 {
-public:
-    DuringTheShot(CMirobeltView& view, std::function<void()> action)
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this, &view, action] {
-            if (view.m_nAnimTick > 10)
-            {
-                m_timer.stop();
-                action();
-            }
-        });
-        m_timer.start(5);
-    }
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (view.m_nAnimTick > 10)
+        {
+            timer.stop();
+            action();
+        }
+    });
+    timer.start(5);
+    if (withReturn)
+        view.OnKeyDown(vk::Return, 1, 0x1C);
+    else
+        view.OnShotPlay();
+}
 
-private:
-    QTimer m_timer;
-};
+// Paints the whole window blue, so that what is drawn after shows.
+void PaintBlue(CMirobeltView& view)
+{
+    CDC* dc = view.AcquireWindowDC();
+    dc->FillSolidRect(0, 0, 500, 300, RGB(0, 0, 255));
+    view.ReleaseWindowDC(dc);
+}
 
 void Key(CMirobeltView& view, int key)
 {
@@ -79,11 +89,10 @@ TEST(PlaybackShotRequest, TheViewSetUpBecomesTheDocumentShot)
     g_bNoMouseAbort = 1;
     SetUpShortShot(v);
     const CMirobeltDoc& doc = *h.doc;
-    EXPECT_EQ(doc.m_dShotFollow, -37.5);
-    EXPECT_EQ(doc.m_dShotSide, -30.0);
-    EXPECT_EQ(doc.m_dShotElevation, 5.0);
-    EXPECT_EQ(doc.m_dShotDirX, 0.5);
-    EXPECT_EQ(doc.m_ballStart[2].y, 1.0);
+    // Follow, side, elevation, direction, the spotted ball's place.
+    EXPECT_EQ(std::tuple(doc.m_dShotFollow, doc.m_dShotSide, doc.m_dShotElevation, doc.m_dShotDirX,
+                         doc.m_ballStart[2].y),
+              std::tuple(-37.5, -30.0, 5.0, 0.5, 1.0));
     EXPECT_EQ(g_bNoMouseAbort, 0);
     const double normal = doc.m_physics.m_dClothFriction;
     v.m_dStrikeMode = 150;
@@ -132,27 +141,19 @@ TEST(PlaybackPlay, AShotPlayedToItsEndBecomesTheNextSetUp)
         SetUpShortShot(v);
         const TrajectoryBuffer* traj = h.doc->m_physics.m_traj;
         ASSERT_LT(traj[0].m_nCount, 400);
-        double endX[3], endY[3];
+        std::array<std::pair<double, double>, 3> end, now;
         for (int b = 0; b < 3; ++b)
-        {
-            endX[b] = traj[b].x[traj[b].m_nCount - 1];
-            endY[b] = traj[b].y[traj[b].m_nCount - 1];
-        }
-        ASSERT_GT(endX[0], 0.105);
+            end[b] = {traj[b].x[traj[b].m_nCount - 1], traj[b].y[traj[b].m_nCount - 1]};
+        ASSERT_GT(end[0].first, 0.105);
 
         v.OnShotPlay();
         for (int b = 0; b < 3; ++b)
-        {
-            EXPECT_EQ(v.m_balls[b].x, endX[b]);
-            EXPECT_EQ(v.m_balls[b].y, endY[b]);
-        }
-        EXPECT_EQ(v.m_dStrikeHeight, 0.0);
-        EXPECT_EQ(v.m_dRaiseAngle, 0.0);
-        EXPECT_EQ(v.m_dForce, format == 0 ? 0.2 : 0.5);
-        EXPECT_EQ(v.m_aim.dOriginX, 0.0);
-        EXPECT_EQ(v.m_aim.dTargetX, 0.0);
-        EXPECT_EQ(v.m_bPlayLoop + v.m_bAnimating, 0);
-        EXPECT_EQ(v.m_bSetupChanged, 1);
+            now[b] = {v.m_balls[b].x, v.m_balls[b].y};
+        EXPECT_EQ(now, end);
+        // Cue settings and aim back to their start values, the force to the table's.
+        EXPECT_EQ(std::tuple(v.m_dStrikeHeight, v.m_dRaiseAngle, v.m_aim.dOriginX, v.m_aim.dTargetX, v.m_dForce),
+                  std::tuple(0.0, 0.0, 0.0, 0.0, format == 0 ? 0.2 : 0.5));
+        EXPECT_EQ(std::tuple(v.m_bPlayLoop, v.m_bAnimating, v.m_bSetupChanged), std::tuple(0, 0, 1));
         EXPECT_EQ(traj[0].m_nCount, 2);  // the new set-up, computed: nothing moves
         EXPECT_EQ(v.m_nPositionCount, 1);
         EXPECT_FLOAT_EQ(v.m_aPositions[0].v[2], 0.1f);  // the start: white ball x, force
@@ -168,18 +169,11 @@ TEST(PlaybackPlay, PlayDuringAShotStopsItAndPlayAgainReplaysIt)
     const TrajectoryBuffer& white = h.doc->m_physics.m_traj[0];
     const double endX = white.x[white.m_nCount - 1];
     h.doc->m_dShotPower = -1;  // a new computation would overwrite it
-    {
-        DuringTheShot again(v, [&v] { v.OnShotPlay(); });
-        v.OnShotPlay();
-    }
+    PlayAndDuringIt(v, [&v] { v.OnShotPlay(); });
     EXPECT_EQ(v.m_bPlayLoop + v.m_bAnimating, 0);
-    EXPECT_EQ(v.m_balls[0].x, 0.1);
-    EXPECT_EQ(v.m_aim.dTargetX, 0.6);
+    EXPECT_EQ(std::pair(v.m_balls[0].x, v.m_aim.dTargetX), std::pair(0.1, 0.6));
     double powerDuringReplay = 0;
-    {
-        DuringTheShot look(v, [&] { powerDuringReplay = h.doc->m_dShotPower; });
-        v.OnShotPlay();
-    }
+    PlayAndDuringIt(v, [&] { powerDuringReplay = h.doc->m_dShotPower; });
     EXPECT_EQ(powerDuringReplay, -1);
     EXPECT_EQ(v.m_balls[0].x, endX);
 }
@@ -189,26 +183,18 @@ TEST(PlaybackPlay, AnyKeyStopsTheShotAndEscapeShowsTheStart)
     ViewHarness h(490, 300);
     CMirobeltView& v = *h.view;
     SetUpShortShot(v);
-    {
-        DuringTheShot key(v, [&v] { Key(v, Qt::Key_A); });
-        v.OnShotPlay();
-    }
-    EXPECT_EQ(v.m_bPlayLoop + v.m_bAnimating, 0);
-    EXPECT_EQ(v.m_nAnimTick, 0u);
+    PlayAndDuringIt(v, [&v] { Key(v, Qt::Key_A); });
+    EXPECT_EQ(std::tuple(v.m_bPlayLoop, v.m_bAnimating, v.m_nAnimTick), std::tuple(0, 0, 0u));
     EXPECT_EQ(v.m_balls[0].x, 0.1);
-    {
-        DuringTheShot key(v, [&v] {
-            CDC* dc = v.AcquireWindowDC();
-            dc->FillSolidRect(0, 0, 500, 300, RGB(0, 0, 255));
-            v.ReleaseWindowDC(dc);
-            Key(v, Qt::Key_Escape);
-        });
-        v.OnShotPlay();
-    }
+    PlayAndDuringIt(v, [&v] {
+        PaintBlue(v);
+        Key(v, Qt::Key_Escape);
+    });
     EXPECT_EQ(v.m_nPositionCount, 0);
     EXPECT_EQ(h.Pixel(v.MapX(0.1), v.MapY(0.3) + 3), Rgb(255, 255, 255));  // white ball at its start
     EXPECT_EQ(h.Pixel(v.MapX(0.25), v.MapY(0.4)), Rgb(0, 128, 0));
 }
+
 
 TEST(PlaybackPlay, QuitDuringAShotLeavesTheViewAlone)
 {
@@ -216,16 +202,13 @@ TEST(PlaybackPlay, QuitDuringAShotLeavesTheViewAlone)
     CMirobeltView& v = *h.view;
     SetUpShortShot(v);
     std::uint32_t tickAtQuit = 0;
-    {
-        DuringTheShot quit(v, [&] {
-            tickAtQuit = v.m_nAnimTick;
-            RequestQuit();
-        });
-        v.OnKeyDown(vk::Return, 1, 0x1C);
-    }
-    EXPECT_EQ(v.m_bAnimating, 1);  // nothing ran after the quit
-    EXPECT_EQ(v.m_bPlayLoop, 1);
-    EXPECT_EQ(v.m_nAnimTick, tickAtQuit);
+    auto quit = [&] {
+        tickAtQuit = v.m_nAnimTick;
+        RequestQuit();
+    };
+    PlayAndDuringIt(v, quit, true);
+    // Nothing ran after the quit.
+    EXPECT_EQ(std::tuple(v.m_bAnimating, v.m_bPlayLoop, v.m_nAnimTick), std::tuple(1, 1, tickAtQuit));
     ClearQuitRequest();
     v.m_bAnimating = v.m_bPlayLoop = 0;
 }
@@ -237,18 +220,15 @@ TEST(PlaybackAnimation, AFrameIsCopiedOverTheTableAreaInOneBlock)
     TrajectoryBuffer* traj = h.doc->m_physics.m_traj;
     for (int b = 0; b < 3; ++b)
         FillStraightPath(traj[b], 200, 0.5 * (b + 1), 0.5 * (b + 1), 0.3 * (b + 1));
-    CDC* dc = v.AcquireWindowDC();
-    dc->FillSolidRect(0, 0, 500, 300, RGB(0, 0, 255));
-    v.ReleaseWindowDC(dc);
+    PaintBlue(v);
     v.m_bAnimating = 1;
     QThread::msleep(6);  // frames are at least 5 ms apart, also across shots
     v.AnimateShotStep();
     EXPECT_NE(v.m_nAnimTick, 0u);  // a frame was drawn
     EXPECT_NE(h.Pixel(476, 249), Rgb(0, 0, 255));
-    EXPECT_EQ(h.Pixel(477, 100), Rgb(0, 0, 255));
-    EXPECT_EQ(h.Pixel(100, 250), Rgb(0, 0, 255));
-    EXPECT_EQ(h.Pixel(v.MapX(0.5), v.MapY(0.3)), Rgb(255, 255, 255));
-    EXPECT_EQ(h.Pixel(v.MapX(1.0), v.MapY(0.6)), Rgb(255, 0, 0));
+    EXPECT_EQ((std::array{h.Pixel(477, 100), h.Pixel(100, 250), h.Pixel(v.MapX(0.5), v.MapY(0.3)),
+                          h.Pixel(v.MapX(1.0), v.MapY(0.6))}),
+              (std::array{Rgb(0, 0, 255), Rgb(0, 0, 255), Rgb(255, 255, 255), Rgb(255, 0, 0)}));
     EXPECT_EQ(v.m_balls[0].x, 0.1);
     v.m_bAnimating = 0;
 }

@@ -1,11 +1,11 @@
 // Position files, the position list, the demonstration sequence and the
-// trajectory export, driven through the view's commands.
+// trajectory export, driven through the view's commands. The file formats
+// themselves are checked in tests/positions.
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTimer>
 
 #include <sys/resource.h>
@@ -14,6 +14,8 @@
 
 #include <csignal>
 #include <limits>
+#include <tuple>
+#include <utility>
 
 #include "GuiTestSupport.h"
 #include "positions/TrajectoryExport.h"
@@ -39,6 +41,19 @@ void ArrangeSetUp(CMirobeltView& v, double whiteX)
     v.ApplyPositionValues({1.2, 0.5, whiteX, 0.4, 1.6, 0.9, 0.25, -0.5, 12, 0.01, 1, whiteX, whiteX + 0.3,
                            0.4, 0.45, 150, 2});
 }
+
+// Records one such set-up for each white ball place.
+void RecordSetUps(CMirobeltView& v, std::initializer_list<double> whiteXs)
+{
+    for (const double x : whiteXs)
+    {
+        ArrangeSetUp(v, x);
+        v.RecordPosition();
+    }
+}
+
+// The current entry and the entry count.
+std::pair<int, int> ListState(const CMirobeltView& v) { return {v.m_nCurPosition, v.m_nPositionCount}; }
 }  // namespace
 
 TEST(PositionsFile, SaveThenOpenRestoresAllButTheTableFormat)
@@ -64,24 +79,21 @@ TEST(PositionsFile, SaveThenOpenRestoresAllButTheTableFormat)
     g_nTableFormat = 2;
     v.m_chooseOpenPath = [&] { return folder.File("pos.bi1"); };
     v.OnFileOpen();
-    EXPECT_EQ(v.m_balls[0].x, 0.123457);  // six decimals
-    EXPECT_EQ(v.m_aim.dTargetX, 0.423457);
-    EXPECT_EQ(v.m_nCueBall, 1);
-    EXPECT_EQ(v.m_dStrikeMode, 150);
-    EXPECT_EQ(g_nTableFormat, 2);
-    EXPECT_EQ(v.m_dTableFormat, 2.0);
+    // Six decimals; the table keeps its format, the view takes the file's.
+    EXPECT_EQ(std::tuple(v.m_balls[0].x, v.m_aim.dTargetX, v.m_nCueBall, v.m_dStrikeMode, g_nTableFormat,
+                         v.m_dTableFormat),
+              std::tuple(0.123457, 0.423457, 1, 150.0, 2, 2.0));
     EXPECT_EQ(used, QStringList({folder.File("pos.bi1"), folder.File("pos.bi1")}));
 
     // Recorded in the list and computed at once.
-    ASSERT_EQ(v.m_nPositionCount, 1);
-    EXPECT_EQ(v.m_nCurPosition, 0);
+    EXPECT_EQ(ListState(v), std::pair(0, 1));
     EXPECT_TRUE(v.m_aPositions[0] == v.MakePositionEntry());
     EXPECT_EQ(v.m_aPositions[0].v[16], 2.0f);
     EXPECT_EQ(v.m_bSetupChanged, 0);
     EXPECT_GT(h.doc->m_physics.m_traj[0].m_nCount, 2);
 }
 
-TEST(PositionsFile, HeaderRulesPartialAndHostileFiles)
+TEST(PositionsFile, QuickSaveRefusedPartialAndHostileFiles)
 {
     ScopedWorkingFolder folder;
     ViewHarness h;
@@ -94,38 +106,34 @@ TEST(PositionsFile, HeaderRulesPartialAndHostileFiles)
     v.OpenPositionFile("current.bi1");
     EXPECT_EQ(v.m_balls[0].x, 0.3);
 
-    // Refused first words and missing files change nothing.
+    // A refused first word or a missing file changes nothing, with a note.
     ArrangeSetUp(v, 0.9);
-    for (const char* text : {"", "billard\n0.5\n", "Xi\n0.5\n"})
-    {
-        WriteFile("bad.bi1", text);
-        v.OpenPositionFile("bad.bi1");
-    }
+    QStringList notes;
+    v.m_showStatusMessage = [&](const QString& note) { notes << note; };
+    WriteFile("bad.bi1", "billard\n0.5\n");
+    v.OpenPositionFile("bad.bi1");
     v.OpenPositionFile("missing.bi1");
-    EXPECT_EQ(v.m_balls[0].x, 0.9);
-    EXPECT_EQ(v.m_nPositionCount, 1);
+    EXPECT_EQ(notes, QStringList({"bad.bi1 n'est pas une position", "Impossible d'ouvrir missing.bi1"}));
+    EXPECT_EQ(std::pair(v.m_balls[0].x, v.m_nPositionCount), std::pair(0.9, 1));
 
     // "i" is accepted; reading stops at the first value that is not a number.
     WriteFile("part.bi1", "i\n0.31\n0.32\n0.33\n0.34\n0.35\nabc\n0.95\n");
     v.OpenPositionFile("part.bi1");
-    EXPECT_EQ(v.m_balls[1].x, 0.31);
-    EXPECT_EQ(v.m_balls[2].x, 0.35);
-    EXPECT_EQ(v.m_balls[2].y, 0.9);  // kept, as every later field
-    EXPECT_EQ(v.m_dStrikeMode, 150);
-    EXPECT_EQ(v.m_nPositionCount, 2);
-    EXPECT_EQ(v.m_bSetupChanged, 0);
+    // The spotted ball's y and every later field are kept.
+    EXPECT_EQ(std::tuple(v.m_balls[1].x, v.m_balls[2].x, v.m_balls[2].y, v.m_dStrikeMode),
+              std::tuple(0.31, 0.35, 0.9, 150.0));
+    EXPECT_EQ(std::pair(v.m_nPositionCount, v.m_bSetupChanged), std::pair(2, 0));
 
     // Values no table holds: recorded, computed, shown again.
     WriteFile("nasty.bi1", "B\n" + QByteArray(100000, '9') + "\n");  // reads nothing: not added again
     v.OpenPositionFile("nasty.bi1");
     WriteFile("nasty.bi1", "B\nnan inf -inf 0.5 1e308 -1e308 1 1 1 1e30 -2147483648 1 1 1 1 1 1e30\n");
     v.OpenPositionFile("nasty.bi1");
-    EXPECT_EQ(v.m_nPositionCount, 3);
-    EXPECT_EQ(v.m_nCueBall, std::numeric_limits<int>::min());
+    EXPECT_EQ(std::pair(v.m_nPositionCount, v.m_nCueBall), std::pair(3, std::numeric_limits<int>::min()));
     v.OnPositionPrev();
     v.OnPositionNext();
-    EXPECT_EQ(v.m_balls[0].x, 0.1);  // off the table: back to the default places
-    EXPECT_EQ(g_nTableFormat, 2);
+    // Off the table: back to the default places.
+    EXPECT_EQ(std::pair(v.m_balls[0].x, g_nTableFormat), std::pair(0.1, 2));
 }
 
 TEST(PositionsFile, FailedSavesLeaveTheOldFile)
@@ -133,8 +141,8 @@ TEST(PositionsFile, FailedSavesLeaveTheOldFile)
     ScopedWorkingFolder folder;
     ViewHarness h;
     CMirobeltView& v = *h.view;
-    int messages = 0;
-    v.m_showStatusMessage = [&](const QString&) { ++messages; };
+    QStringList notes;
+    v.m_showStatusMessage = [&](const QString& note) { notes << note; };
     WriteFile("current.bi1", "Billard_KVO_le_3_aout_99\nold\n");
 
     // The quick save in a process whose files may not pass 100 bytes.
@@ -145,7 +153,7 @@ TEST(PositionsFile, FailedSavesLeaveTheOldFile)
         const rlimit small{100, 100};
         setrlimit(RLIMIT_FSIZE, &small);
         v.OnFileSave();
-        _exit(messages == 1 ? 0 : 1);
+        _exit(notes == QStringList({"Impossible d'enregistrer current.bi1"}) ? 0 : 1);
     }
     int status = -1;
     waitpid(child, &status, 0);
@@ -153,40 +161,29 @@ TEST(PositionsFile, FailedSavesLeaveTheOldFile)
     EXPECT_EQ(ReadFile("current.bi1"), "Billard_KVO_le_3_aout_99\nold\n");
     EXPECT_EQ(QDir().entryList(QDir::Files), QStringList({"current.bi1"}));
 
-    // A folder in the way of the save dialog's choice.
+    // A folder in the way of the save dialog's choice: not a recent file.
     bool used = false;
     v.m_onPositionFileUsed = [&](const QString&) { used = true; };
     QDir().mkdir("busy.bi1");
     v.m_chooseSavePath = [] { return QString("busy.bi1"); };
     v.OnFileSaveAs();
-    EXPECT_TRUE(QFileInfo("busy.bi1").isDir());
     EXPECT_FALSE(used);
-    EXPECT_EQ(messages, 1);
+    EXPECT_EQ(notes, QStringList({"Impossible d'enregistrer busy.bi1"}));
 }
 
 TEST(PositionsList, RecordingComparesEveryEntryAndKeeps199)
 {
     ViewHarness h;
     CMirobeltView& v = *h.view;
-    for (double x : {0.1, 0.2, 0.1})
-    {
-        ArrangeSetUp(v, x);
-        v.RecordPosition();
-    }
-    EXPECT_EQ(v.m_nPositionCount, 2);  // equal to entry 0: not added
-    EXPECT_EQ(v.m_nCurPosition, 1);
+    RecordSetUps(v, {0.1, 0.2, 0.1});
+    EXPECT_EQ(ListState(v), std::pair(1, 2));  // equal to entry 0: not added
     g_nTableFormat = 1;  // the table format is part of the entry
     v.RecordPosition();
-    EXPECT_EQ(v.m_nPositionCount, 3);
-    EXPECT_EQ(v.m_nCurPosition, 2);
+    EXPECT_EQ(ListState(v), std::pair(2, 3));
 
     for (int i = 0; i < 250; ++i)
-    {
-        ArrangeSetUp(v, 0.3 + 0.001 * i);
-        v.RecordPosition();
-    }
-    EXPECT_EQ(v.m_nPositionCount, 199);
-    EXPECT_EQ(v.m_nCurPosition, 198);
+        RecordSetUps(v, {0.3 + 0.001 * i});
+    EXPECT_EQ(ListState(v), std::pair(198, 199));
     EXPECT_EQ(v.m_aPositions[198].v[2], static_cast<float>(0.3 + 0.001 * 195));
 }
 
@@ -194,28 +191,21 @@ TEST(PositionsList, PreviousNextAndDeleteAtTheEnds)
 {
     ViewHarness h;
     CMirobeltView& v = *h.view;
-    for (double x : {0.5, 0.6, 0.7})
-    {
-        ArrangeSetUp(v, x);
-        v.RecordPosition();
-    }
+    RecordSetUps(v, {0.5, 0.6, 0.7});
     v.OnPositionNext();  // at the last entry: nothing
     EXPECT_EQ(v.m_nCurPosition, 2);
     v.OnPositionPrev();
     v.OnPositionPrev();
     v.m_balls[0].x = 1.9;
     v.OnPositionPrev();  // stays at entry 0 and shows it again
-    EXPECT_EQ(v.m_nCurPosition, 0);
-    EXPECT_EQ(v.m_balls[0].x, 0.5f);
+    EXPECT_EQ(std::pair(v.m_nCurPosition, v.m_balls[0].x), std::pair(0, double(0.5f)));
     EXPECT_EQ(h.Pixel(v.MapX(0.5) - 2, v.MapY(0.4) - 2), Rgb(255, 255, 255));  // off the aim line
 
     // Delete steps back and drops the last entry.
     v.m_nCurPosition = 2;
     v.OnPositionDelete();
-    EXPECT_EQ(v.m_nCurPosition, 1);
-    EXPECT_EQ(v.m_nPositionCount, 2);
-    EXPECT_EQ(g_nShownPosition, 2);
-    EXPECT_EQ(g_nShownPositionCount, 2);
+    EXPECT_EQ(ListState(v), std::pair(1, 2));
+    EXPECT_EQ(std::pair(g_nShownPosition, g_nShownPositionCount), std::pair(2, 2));
 
     // From no current entry: previous goes to the last entry, and delete
     // then shows the entry that is last after it.
@@ -224,15 +214,14 @@ TEST(PositionsList, PreviousNextAndDeleteAtTheEnds)
     EXPECT_EQ(v.m_nCurPosition, 1);
     v.m_nCurPosition = -1;
     v.OnPositionDelete();
-    EXPECT_EQ(v.m_nCurPosition, 0);
-    EXPECT_EQ(v.m_balls[0].x, 0.5f);
+    EXPECT_EQ(ListState(v), std::pair(0, 1));
+    EXPECT_EQ(v.m_balls[0].x, double(0.5f));
     v.OnPositionDelete();
-    EXPECT_EQ(v.m_nPositionCount, 0);
-    EXPECT_EQ(v.m_nCurPosition, -1);
+    EXPECT_EQ(ListState(v), std::pair(-1, 0));
     EXPECT_EQ(g_nShownPosition, 0);
     v.OnPositionDelete();
     v.OnPositionNext();
-    EXPECT_EQ(v.m_nCurPosition, -1);
+    EXPECT_EQ(ListState(v), std::pair(-1, 0));
 }
 
 TEST(PositionsList, GoingToAnEntrySetsItsTableFormat)
@@ -252,45 +241,33 @@ TEST(PositionsList, GoingToAnEntrySetsItsTableFormat)
     v.m_bAnimating = 1;  // even while a shot is being animated
     v.m_bPlayLoop = 1;
     v.OnPositionNext();
-    EXPECT_EQ(g_nTableFormat, 0);
-    EXPECT_EQ(h.doc->m_geometry.length, 1.275);
-    EXPECT_EQ(v.m_nCueBall, 2);
-    EXPECT_EQ(v.m_aim.dTargetY, 0.35f);
-    EXPECT_EQ(v.m_bAnimating, 0);
-    EXPECT_EQ(v.m_bPlayLoop, 0);
-    EXPECT_EQ(v.m_bSetupChanged, 1);
+    EXPECT_EQ(std::pair(g_nTableFormat, h.doc->m_geometry.length), std::pair(0, 1.275));
+    EXPECT_EQ(std::pair(v.m_nCueBall, v.m_aim.dTargetY), std::pair(2, double(0.35f)));
+    EXPECT_EQ(std::tuple(v.m_bAnimating, v.m_bPlayLoop, v.m_bSetupChanged), std::tuple(0, 0, 1));
     EXPECT_EQ(h.Pixel(v.MapX(0.5) - 2, v.MapY(0.3) - 2), Rgb(255, 0, 0));
 
     // Formats the table does not have keep the current one.
     v.OnPositionNext();
-    EXPECT_EQ(g_nTableFormat, 0);
-    EXPECT_EQ(v.m_dTableFormat, 0.0);
+    EXPECT_EQ(std::pair(g_nTableFormat, v.m_dTableFormat), std::pair(0, 0.0));
     g_nTableFormat = 3;
     v.OnPositionNext();
-    EXPECT_EQ(h.doc->m_geometry.length, 2.84);
-    EXPECT_EQ(v.m_nCueBall, 0);
+    EXPECT_EQ(std::pair(h.doc->m_geometry.length, v.m_nCueBall), std::pair(2.84, 0));
 }
 
 TEST(PositionsList, PlayAndNextWrapsToTheFirstEntry)
 {
     ViewHarness h;
     CMirobeltView& v = *h.view;
-    for (double x : {0.5, 0.6})
-    {
-        ArrangeSetUp(v, x);
-        v.RecordPosition();
-    }
+    RecordSetUps(v, {0.5, 0.6});
     v.OnPlayAndNext();  // without the demonstration: nothing after the last entry
-    EXPECT_EQ(v.m_nCurPosition, 1);
-    EXPECT_EQ(v.m_balls[0].x, 0.6);
+    EXPECT_EQ(std::pair(v.m_nCurPosition, v.m_balls[0].x), std::pair(1, 0.6));
 
     // With it: entry 0 again, played at once, the shot ending by itself.
     v.StartDemoTimer();
     QTimer::singleShot(20000, &v, [&v] { v.m_bPlayLoop = 0; });  // never hang
     v.OnPlayAndNext();
-    EXPECT_EQ(v.m_nCurPosition, 0);
+    EXPECT_EQ(ListState(v), std::pair(0, 2));
     EXPECT_NE(v.m_nDemoTimer, 0u);
-    EXPECT_EQ(v.m_nPositionCount, 2);
     EXPECT_EQ(v.m_dForce, 0.5);  // the final position was adopted
 
     // Ticks of other timers, or during a shot, play nothing.
@@ -305,24 +282,19 @@ TEST(PositionsDemo, TheFirstDrawLoadsTheSequence)
 {
     ScopedWorkingFolder folder;
     const QByteArray entry = "0.5 0.3 0.2 0.25 0.9 0.4 0 0 0 1 0.2 0.8 0.25 0.25 0.5 50 2\n";
-    const struct
+    const std::pair<QByteArray, int> cases[] = {{"Sequence 2\n" + entry + "0.6" + entry.mid(3), 2},
+                                                {"xe 500\n" + entry.repeated(500), 199},
+                                                {"Seq -3\n", 0},
+                                                {"Donnees 2\n" + entry + entry, 0}};
+    for (const auto& [text, count] : cases)
     {
-        QByteArray text;
-        int count;
-    } cases[] = {{"Sequence 2\n" + entry + "0.6" + entry.mid(3), 2},
-                 {"xe 500\n" + entry.repeated(500), 199},
-                 {"Seq -3\n", 0},
-                 {"Donnees 2\n" + entry + entry, 0}};
-    for (const auto& c : cases)
-    {
-        WriteFile("demo.se2", c.text);
+        WriteFile("demo.se2", text);
         ViewHarness h(600, 400, false);
         h.Draw();
         EXPECT_EQ(g_bFirstDrawDone, 1);
-        EXPECT_EQ(h.view->m_nPositionCount, c.count);
-        EXPECT_EQ(h.view->m_nCurPosition, -1);
-        EXPECT_EQ(h.view->m_nDemoTimer != 0, c.count != 0);
-        EXPECT_EQ(h.view->m_aPositions[1].v[0], c.count == 2 ? 0.6f : c.count ? 0.5f : 0.0f);
+        EXPECT_EQ(ListState(*h.view), std::pair(-1, count));
+        EXPECT_EQ(h.view->m_nDemoTimer != 0, count != 0);
+        EXPECT_EQ(h.view->m_aPositions[1].v[0], count == 2 ? 0.6f : count ? 0.5f : 0.0f);
     }
 }
 
@@ -330,11 +302,6 @@ TEST(PositionsExport, WritesTheTrajectoriesOfTheLastShot)
 {
     ScopedWorkingFolder folder;
     ViewHarness h;
-    h.view->ExportTrajectories();
-    EXPECT_EQ(ReadFile(kTrajectoryExportFileName),
-              "\n--- Format du Fichier :\n--- Pour chaque bille (Blanche, Rouge Pointee):\n"
-              "--- nbcouples { xi yi }\n0\n0\n0\n");
-
     ShotSetup setup;
     setup.force = 0.1;
     setup.aimTargetX = 1;
