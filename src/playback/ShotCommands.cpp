@@ -70,34 +70,8 @@ void CMirobeltView::OnShowTrajectory()
     DrawTable(*dc, m_pDoc->m_geometry);
     DrawBalls(*dc);
 
+    // The dots take whatever brush the ball drawing left selected.
     for (int b = 0; b < 3; ++b)
-    {
-        TrajectoryBuffer& traj = m_pDoc->m_physics.m_traj[b];
-        dc->SelectPen(TrajectoryPen(b));
-        if (traj.m_nCount <= 1)
-            continue;
-        const std::uint32_t count = static_cast<std::uint32_t>(traj.m_nCount);
-        int dots = 0;
-        for (std::uint32_t k = 1; k < count; ++k)
-        {
-            double x = 0;
-            double y = 0;
-            traj.PositionAt(k, x, y);
-            const int px = MapX(x);
-            const int py = MapY(y);
-            if (k == 1)
-            {
-                dc->MoveTo(px, py);
-                continue;
-            }
-            // The dots take whatever brush the ball drawing left selected.
-            if (++dots > kDotSpacing)
-            {
-                dc->Ellipse(px - 2, py - 2, px + 2, py + 2);
-                dots = 0;
-            }
-            dc->LineTo(px, py);
-        }
-    }
+        DrawTrajectory(*dc, b, kDotSpacing);
     ReleaseWindowDC(dc);
 }

@@ -64,6 +64,10 @@ public:
     void DrawForceBar(CDC& dc, int drawWidth, int drawHeight, double force);
     void OnDraw(CDC* ignored);
     void DrawBalls(CDC& dc);  // red, white, spotted, not erasing
+    // Line through the positions of ball b (0 white, 1 red, 2 spotted) at
+    // trajectory times 1 to n - 1, in the ball's trajectory pen; with
+    // dotSpacing > 0 a small dot every dotSpacing + 1 units.
+    void DrawTrajectory(CDC& dc, int ball, int dotSpacing);
 
     // Display commands.
     void OnModeArtistic();

@@ -55,24 +55,7 @@ void CMirobeltView::ComputeShot(int displayMode)
     if (displayMode != 0)
     {
         for (int b = 0; b < 3; ++b)
-        {
-            TrajectoryBuffer& traj = m_pDoc->m_physics.m_traj[b];
-            dc->SelectPen(TrajectoryPen(b));
-            const std::uint32_t count = traj.m_nCount > 0 ? static_cast<std::uint32_t>(traj.m_nCount) : 0;
-            // Times 1 .. n-1: the first part of the path lies under the ball.
-            for (std::uint32_t k = 1; k < count; ++k)
-            {
-                double x = 0;
-                double y = 0;
-                traj.PositionAt(k, x, y);
-                const int px = MapX(x);
-                const int py = MapY(y);
-                if (k == 1)
-                    dc->MoveTo(px, py);
-                else
-                    dc->LineTo(px, py);
-            }
-        }
+            DrawTrajectory(*dc, b, 0);
         dc->SelectPen(&g_penSpottedBall);
     }
 
