@@ -15,6 +15,21 @@ std::int32_t g_nShownPosition = 0;
 std::int32_t g_nShownPositionCount = 0;
 std::int32_t g_bFirstDrawDone = 0;
 
+namespace
+{
+void PlaceBall(CViewBall& ball, double x, double y, COLORREF colour, const CPen* pen, const CBrush* brush,
+               CViewBall* other0, CViewBall* other1)
+{
+    ball.x = x;
+    ball.y = y;
+    ball.crColour = colour;
+    ball.pPen = pen;
+    ball.pBrush = brush;
+    ball.pOther[0] = other0;
+    ball.pOther[1] = other1;
+}
+}  // namespace
+
 CMirobeltView::CMirobeltView(CMirobeltDoc* doc, QWidget* parent) : QWidget(parent), m_pDoc(doc)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -34,27 +49,9 @@ CMirobeltView::CMirobeltView(CMirobeltDoc* doc, QWidget* parent) : QWidget(paren
     CViewBall& white = m_balls[0];
     CViewBall& red = m_balls[1];
     CViewBall& spotted = m_balls[2];
-    white.x = 0.1;
-    white.y = 0.3;
-    white.crColour = m_crWhite;
-    white.pPen = &g_penWhite;
-    white.pBrush = &g_brWhiteBall;
-    white.pOther[0] = &red;
-    white.pOther[1] = &spotted;
-    red.x = 0.2;
-    red.y = 0.3;
-    red.crColour = m_crRedBall;
-    red.pPen = &g_penRedBall;
-    red.pBrush = &g_brRedBall;
-    red.pOther[0] = &white;
-    red.pOther[1] = &spotted;
-    spotted.x = 0.4;
-    spotted.y = 0.5;
-    spotted.crColour = m_crSpottedBall;
-    spotted.pPen = &g_penSpottedBall;
-    spotted.pBrush = &g_brSpottedBall;
-    spotted.pOther[0] = &white;
-    spotted.pOther[1] = &red;
+    PlaceBall(white, 0.1, 0.3, m_crWhite, &g_penWhite, &g_brWhiteBall, &red, &spotted);
+    PlaceBall(red, 0.2, 0.3, m_crRedBall, &g_penRedBall, &g_brRedBall, &white, &spotted);
+    PlaceBall(spotted, 0.4, 0.5, m_crSpottedBall, &g_penSpottedBall, &g_brSpottedBall, &white, &red);
 
     for (int i = 0; i < kMarkerCount; ++i)
     {
