@@ -22,9 +22,6 @@ CDC::~CDC()
     m_painter.end();
 }
 
-void CDC::SetViewportOrg(int, int) {}
-void CDC::SetWindowOrg(int, int) {}
-
 const CPen* CDC::SelectPen(const CPen* pen)
 {
     const CPen* previous = m_pPen;
@@ -136,6 +133,12 @@ void CDC::LineTo(int x, int y)
         m_painter.drawLine(m_ptCurrent, to);
     Touch(QRect(m_ptCurrent, to));
     m_ptCurrent = to;
+}
+
+void CDC::Line(int x0, int y0, int x1, int y1)
+{
+    MoveTo(x0, y0);
+    LineTo(x1, y1);
 }
 
 void CDC::Polygon(const QPoint* points, int count)

@@ -54,6 +54,7 @@ private:
 };
 
 // A drawing context on an image: the window's picture or an off-screen bitmap.
+// Its origin is always the image's top-left corner.
 class CDC
 {
 public:
@@ -63,11 +64,6 @@ public:
     CDC& operator=(const CDC&) = delete;
 
     QImage* Target() const { return m_pTarget; }
-
-    // Nothing in the program moves the origins away from (0, 0); kept so that
-    // callers can say what they rely on.
-    void SetViewportOrg(int x, int y);
-    void SetWindowOrg(int x, int y);
 
     // Selecting an object without a handle is skipped. Returns the previous one.
     const CPen* SelectPen(const CPen* pen);
@@ -82,6 +78,7 @@ public:
     void FillSolidRect(int x, int y, int width, int height, COLORREF colour);
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
+    void Line(int x0, int y0, int x1, int y1);  // MoveTo then LineTo
     // Closed outline through the points with the pen.
     void Polygon(const QPoint* points, int count);
     // Arc of the ellipse in the box, counter-clockwise from the radial through

@@ -93,8 +93,6 @@ void CMirobeltView::AnimateShotStep()
         return;
 
     CDC* dc = AcquireWindowDC();
-    dc->SetViewportOrg(0, 0);
-    dc->SetWindowOrg(0, 0);
 
     if (m_nAnimTick == 0)
         anim.startTime = MillisecondClock();
@@ -200,31 +198,18 @@ void CMirobeltView::OnShotFinalPosition()
     // The list receives the shot's starting position, before any ball moves.
     RecordPosition();
 
-    m_aim.dOriginX = 0;
-    m_aim.dOriginY = 0;
-    m_aim.dTargetX = 0;
-    m_aim.dTargetY = 0;
-    m_aim.dLastOriginX = 0;
-    m_aim.dLastOriginY = 0;
-    m_aim.dLastTargetX = 0;
-    m_aim.dLastTargetY = 0;
+    m_aim.ClearCoordinates();
 
     TrajectoryBuffer* traj = m_pDoc->m_physics.m_traj;
     if (traj[0].m_nCount <= 0 || traj[1].m_nCount <= 0 || traj[2].m_nCount <= 0)
         return;
 
     CDC* dc = AcquireWindowDC();
-    dc->SetViewportOrg(0, 0);
-    dc->SetWindowOrg(0, 0);
     for (int b = 0; b < 3; ++b)
     {
         PlaceBall(m_balls[b], traj[b], Count(traj[b]));
         m_balls[b].Draw(*this, *dc, 0);
     }
-    m_aim.dOriginX = 0;
-    m_aim.dOriginY = 0;
-    m_aim.dTargetX = 0;
-    m_aim.dTargetY = 0;
     m_dStrikeHeight = 0;
     m_dStrikeSide = 0;
     m_dRaiseAngle = 0;

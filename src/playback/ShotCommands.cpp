@@ -51,8 +51,6 @@ void CMirobeltView::OnShotInterrupt()
     // The animation never moves the view's balls: this shows the set-up as
     // it was before the shot.
     CDC* dc = AcquireWindowDC();
-    dc->SetViewportOrg(0, 0);
-    dc->SetWindowOrg(0, 0);
     DrawTable(*dc, m_pDoc->m_geometry);
     DrawBalls(*dc);
     m_aim.bRedraw = 1;
@@ -65,8 +63,6 @@ void CMirobeltView::OnShowTrajectory()
     RecomputeIfNeeded();
 
     CDC* dc = AcquireWindowDC();
-    dc->SetViewportOrg(0, 0);
-    dc->SetWindowOrg(0, 0);
     DrawTable(*dc, m_pDoc->m_geometry);
     DrawBalls(*dc);
 

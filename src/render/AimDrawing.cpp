@@ -99,16 +99,7 @@ void CAimAid::Draw(CMirobeltView& view, CDC& dc, const CAimLine& aim, int drawWi
     const double ux = (Tx - Ox) / len;
     const double uy = (Ty - Oy) / len;
 
-    if (g_bColour)
-    {
-        dc.SelectPen(&g_penBlack);
-        dc.SelectBrush(&g_brGrey);
-    }
-    else
-    {
-        dc.SelectPen(&g_penLine);
-        dc.SelectBrush(&g_brPaper);
-    }
+    SelectWidgetObjects(dc);
     dc.Rectangle(left, top, right, bottom);
     const QPoint corners[4] = {QPoint(left, top), QPoint(right, top), QPoint(right, bottom), QPoint(left, bottom)};
     dc.Polygon(corners, 4);

@@ -9,21 +9,6 @@ bool IsAbsent(double x, double y)
     return x == 0.0 && y == 0.0;
 }
 
-// Pen and brush that paint the background of the table in the present mode.
-void SelectEraseObjects(CDC& dc)
-{
-    if (g_bColour)
-    {
-        dc.SelectPen(&g_penCloth);
-        dc.SelectBrush(&g_brCloth);
-    }
-    else
-    {
-        dc.SelectPen(&g_penPaper);
-        dc.SelectBrush(&g_brPaper);
-    }
-}
-
 // Repaints the table marks around the ball's disc at (px, py) and selects the
 // erase objects. Marks lying under the disc come back with the next whole
 // table drawing.

@@ -17,25 +17,6 @@ constexpr double kForceMarks[6] = {0.16, 0.23, 0.46, 0.59, 0.75, 0.9};
 
 constexpr double kRadiansPerDegree = 0.017453292222222222;
 
-void SelectWidgetObjects(CDC& dc)
-{
-    if (g_bColour)
-    {
-        dc.SelectPen(&g_penBlack);
-        dc.SelectBrush(&g_brGrey);
-    }
-    else
-    {
-        dc.SelectPen(&g_penLine);
-        dc.SelectBrush(&g_brPaper);
-    }
-}
-
-void Line(CDC& dc, int x0, int y0, int x1, int y1)
-{
-    dc.MoveTo(x0, y0);
-    dc.LineTo(x1, y1);
-}
 }  // namespace
 
 void CMirobeltView::DrawStrikeBall(CDC& dc, int, int drawHeight, double height, double side, double scale)
@@ -85,7 +66,7 @@ void CMirobeltView::DrawRaiseCursor(CDC& dc, int, int drawHeight, double angle)
     if (s_ptNeedleOuter.x() != 0)
     {
         dc.SelectPen(g_bColour ? &g_penWhite2 : &g_penPaper);
-        Line(dc, s_ptNeedleOuter.x(), s_ptNeedleOuter.y(), s_ptNeedleInner.x(), s_ptNeedleInner.y());
+        dc.Line(s_ptNeedleOuter.x(), s_ptNeedleOuter.y(), s_ptNeedleInner.x(), s_ptNeedleInner.y());
     }
 
     // The lower-right quarter ring around the strike-point ball.
@@ -93,8 +74,8 @@ void CMirobeltView::DrawRaiseCursor(CDC& dc, int, int drawHeight, double angle)
     const int midX = (left + right) / 2;
     dc.Arc(left, top, right, bottom, midX, bottom, right, cy);
     dc.Arc(left + band, top + band, right - band, bottom - band, midX, bottom, right, cy);
-    Line(dc, midX, bottom, midX, bottom - band);
-    Line(dc, right, cy, right - band, cy);
+    dc.Line(midX, bottom, midX, bottom - band);
+    dc.Line(right, cy, right - band, cy);
 
     // The needle: 0 degrees points right (level cue), 90 straight down.
     dc.SelectPen(g_bColour ? &g_penRed2 : &g_penLine);
@@ -106,7 +87,7 @@ void CMirobeltView::DrawRaiseCursor(CDC& dc, int, int drawHeight, double angle)
     const QPoint inner(Pixel(cosA * (outerRadius - band) + cx), Pixel(sinA * (outerRadius - band) + cy));
     s_ptNeedleOuter = outer;
     s_ptNeedleInner = inner;
-    Line(dc, outer.x(), outer.y(), inner.x(), inner.y());
+    dc.Line(outer.x(), outer.y(), inner.x(), inner.y());
 }
 
 void CMirobeltView::DrawForceBar(CDC& dc, int drawWidth, int drawHeight, double force)

@@ -83,6 +83,34 @@ const CPen* TrajectoryPen(int ball)
     }
 }
 
+void SelectEraseObjects(CDC& dc)
+{
+    if (g_bColour)
+    {
+        dc.SelectPen(&g_penCloth);
+        dc.SelectBrush(&g_brCloth);
+    }
+    else
+    {
+        dc.SelectPen(&g_penPaper);
+        dc.SelectBrush(&g_brPaper);
+    }
+}
+
+void SelectWidgetObjects(CDC& dc)
+{
+    if (g_bColour)
+    {
+        dc.SelectPen(&g_penBlack);
+        dc.SelectBrush(&g_brGrey);
+    }
+    else
+    {
+        dc.SelectPen(&g_penLine);
+        dc.SelectBrush(&g_brPaper);
+    }
+}
+
 int MetresToPixel(double metres, double pixPerMetre, int originPx)
 {
     const double value = metres * pixPerMetre + originPx;

@@ -48,6 +48,11 @@ extern CBrush g_brMarker;
 // own outline colour, or black in monochrome.
 const CPen* TrajectoryPen(int ball);
 
+// Pen and brush that paint the background of the table in the present mode.
+void SelectEraseObjects(CDC& dc);
+// Outline and background of the cue widgets and the fullness strip.
+void SelectWidgetObjects(CDC& dc);
+
 // Creates the pens and brushes once (the view's constructor calls it).
 void CreateDrawingObjects();
 

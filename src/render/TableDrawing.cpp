@@ -5,12 +5,6 @@
 
 namespace
 {
-void Line(CDC& dc, int x0, int y0, int x1, int y1)
-{
-    dc.MoveTo(x0, y0);
-    dc.LineTo(x1, y1);
-}
-
 // Open three-sided box: the four corners joined in order, not closed.
 void OpenBox(CDC& dc, int x0, int y0, int x1, int y1, int x2, int y2, int x3, int y3)
 {
@@ -68,10 +62,10 @@ void CMirobeltView::DrawTable(CDC& dc, const TableGeometry& geometry)
     ClosedOutline(dc, 0, 0, Lp + 2 * m, 0, Lp + 2 * m, Wp + 2 * m, 0, Wp + 2 * m);
     ClosedOutline(dc, m - 1, m - 1, m + Lp, m - 1, m + Lp, m + Wp, m - 1, m + Wp);
     ClosedOutline(dc, c - 1, c - 1, m + K + Lp, c - 1, m + K + Lp, m + K + Wp, c - 1, m + K + Wp);
-    Line(dc, m - 1, m - 1, c - 1, c - 1);
-    Line(dc, m + Lp, m - 1, m + K + Lp, c - 1);
-    Line(dc, m + Lp, m + Wp, m + K + Lp, m + K + Wp);
-    Line(dc, m - 1, m + Wp, c - 1, m + K + Wp);
+    dc.Line(m - 1, m - 1, c - 1, c - 1);
+    dc.Line(m + Lp, m - 1, m + K + Lp, c - 1);
+    dc.Line(m + Lp, m + Wp, m + K + Lp, m + K + Wp);
+    dc.Line(m - 1, m + Wp, c - 1, m + K + Wp);
 
     // Sights on the middle line of the rail band.
     dc.SelectPen(&g_penWhite);
@@ -150,10 +144,10 @@ void CMirobeltView::DrawTableMarks(CDC& dc, const TableGeometry&)
         // The 47 frame: lines a third of the width from each cushion.
         const int far = Lp - (Wp + 1) / 3 + m;
         const int lowAnchor = Wp - (Wp + 1) / 3 + m;
-        Line(dc, m - 1, t, m + Lp, t);
-        Line(dc, m - 1, (2 * Wp + 2) / 3 + m, m + Lp, (2 * Wp + 2) / 3 + m);
-        Line(dc, t, m - 1, t, m + Wp);
-        Line(dc, far, m - 1, far, m + Wp);
+        dc.Line(m - 1, t, m + Lp, t);
+        dc.Line(m - 1, (2 * Wp + 2) / 3 + m, m + Lp, (2 * Wp + 2) / 3 + m);
+        dc.Line(t, m - 1, t, m + Wp);
+        dc.Line(far, m - 1, far, m + Wp);
         leftAnchor(t);
         leftAnchor(lowAnchor);
         rightAnchor(t);
@@ -169,9 +163,9 @@ void CMirobeltView::DrawTableMarks(CDC& dc, const TableGeometry&)
         // The 71/2 frame: the long axis and the lines a quarter of the length
         // from each short cushion.
         const int far = Lp - (Wp + 1) / 2 + m;
-        Line(dc, m - 1, q, m + Lp, q);
-        Line(dc, q, m - 1, q, m + Wp);
-        Line(dc, far, m - 1, far, m + Wp);
+        dc.Line(m - 1, q, m + Lp, q);
+        dc.Line(q, m - 1, q, m + Wp);
+        dc.Line(far, m - 1, far, m + Wp);
         leftAnchor(q);
         rightAnchor(q);
         topAnchor(q);
@@ -182,22 +176,22 @@ void CMirobeltView::DrawTableMarks(CDC& dc, const TableGeometry&)
     }
     case 3:
         // Big corners.
-        Line(dc, Lp / 4 + m - 1, m - 1, m - 1, Wp / 4 + m);
-        Line(dc, Lp - Lp / 4 + m, m - 1, Lp + m, Wp / 4 + m);
-        Line(dc, Lp / 4 + m - 1, m + Wp, m - 1, m + Wp - Wp / 4);
-        Line(dc, Lp - Lp / 4 + m, m + Wp, Lp + m, m + Wp - Wp / 4);
+        dc.Line(Lp / 4 + m - 1, m - 1, m - 1, Wp / 4 + m);
+        dc.Line(Lp - Lp / 4 + m, m - 1, Lp + m, Wp / 4 + m);
+        dc.Line(Lp / 4 + m - 1, m + Wp, m - 1, m + Wp - Wp / 4);
+        dc.Line(Lp - Lp / 4 + m, m + Wp, Lp + m, m + Wp - Wp / 4);
         break;
     case 4:
         // Spot-to-spot grid of squares a quarter of the width across.
         for (int i = 0; i <= 7; ++i)
         {
             const int x = (i * Wp) / 4 + m - 1;
-            Line(dc, x, m - 1, x, m + Wp);
+            dc.Line(x, m - 1, x, m + Wp);
         }
         for (int i = 0; i <= 3; ++i)
         {
             const int y = (i * Wp) / 4 + m - 1;
-            Line(dc, m - 1, y, m + Lp, y);
+            dc.Line(m - 1, y, m + Lp, y);
         }
         break;
     default:

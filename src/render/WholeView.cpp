@@ -1,22 +1,11 @@
 #include "render/DrawingToolkit.h"
 #include "view/MirobeltView.h"
 
-namespace
-{
-CDC* AcquireAtOrigin(CMirobeltView& view)
-{
-    CDC* dc = view.AcquireWindowDC();
-    dc->SetViewportOrg(0, 0);
-    dc->SetWindowOrg(0, 0);
-    return dc;
-}
-}  // namespace
-
 // The whole picture, in order: table, widgets, aim aids, aim line, balls. The
 // drawing context handed in is not used: everything goes to the window's.
 void CMirobeltView::OnDraw(CDC*)
 {
-    CDC* dc = AcquireAtOrigin(*this);
+    CDC* dc = AcquireWindowDC();
 
     DrawTable(*dc, GetDocument()->m_geometry);
 
@@ -54,7 +43,7 @@ void CMirobeltView::OnModeArtistic()
     if (!(m_dStrikeMode < 100))
         return;
     m_dStrikeMode = 150;
-    CDC* dc = AcquireAtOrigin(*this);
+    CDC* dc = AcquireWindowDC();
     DrawStrikeBall(*dc, m_nDrawWidth, m_nDrawHeight, m_dStrikeHeight, m_dStrikeSide, 150);
     ReleaseWindowDC(dc);
 }
@@ -64,7 +53,7 @@ void CMirobeltView::OnModeNormal()
     if (!(m_dStrikeMode > 100))
         return;
     m_dStrikeMode = 50;
-    CDC* dc = AcquireAtOrigin(*this);
+    CDC* dc = AcquireWindowDC();
     DrawStrikeBall(*dc, m_nDrawWidth, m_nDrawHeight, m_dStrikeHeight, m_dStrikeSide, 50);
     ReleaseWindowDC(dc);
 }
@@ -170,7 +159,7 @@ void CMirobeltView::ApplyTableFormat()
         m_aim.dLastTargetY = m_aim.dTargetY;
     }
 
-    CDC* dc = AcquireAtOrigin(*this);
+    CDC* dc = AcquireWindowDC();
     DrawTable(*dc, doc->m_geometry);
     ReleaseWindowDC(dc);
     OnDraw(nullptr);

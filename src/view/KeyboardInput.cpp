@@ -112,8 +112,6 @@ void CMirobeltView::OnKeyDown(std::uint32_t key, std::uint32_t repeatCount, std:
             }
         }
         CDC* dc = AcquireWindowDC();
-        dc->SetViewportOrg(0, 0);
-        dc->SetWindowOrg(0, 0);
         DrawStrikeBall(*dc, m_nDrawWidth, m_nDrawHeight, m_dStrikeHeight, m_dStrikeSide, m_dStrikeMode);
         ReleaseWindowDC(dc);
     }
@@ -136,8 +134,6 @@ void CMirobeltView::OnKeyDown(std::uint32_t key, std::uint32_t repeatCount, std:
             break;
         }
         CDC* dc = AcquireWindowDC();
-        dc->SetViewportOrg(0, 0);
-        dc->SetWindowOrg(0, 0);
         DrawRaiseCursor(*dc, m_nDrawWidth, m_nDrawHeight, m_dRaiseAngle);
         ReleaseWindowDC(dc);
     }

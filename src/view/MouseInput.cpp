@@ -36,18 +36,6 @@ bool ClearOfOtherBalls(const CMirobeltView& view, const CViewBall& ball, double 
     return true;
 }
 
-void ClearAimCoordinates(CAimLine& aim)
-{
-    aim.dOriginX = 0;
-    aim.dOriginY = 0;
-    aim.dTargetX = 0;
-    aim.dTargetY = 0;
-    aim.dLastOriginX = 0;
-    aim.dLastOriginY = 0;
-    aim.dLastTargetX = 0;
-    aim.dLastTargetY = 0;
-}
-
 // A widget that has been laid out goes back to its resting state; one never
 // drawn stays out of reach of the hit tests.
 void RestWidget(CWidgetRect& widget)
@@ -246,8 +234,6 @@ void CMirobeltView::OnMouseMove(std::uint32_t flags, QPoint point)
     m_bSetupChanged = 1;
 
     CDC* dc = AcquireWindowDC();
-    dc->SetViewportOrg(0, 0);
-    dc->SetWindowOrg(0, 0);
     switch (gesture)
     {
     case 1:
@@ -353,7 +339,7 @@ void CMirobeltView::OnRButtonDown(std::uint32_t flags, QPoint point)
     g_bNoMouseAbort = 0;
     // Takes the ball or marker under the pointer; its centre jumps there.
     OnMouseMove(flags, point);
-    ClearAimCoordinates(m_aim);
+    m_aim.ClearCoordinates();
     OnDraw(nullptr);
 }
 

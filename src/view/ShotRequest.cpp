@@ -31,8 +31,6 @@ void CMirobeltView::ComputeShot(int displayMode)
     m_pDoc->SetShotRequest(CurrentSetup());
 
     CDC* dc = AcquireWindowDC();
-    dc->SetViewportOrg(0, 0);
-    dc->SetWindowOrg(0, 0);
 
     if (displayMode != 2)
     {

@@ -101,8 +101,6 @@ void CMirobeltView::GoToPosition()
     m_bSetupChanged = 1;
 
     CDC* dc = AcquireWindowDC();
-    dc->SetViewportOrg(0, 0);
-    dc->SetWindowOrg(0, 0);
     DrawTable(*dc, m_pDoc->m_geometry);
     DrawBalls(*dc);
     m_aim.bRedraw = 1;
