@@ -1,12 +1,17 @@
 # Set-up commands of Mirobelt.
 #   make run   installs what is missing, builds, starts the simulator in run/
 #   make test  installs what is missing, builds, runs every test
+# and, to install it like any other program:
+#   make package  builds the Debian package build/mirobelt_<version>_<arch>.deb
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 PACKAGES = cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+# What the package needs besides: dpkg-shlibdeps and file find its dependencies,
+# the others check its contents (.ci/check-package).
+PACKAGE_TOOLS = file dpkg-dev desktop-file-utils appstream groff-base
 
-.PHONY: deps build run test bench clean
+.PHONY: deps build run test package bench clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -29,6 +34,10 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+package: build
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGE_TOOLS)"
+	cmake --build $(BUILD_DIR) --target package
 
 bench: build
 	$(BUILD_DIR)/mirobelt_bench
