@@ -31,6 +31,13 @@ bool WriteWithSmallFileLimit(const std::string& path, const std::string& text)
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+mode_t ModeOf(const std::string& path, bool followLink = true)
+{
+    struct stat info{};
+    (followLink ? stat(path.c_str(), &info) : lstat(path.c_str(), &info));
+    return info.st_mode;
+}
+
 }  // namespace
 
 TEST(AtomicWrite, FailureLeavesTheOldFileAndNoTemporaryFile)
@@ -47,20 +54,48 @@ TEST(AtomicWrite, FailureLeavesTheOldFileAndNoTemporaryFile)
     EXPECT_TRUE(WriteWithSmallFileLimit(path, "short\n"));
     EXPECT_EQ(ReadText(path), "short\n");
     EXPECT_EQ(folder.Listing(), "pos.bi1;");
-    struct stat info;
-    ASSERT_EQ(stat(path.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0604u);
+    EXPECT_EQ(ModeOf(path) & 07777, 0604u);
 
     // A parent that is a plain file, a missing folder, no name at all.
     EXPECT_FALSE(WriteFileAtomically(path + "/pos.bi1", "text"));
     EXPECT_FALSE(WritePositionFile(folder / "no/folder/pos.bi1", kSaveAsHeader, PositionValues{}));
     EXPECT_FALSE(WriteFileAtomically("", "text"));
+}
 
-    // A folder in the way: the final rename fails and the temporary file goes.
-    const std::string busy = folder / "busy";
-    std::filesystem::create_directory(busy);
-    WriteText(busy + "/inside", "kept");
-    EXPECT_FALSE(WriteFileAtomically(busy, "text"));
-    EXPECT_EQ(ReadText(busy + "/inside"), "kept");
-    EXPECT_EQ(folder.Listing(), "busy;pos.bi1;");
+TEST(AtomicWrite, ReadOnlyFilesFoldersLinksAndDevices)
+{
+    TempFolder folder;
+    std::filesystem::create_directories(folder / "busy/real");
+    WriteText(folder / "busy/inside", "kept");
+    WriteText(folder / "locked.bi1", kOldText);
+    ASSERT_EQ(chmod((folder / "locked.bi1").c_str(), 0444), 0);
+    WriteText(folder / "busy/real/pos.bi1", kOldText);
+    ASSERT_EQ(chmod((folder / "busy/real/pos.bi1").c_str(), 0640), 0);
+    ASSERT_EQ(symlink("busy/real/pos.bi1", (folder / "link.bi1").c_str()), 0);
+    ASSERT_EQ(symlink("busy/real/new.bi1", (folder / "dangling.bi1").c_str()), 0);
+
+    // Refused, the target as it was: a file no one may write (root included), a folder.
+    std::string reason;
+    EXPECT_FALSE(WriteFileAtomically(folder / "locked.bi1", "text", &reason));
+    EXPECT_EQ(reason, "is read-only");
+    EXPECT_EQ(ReadText(folder / "locked.bi1"), kOldText);
+    EXPECT_FALSE(WriteFileAtomically(folder / "busy", "text", &reason));
+    EXPECT_EQ(reason, "is a folder");
+    EXPECT_EQ(ReadText(folder / "busy/inside"), "kept");
+
+    // Links stay links; the files they name are replaced, or made, in their own folder.
+    EXPECT_TRUE(WriteFileAtomically(folder / "link.bi1", "through the link\n"));
+    EXPECT_TRUE(WriteFileAtomically(folder / "dangling.bi1", "made\n"));
+    EXPECT_TRUE(S_ISLNK(ModeOf(folder / "link.bi1", false)));
+    EXPECT_TRUE(S_ISLNK(ModeOf(folder / "dangling.bi1", false)));
+    EXPECT_EQ(ReadText(folder / "busy/real/pos.bi1"), "through the link\n");
+    EXPECT_EQ(ModeOf(folder / "busy/real/pos.bi1") & 07777, 0640u);
+    EXPECT_EQ(ReadText(folder / "busy/real/new.bi1"), "made\n");
+    EXPECT_EQ(folder.Listing(), "busy;dangling.bi1;link.bi1;locked.bi1;");
+
+    // A device is written to, not replaced.
+    EXPECT_TRUE(WriteFileAtomically("/dev/null", "text"));
+    EXPECT_TRUE(S_ISCHR(ModeOf("/dev/null")));
+    EXPECT_FALSE(WriteFileAtomically("/dev/full", "text", &reason));
+    EXPECT_TRUE(S_ISCHR(ModeOf("/dev/full")));
 }

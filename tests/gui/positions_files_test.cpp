@@ -1,0 +1,73 @@
+// The window's side of files it may not replace or cannot read, and the
+// demonstration's pause before each shot.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTimer>
+
+#include <sys/stat.h>
+
+#include "GuiTestSupport.h"
+
+TEST(PositionsFiles, ReadOnlySavesAndUnreadableOpensKeepEverythingWithANote)
+{
+    ScopedWorkingFolder folder;
+    ViewHarness h;
+    CMirobeltView& v = *h.view;
+    QStringList notes;
+    v.m_showStatusMessage = [&](const QString& note) { notes << note; };
+    QFile locked("current.bi1");
+    ASSERT_TRUE(locked.open(QIODevice::WriteOnly));
+    locked.write("Billard_KVO_le_3_aout_99\nold\n");
+    locked.close();
+    chmod("current.bi1", 0444);
+    QDir().mkdir("folder.bi1");
+    QFile large("large.bi1");
+    ASSERT_TRUE(large.open(QIODevice::WriteOnly));
+    large.write("B\n" + QByteArray(1 << 20, ' '));
+    large.close();
+
+    v.m_balls[0].x = 0.7;
+    v.OnFileSave();
+    v.OpenPositionFile("folder.bi1");
+    v.OpenPositionFile("large.bi1");
+    v.OpenPositionFile("/dev/zero");
+    EXPECT_EQ(notes, QStringList({"Impossible d'enregistrer current.bi1", "folder.bi1 est un dossier",
+                                  "large.bi1 est trop grand pour une position", "zero n'est pas une position"}));
+    QFile kept("current.bi1");
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "Billard_KVO_le_3_aout_99\nold\n");
+    EXPECT_EQ(std::pair(v.m_balls[0].x, v.m_nPositionCount), std::pair(0.7, 0));
+}
+
+TEST(PositionsDemo, TheFirstEntryComingAgainIsShownBeforeItIsPlayed)
+{
+    ViewHarness h;
+    CMirobeltView& v = *h.view;
+    v.m_aim.dOriginX = 0.5;
+    v.m_aim.dOriginY = 0.3;
+    v.m_aim.dTargetX = 1.5;
+    v.m_aim.dTargetY = 0.3;
+    for (const double x : {0.5, 0.6})
+    {
+        v.m_balls[0].x = x;
+        v.RecordPosition();
+    }
+    v.StartDemoTimer();
+
+    // The first event handled is the shot's first frame: stop there.
+    QElapsedTimer clock;
+    qint64 shotStart = -1;
+    QTimer::singleShot(0, &v, [&] {
+        shotStart = clock.elapsed();
+        v.KillDemoTimer();
+        v.m_bPlayLoop = 0;
+    });
+    clock.start();
+    v.OnPlayAndNext();
+    EXPECT_EQ(v.m_nCurPosition, 0);
+    EXPECT_GE(shotStart, 2000);
+}
