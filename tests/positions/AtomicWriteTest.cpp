@@ -31,6 +31,20 @@ bool WriteWithSmallFileLimit(const std::string& path, const std::string& text)
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+// WriteFileAtomically run as the user "nobody" (uid and gid 65534); only root
+// may run it so, other users get false.
+bool WriteAsNobody(const std::string& path, const std::string& text)
+{
+    if (geteuid() != 0)
+        return false;
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(setgid(65534) == 0 && setuid(65534) == 0 && WriteFileAtomically(path, text) ? 0 : 1);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 mode_t ModeOf(const std::string& path, bool followLink = true)
 {
     struct stat info{};
@@ -79,6 +93,16 @@ TEST(AtomicWrite, ReadOnlyFilesFoldersLinksAndDevices)
     EXPECT_FALSE(WriteFileAtomically(folder / "locked.bi1", "text", &reason));
     EXPECT_EQ(reason, "is read-only");
     EXPECT_EQ(ReadText(folder / "locked.bi1"), kOldText);
+    // Another user's file in a folder anyone may write: refused to a user who may not write it.
+    if (geteuid() == 0)
+    {
+        ASSERT_EQ(chmod((folder / ".").c_str(), 0711), 0);
+        ASSERT_EQ(chmod((folder / "busy").c_str(), 0777), 0);
+        WriteText(folder / "busy/theirs.bi1", kOldText);
+        EXPECT_FALSE(WriteAsNobody(folder / "busy/theirs.bi1", "text"));
+        EXPECT_EQ(ReadText(folder / "busy/theirs.bi1"), kOldText);
+        EXPECT_TRUE(WriteAsNobody(folder / "busy/new.bi1", "text"));
+    }
     EXPECT_FALSE(WriteFileAtomically(folder / "busy", "text", &reason));
     EXPECT_EQ(reason, "is a folder");
     EXPECT_EQ(ReadText(folder / "busy/inside"), "kept");
