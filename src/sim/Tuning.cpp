@@ -50,12 +50,13 @@ bool HasOverlongWord(const std::string& text)
 }
 
 // The whole text of the file at path when it is a regular file within the
-// bounds; Applied then, else what is wrong (Created standing for "missing").
-TuningFileResult ReadTuningText(const char* path, std::string& text)
+// bounds: Applied then, else what is wrong. missing tells a file not there.
+TuningFileResult ReadTuningText(const char* path, std::string& text, bool& missing)
 {
     const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    missing = fd < 0 && errno == ENOENT;
     if (fd < 0)
-        return errno == ENOENT ? TuningFileResult::Created : TuningFileResult::CannotOpen;
+        return TuningFileResult::CannotOpen;
     TuningFileResult result = TuningFileResult::Applied;
     struct stat info;
     if (fstat(fd, &info) != 0)
@@ -106,8 +107,9 @@ void CShotPhysics::RecomputeSideSpinDecay()
 TuningFileResult CShotPhysics::LoadTuning(const char* path)
 {
     std::string text;
-    const TuningFileResult found = ReadTuningText(path, text);
-    if (found == TuningFileResult::Created)
+    bool missing = false;
+    const TuningFileResult found = ReadTuningText(path, text, missing);
+    if (missing)
         return CreateTuningFile(path);
     if (found != TuningFileResult::Applied || text.empty())
         return found;
