@@ -76,50 +76,40 @@ TEST(AtomicWrite, FailureLeavesTheOldFileAndNoTemporaryFile)
     EXPECT_FALSE(WriteFileAtomically("", "text"));
 }
 
-TEST(AtomicWrite, ReadOnlyFilesFoldersLinksAndDevices)
+// (Read-only files, folders and /dev/null as targets: see the tool's tests.)
+TEST(AtomicWrite, OtherUsersFilesLinksAndDevices)
 {
     TempFolder folder;
-    std::filesystem::create_directories(folder / "busy/real");
-    WriteText(folder / "busy/inside", "kept");
-    WriteText(folder / "locked.bi1", kOldText);
-    ASSERT_EQ(chmod((folder / "locked.bi1").c_str(), 0444), 0);
-    WriteText(folder / "busy/real/pos.bi1", kOldText);
-    ASSERT_EQ(chmod((folder / "busy/real/pos.bi1").c_str(), 0640), 0);
-    ASSERT_EQ(symlink("busy/real/pos.bi1", (folder / "link.bi1").c_str()), 0);
-    ASSERT_EQ(symlink("busy/real/new.bi1", (folder / "dangling.bi1").c_str()), 0);
+    std::filesystem::create_directories(folder / "shared/real");
+    WriteText(folder / "shared/real/pos.bi1", kOldText);
+    ASSERT_EQ(chmod((folder / "shared/real/pos.bi1").c_str(), 0640), 0);
+    ASSERT_EQ(symlink("shared/real/pos.bi1", (folder / "link.bi1").c_str()), 0);
+    ASSERT_EQ(symlink("shared/real/new.bi1", (folder / "dangling.bi1").c_str()), 0);
 
-    // Refused, the target as it was: a file no one may write (root included), a folder.
-    std::string reason;
-    EXPECT_FALSE(WriteFileAtomically(folder / "locked.bi1", "text", &reason));
-    EXPECT_EQ(reason, "is read-only");
-    EXPECT_EQ(ReadText(folder / "locked.bi1"), kOldText);
     // Another user's file in a folder anyone may write: refused to a user who may not write it.
     if (geteuid() == 0)
     {
         ASSERT_EQ(chmod((folder / ".").c_str(), 0711), 0);
-        ASSERT_EQ(chmod((folder / "busy").c_str(), 0777), 0);
-        WriteText(folder / "busy/theirs.bi1", kOldText);
-        EXPECT_FALSE(WriteAsNobody(folder / "busy/theirs.bi1", "text"));
-        EXPECT_EQ(ReadText(folder / "busy/theirs.bi1"), kOldText);
-        EXPECT_TRUE(WriteAsNobody(folder / "busy/new.bi1", "text"));
+        ASSERT_EQ(chmod((folder / "shared").c_str(), 0777), 0);
+        WriteText(folder / "shared/theirs.bi1", kOldText);
+        EXPECT_FALSE(WriteAsNobody(folder / "shared/theirs.bi1", "text"));
+        EXPECT_EQ(ReadText(folder / "shared/theirs.bi1"), kOldText);
+        EXPECT_TRUE(WriteAsNobody(folder / "shared/new.bi1", "text"));
     }
-    EXPECT_FALSE(WriteFileAtomically(folder / "busy", "text", &reason));
-    EXPECT_EQ(reason, "is a folder");
-    EXPECT_EQ(ReadText(folder / "busy/inside"), "kept");
 
     // Links stay links; the files they name are replaced, or made, in their own folder.
     EXPECT_TRUE(WriteFileAtomically(folder / "link.bi1", "through the link\n"));
     EXPECT_TRUE(WriteFileAtomically(folder / "dangling.bi1", "made\n"));
     EXPECT_TRUE(S_ISLNK(ModeOf(folder / "link.bi1", false)));
     EXPECT_TRUE(S_ISLNK(ModeOf(folder / "dangling.bi1", false)));
-    EXPECT_EQ(ReadText(folder / "busy/real/pos.bi1"), "through the link\n");
-    EXPECT_EQ(ModeOf(folder / "busy/real/pos.bi1") & 07777, 0640u);
-    EXPECT_EQ(ReadText(folder / "busy/real/new.bi1"), "made\n");
-    EXPECT_EQ(folder.Listing(), "busy;dangling.bi1;link.bi1;locked.bi1;");
+    EXPECT_EQ(ReadText(folder / "shared/real/pos.bi1"), "through the link\n");
+    EXPECT_EQ(ModeOf(folder / "shared/real/pos.bi1") & 07777, 0640u);
+    EXPECT_EQ(ReadText(folder / "shared/real/new.bi1"), "made\n");
+    EXPECT_EQ(folder.Listing(), "dangling.bi1;link.bi1;shared;");
 
     // A device is written to, not replaced.
-    EXPECT_TRUE(WriteFileAtomically("/dev/null", "text"));
-    EXPECT_TRUE(S_ISCHR(ModeOf("/dev/null")));
+    std::string reason;
     EXPECT_FALSE(WriteFileAtomically("/dev/full", "text", &reason));
+    EXPECT_EQ(reason, "No space left on device");
     EXPECT_TRUE(S_ISCHR(ModeOf("/dev/full")));
 }

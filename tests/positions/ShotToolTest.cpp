@@ -74,17 +74,18 @@ TEST(ShotTool, ComputesThePositionWithTheGivenOptions)
 {
     TempFolder folder;
     const ToolRun run = RunTool(folder, {Save(folder, Shot())});
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(std::pair(run.status, run.err), std::pair(0, std::string()));
     EXPECT_EQ(EndPlaces(run.out), "4706 0.671104 1.01578;4706 1.29953 0.61186;4706 1.67269 0.928755;");
     // Without --tuning no tuning file is read or created.
     EXPECT_EQ(folder.Listing(), "shot.bi1;");
 
     // Full precision, to an output file; the half table from the last value.
     EXPECT_EQ(RunTool(folder, {"--full", "shot.bi1", "-o", "out.txt"}).status, 0);
-    EXPECT_EQ(EndPlaces(ReadText(folder / "out.txt")), "4706 0.67110413470379671 1.0157759555410466;4706 1.2995300158243235 0.61185978241897176;"
+    EXPECT_EQ(EndPlaces(ReadText(folder / "out.txt")),
+              "4706 0.67110413470379671 1.0157759555410466;4706 1.2995300158243235 0.61185978241897176;"
               "4706 1.6726886827621519 0.92875466135019458;");
-    EXPECT_EQ(EndPlaces(RunTool(folder, {Save(folder, Shot(0), "half.bi1")}).out), "4320 0.898622 0.153471;4320 1.8 0.4;4320 1.2 0.9;");
+    EXPECT_EQ(EndPlaces(RunTool(folder, {Save(folder, Shot(0), "half.bi1")}).out),
+              "4320 0.898622 0.153471;4320 1.8 0.4;4320 1.2 0.9;");
 
     // A value that names no format: the full table.
     for (double bad : {4.0, 1.5, -1.0})
@@ -94,96 +95,73 @@ TEST(ShotTool, ComputesThePositionWithTheGivenOptions)
     EXPECT_EQ(RunTool(folder, {"shot.bi1", "--tuning", "tuning.prm"}).out, run.out);
     EXPECT_EQ(folder.Listing(), "bad.bi1;half.bi1;out.txt;shot.bi1;tuning.prm;");
     WriteText(folder / "tuning.prm", "50\n");
-    EXPECT_EQ(EndPlaces(RunTool(folder, {"shot.bi1", "--tuning", "tuning.prm"}).out), "4797 0.725556 1.01776;4797 1.2048 0.845208;4797 1.65694 0.783919;");
-}
+    EXPECT_EQ(EndPlaces(RunTool(folder, {"shot.bi1", "--tuning", "tuning.prm"}).out),
+              "4797 0.725556 1.01776;4797 1.2048 0.845208;4797 1.65694 0.783919;");
 
-TEST(ShotTool, AFileThatStopsEarlyStartsFromANewTable)
-{
-    TempFolder folder;
-    // The red ball's place only: the others where a new table has them, no aim.
+    // A file that stops early: the values a new table has (the red ball's place only here, no aim).
     WriteText(folder / "short.bi1", "Billard\n0.5\n0.7\n");
-    const ToolRun run = RunTool(folder, {"short.bi1"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "mirobelt-shot: short.bi1 holds 2 of the 17 values; the others are those of a new table\n");
-    EXPECT_EQ(EndPlaces(run.out), "2 0.1 0.3;2 0.5 0.7;2 0.4 0.5;");
+    const ToolRun partial = RunTool(folder, {"short.bi1"});
+    EXPECT_EQ(partial.err, "mirobelt-shot: short.bi1 holds 2 of the 17 values; the others are those of a new table\n");
+    EXPECT_EQ(EndPlaces(partial.out), "2 0.1 0.3;2 0.5 0.7;2 0.4 0.5;");
+
+    // A hostile force still ends, the buffers full.
+    PositionValues hostile = Shot();
+    hostile.force = 1e300;
+    EXPECT_EQ(EndPlaces(RunTool(folder, {Save(folder, hostile)}).out).substr(0, 6), "20000 ");
 }
 
-TEST(ShotTool, BadInputGivesStatusTwoAndOneLineNamingTheFault)
+TEST(ShotTool, BadInputAndTargetsGiveOneLineNamingTheFault)
 {
     TempFolder folder;
     const std::string good = Save(folder, Shot());
     WriteText(folder / "other.txt", "Position\n1\n2\n");
     WriteText(folder / "long.bi1", "B\n" + std::string(5000, '1') + "\n");
     WriteText(folder / "large.bi1", "B\n" + std::string(1 << 20, ' '));
+    WriteText(folder / "locked.txt", "old\n");
+    chmod((folder / "locked.txt").c_str(), 0444);
     std::filesystem::create_directory(folder / "folder");
-    struct Case { std::vector<std::string> args; std::string fault, input = ""; };
+    const std::string wordTooLong = " (a word of over 4096 characters)";
+    struct Case { std::vector<std::string> args; std::string fault, input = ""; int status = 2; };
     const std::vector<Case> cases = {
         {{"missing.bi1"}, "cannot open missing.bi1: No such file or directory"},
         {{"other.txt"}, "other.txt is not a position file (wrong header)"},
         {{"folder"}, "folder is a folder"},
         {{"/dev/zero"}, "/dev/zero is a device, not a position file"},
         {{"/dev/urandom"}, "/dev/urandom is a device, not a position file"},
-        {{"/dev/stdin"}, "/dev/stdin is not a position file (a word of over 4096 characters)", "cat /dev/zero"},
-        {{"long.bi1"}, "long.bi1 is not a position file (a word of over 4096 characters)"},
+        {{"/dev/stdin"}, "/dev/stdin is not a position file" + wordTooLong, "cat /dev/zero"},
+        {{"long.bi1"}, "long.bi1 is not a position file" + wordTooLong},
         {{"large.bi1"}, "large.bi1 is too large for a position file (over 1 MiB)"},
         {{good, "--tuning", "folder"}, "tuning file folder is a folder"},
         {{good, "--tuning", "/dev/zero"}, "tuning file /dev/zero is not a regular file"},
-        {{good, "--tuning", "long.bi1"}, "tuning file long.bi1 is not a tuning file (a word of over 4096 characters)"},
+        {{good, "--tuning", "long.bi1"}, "tuning file long.bi1 is not a tuning file" + wordTooLong},
         {{good, "--tuning", "large.bi1"}, "tuning file large.bi1 is too large (over 1 MiB)"},
         {{}, "no position file given (see --help)"},
         {{good, "--bogus"}, "unknown option --bogus (see --help)"},
         {{good, "-o"}, "option -o needs a file name (see --help)"},
         {{good, good}, "only one position file may be given (see --help)"},
+        // Targets that are not replaced: status 1.
+        {{good, "-o", "locked.txt"}, "cannot write locked.txt: is read-only", "", 1},
+        {{good, "-o", "folder"}, "cannot write folder: is a folder", "", 1},
+        {{good, "-o", "no/folder/out.txt"}, "cannot write no/folder/out.txt: No such file or directory", "", 1},
     };
     for (const Case& c : cases)
     {
         const ToolRun run = RunTool(folder, c.args, c.input);
-        EXPECT_EQ(std::tuple(run.status, run.out, run.err), std::tuple(2, "", "mirobelt-shot: " + c.fault + "\n"));
-    }
-    const ToolRun help = RunTool(folder, {"--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out.rfind("usage: mirobelt-shot POSITION.bi1", 0), 0u);
-}
-
-TEST(ShotTool, OutputTargetsTheUserCannotWriteAreLeftAlone)
-{
-    TempFolder folder;
-    const std::string good = Save(folder, Shot());
-    WriteText(folder / "locked.txt", "old\n");
-    chmod((folder / "locked.txt").c_str(), 0444);
-    std::filesystem::create_directory(folder / "folder");
-    struct Case { std::string target, fault; };
-    for (const Case& c : std::vector<Case>{{"locked.txt", "is read-only"},
-                                           {"folder", "is a folder"},
-                                           {"no/folder/out.txt", "No such file or directory"}})
-    {
-        const ToolRun run = RunTool(folder, {good, "-o", c.target});
-        EXPECT_EQ(std::pair(run.status, run.err),
-                  std::pair(1, "mirobelt-shot: cannot write " + c.target + ": " + c.fault + "\n"));
+        EXPECT_EQ(std::tuple(run.status, run.out, run.err),
+                  std::tuple(c.status, std::string(), "mirobelt-shot: " + c.fault + "\n"));
     }
     EXPECT_EQ(ReadText(folder / "locked.txt"), "old\n");
-    EXPECT_EQ(folder.Listing(), "folder;locked.txt;shot.bi1;");
+    EXPECT_EQ(folder.Listing(), "folder;large.bi1;locked.txt;long.bi1;other.txt;shot.bi1;");
 
+    // A device is written to, and stays a device.
     EXPECT_EQ(RunTool(folder, {good, "-o", "/dev/null"}).status, 0);
     struct stat info{};
     EXPECT_EQ(stat("/dev/null", &info), 0);
     EXPECT_TRUE(S_ISCHR(info.st_mode));
-}
 
-TEST(ShotTool, HostileValuesAreComputedToTheFullBuffers)
-{
-    TempFolder folder;
-    PositionValues hostile = Shot();
-    hostile.force = 1e300;
-    const ToolRun huge = RunTool(folder, {Save(folder, hostile)});
-    EXPECT_EQ(huge.status, 0);
-    // The white ball's section announces a full buffer.
-    EXPECT_EQ(EndPlaces(huge.out).substr(0, 6), "20000 ");
-
-    WriteText(folder / "nan.bi1", "B\n1\nnan\n");
-    const ToolRun undefined = RunTool(folder, {"nan.bi1"});
-    EXPECT_EQ(undefined.status, 0);
-    EXPECT_EQ(undefined.err, "mirobelt-shot: nan.bi1 holds 2 of the 17 values; the others are those of a new table\n");
+    const ToolRun help = RunTool(folder, {"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("usage: mirobelt-shot POSITION.bi1", 0), 0u);
 }
 
 #endif  // MIROBELT_SHOT_TOOL
