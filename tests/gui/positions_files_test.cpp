@@ -19,26 +19,22 @@ TEST(PositionsFiles, ReadOnlySavesAndUnreadableOpensKeepEverythingWithANote)
     CMirobeltView& v = *h.view;
     QStringList notes;
     v.m_showStatusMessage = [&](const QString& note) { notes << note; };
-    QFile locked("current.bi1");
-    ASSERT_TRUE(locked.open(QIODevice::WriteOnly));
-    locked.write("Billard_KVO_le_3_aout_99\nold\n");
-    locked.close();
+    const auto write = [](const char* name, const QByteArray& text) {
+        QFile file(name);
+        return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+    };
+    ASSERT_TRUE(write("current.bi1", "Billard_KVO_le_3_aout_99\nold\n") && write("large.bi1", QByteArray(2 << 20, ' ')));
     chmod("current.bi1", 0444);
     QDir().mkdir("folder.bi1");
-    QFile large("large.bi1");
-    ASSERT_TRUE(large.open(QIODevice::WriteOnly));
-    large.write("B\n" + QByteArray(1 << 20, ' '));
-    large.close();
 
     v.m_balls[0].x = 0.7;
     v.OnFileSave();
-    v.OpenPositionFile("folder.bi1");
-    v.OpenPositionFile("large.bi1");
-    v.OpenPositionFile("/dev/zero");
+    for (const char* name : {"folder.bi1", "large.bi1", "/dev/zero"})
+        v.OpenPositionFile(name);
     EXPECT_EQ(notes, QStringList({"Impossible d'enregistrer current.bi1", "folder.bi1 est un dossier",
                                   "large.bi1 est trop grand pour une position", "zero n'est pas une position"}));
     QFile kept("current.bi1");
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), "Billard_KVO_le_3_aout_99\nold\n");
     EXPECT_EQ(std::pair(v.m_balls[0].x, v.m_nPositionCount), std::pair(0.7, 0));
 }
@@ -48,9 +44,8 @@ TEST(PositionsDemo, TheFirstEntryComingAgainIsShownBeforeItIsPlayed)
     ViewHarness h;
     CMirobeltView& v = *h.view;
     v.m_aim.dOriginX = 0.5;
-    v.m_aim.dOriginY = 0.3;
     v.m_aim.dTargetX = 1.5;
-    v.m_aim.dTargetY = 0.3;
+    v.m_aim.dOriginY = v.m_aim.dTargetY = 0.3;
     for (const double x : {0.5, 0.6})
     {
         v.m_balls[0].x = x;
