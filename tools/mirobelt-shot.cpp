@@ -2,7 +2,6 @@
 // trajectories of the three balls in the text of the trajectory export.
 
 #include <cerrno>
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -10,6 +9,7 @@
 #include <string>
 
 #include "positions/PositionFile.h"
+#include "positions/ToolInput.h"
 #include "positions/TrajectoryExport.h"
 #include "sim/MirobeltDoc.h"
 #include "sim/ShotPhysics.h"
@@ -19,14 +19,14 @@ namespace
 {
 
 constexpr int kExitFailure = 1;  // the result could not be written
-constexpr int kExitBadInput = 2; // bad command line or unreadable position file
-constexpr int kDefaultTableFormat = 2;
+constexpr int kExitBadInput = 2; // bad command line, unreadable position or tuning file
 
 const char kUsage[] =
     "usage: mirobelt-shot POSITION.bi1 [-o FILE] [--tuning FILE] [--full]\n"
     "\n"
     "Computes the shot set up in the position file and writes the trajectories\n"
-    "of the white, red and spotted balls as the trajectory export does.\n"
+    "of the white, red and spotted balls as the trajectory export does. Values a\n"
+    "file that stops early leaves out are those of a newly started table.\n"
     "\n"
     "  -o FILE          write to FILE (replaced as a whole) instead of the standard output\n"
     "  --tuning FILE    apply the tuning coefficients of FILE (created when missing);\n"
@@ -93,15 +93,6 @@ std::string ParseOptions(int argc, char** argv, Options& options)
     return {};
 }
 
-// The table format of the file's last line when it names one, else the full table.
-int TableFormatOf(const PositionValues& values, int valuesRead)
-{
-    const double f = values.tableFormat;
-    if (valuesRead < kPositionValueLines || !(f >= 0 && f < kTableFormatCount) || f != std::floor(f))
-        return kDefaultTableFormat;
-    return static_cast<int>(f);
-}
-
 ShotSetup SetupOf(const PositionValues& v)
 {
     ShotSetup setup;
@@ -119,6 +110,30 @@ ShotSetup SetupOf(const PositionValues& v)
     setup.aimTargetX = v.aimTargetX;
     setup.aimTargetY = v.aimTargetY;
     return setup;
+}
+
+// What is wrong with the tuning file, empty when it was read or created.
+std::string TuningProblem(TuningFileResult result)
+{
+    switch (result)
+    {
+    case TuningFileResult::Applied:
+    case TuningFileResult::Created:
+        return {};
+    case TuningFileResult::CannotCreate:
+        return std::string("is missing and cannot be created: ") + std::strerror(errno);
+    case TuningFileResult::CannotOpen:
+        return std::string("cannot be opened: ") + std::strerror(errno);
+    case TuningFileResult::IsFolder:
+        return "is a folder";
+    case TuningFileResult::NotRegularFile:
+        return "is not a regular file";
+    case TuningFileResult::TooLarge:
+        return "is too large (over 1 MiB)";
+    case TuningFileResult::WordTooLong:
+        return "is not a tuning file (a word of over 4096 characters)";
+    }
+    return "cannot be read";
 }
 
 bool WriteToStandardOutput(const std::string& text)
@@ -143,19 +158,23 @@ int main(int argc, char** argv)
 
     PositionValues values;
     int valuesRead = 0;
-    switch (ReadPositionFile(options.positionPath, values, &valuesRead))
-    {
-    case PositionReadResult::CannotOpen:
-        return Fail(kExitBadInput, "cannot open " + options.positionPath + ": " + std::strerror(errno));
-    case PositionReadResult::RejectedHeader:
-        return Fail(kExitBadInput, options.positionPath + " is not a position file (wrong header)");
-    case PositionReadResult::Read:
-        break;
-    }
+    std::string message;
+    if (!ReadToolPosition(options.positionPath, values, valuesRead, message))
+        return Fail(kExitBadInput, message);
+    if (valuesRead < kPositionValueLines)
+        std::fprintf(stderr, "mirobelt-shot: %s holds %d of the %d values; the others are those of a new table\n",
+                     options.positionPath.c_str(), valuesRead, kPositionValueLines);
+
     // Values are taken as they stand: a hostile set-up (a huge force, a
     // non-finite value) still ends, once the trajectory buffers are full.
     const int format = TableFormatOf(values, valuesRead);
-    auto doc = std::make_unique<CMirobeltDoc>(options.tuningPath ? options.tuningPath->c_str() : nullptr);
+    auto doc = std::make_unique<CMirobeltDoc>();
+    if (options.tuningPath)
+    {
+        const std::string problem = TuningProblem(doc->m_physics.LoadTuning(options.tuningPath->c_str()));
+        if (!problem.empty())
+            return Fail(kExitBadInput, "tuning file " + *options.tuningPath + " " + problem);
+    }
     doc->ApplyTableFormat(format);
     g_nTableFormat = format;
     g_bNoMouseAbort = 1;
@@ -165,8 +184,9 @@ int main(int argc, char** argv)
 
     if (options.outputPath)
     {
-        if (!WriteFileAtomically(*options.outputPath, text))
-            return Fail(kExitFailure, "cannot write " + *options.outputPath);
+        std::string reason;
+        if (!WriteFileAtomically(*options.outputPath, text, &reason))
+            return Fail(kExitFailure, "cannot write " + *options.outputPath + ": " + reason);
     }
     else if (!WriteToStandardOutput(text))
     {

@@ -1,6 +1,8 @@
 #include "positions/DemoFile.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "positions/TextScanner.h"
 
@@ -9,38 +11,50 @@ namespace
 
 bool IsDemoHeader(const char* word) { return word[0] == 'S' || (word[0] != '\0' && word[1] == 'e'); }
 
-}  // namespace
-
-bool ReadDemoSequence(const std::string& path, PositionEntry* entries, int& count)
+// Reads into copies, so that a file given up on part way changes nothing.
+FileReadResult ReadSequence(TextScanner& scanner, PositionEntry* entries, int& count)
 {
-    std::FILE* file = std::fopen(path.c_str(), "r");
-    if (!file)
-        return false;
-
-    TextScanner scanner(file);
     char header[64];
-    if (!scanner.ReadWord(header, sizeof header) || !IsDemoHeader(header))
-    {
-        std::fclose(file);
-        return false;
-    }
+    const bool headerFound = scanner.ReadWord(header, sizeof header);
+    if (ScannerLimitResult(scanner) != FileReadResult::Read)
+        return ScannerLimitResult(scanner);
+    if (!headerFound || !IsDemoHeader(header))
+        return FileReadResult::RejectedHeader;
 
     long long announced = 0;
-    if (scanner.ReadInteger(announced))
-    {
-        // The list keeps at most kPositionListMaxCount entries; the entries
-        // announced beyond them are not read.
-        if (announced < 0)
-            announced = 0;
-        else if (announced > kPositionListMaxCount)
-            announced = kPositionListMaxCount;
-        count = static_cast<int>(announced);
+    if (!scanner.ReadInteger(announced))
+        return ScannerLimitResult(scanner);  // count and entries stay as they were
 
-        bool reading = true;
-        for (int e = 0; reading && e < count; ++e)
-            for (int i = 0; reading && i < kPositionValueCount; ++i)
-                reading = scanner.ReadFloat(entries[e].v[i]);
+    // The list keeps at most kPositionListMaxCount entries; the entries
+    // announced beyond them are not read.
+    const int readCount = static_cast<int>(std::clamp<long long>(announced, 0, kPositionListMaxCount));
+    std::vector<PositionEntry> read(entries, entries + readCount);
+    bool reading = true;
+    for (int e = 0; reading && e < readCount; ++e)
+        for (int i = 0; reading && i < kPositionValueCount; ++i)
+            reading = scanner.ReadFloat(read[e].v[i]);
+    const FileReadResult result = ScannerLimitResult(scanner);
+    if (result == FileReadResult::Read)
+    {
+        std::copy(read.begin(), read.end(), entries);
+        count = readCount;
     }
-    std::fclose(file);
-    return true;
+    return result;
+}
+
+}  // namespace
+
+bool ReadDemoSequence(const std::string& path, PositionEntry* entries, int& count, FileReadResult* result)
+{
+    FileReadResult found = FileReadResult::CannotOpen;
+    std::FILE* file = OpenTextFile(path, kDemoFileMaxBytes, found);
+    if (file)
+    {
+        TextScanner scanner(file, kDemoFileMaxBytes);
+        found = ReadSequence(scanner, entries, count);
+        std::fclose(file);
+    }
+    if (result)
+        *result = found;
+    return found == FileReadResult::Read;
 }

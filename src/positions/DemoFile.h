@@ -3,6 +3,7 @@
 #include <string>
 
 #include "positions/PositionEntry.h"
+#include "positions/TextFile.h"
 
 // Reads the demonstration sequence "demo.se2": a first word accepted when its
 // first character is 'S' or its second is 'e', the number of positions, then
@@ -12,4 +13,8 @@
 // to 0..kPositionListMaxCount, and entries are filled from slot 0 until a
 // number cannot be converted; later entries keep what they held. When the
 // number of positions itself cannot be read, count and entries stay as they were.
-bool ReadDemoSequence(const std::string& path, PositionEntry* entries, int& count);
+// A folder, a file of more than kDemoFileMaxBytes characters or one with an
+// over-long word is not read either: false, nothing changed. result
+// (optional) tells what was found.
+bool ReadDemoSequence(const std::string& path, PositionEntry* entries, int& count,
+                      FileReadResult* result = nullptr);

@@ -35,32 +35,42 @@ PositionReadResult ReadPositionFile(const std::string& path, PositionValues& val
 {
     if (valuesRead)
         *valuesRead = 0;
-    std::FILE* file = std::fopen(path.c_str(), "r");
+    PositionReadResult result = PositionReadResult::CannotOpen;
+    std::FILE* file = OpenTextFile(path, kPositionFileMaxBytes, result);
     if (!file)
-        return PositionReadResult::CannotOpen;
+        return result;
 
-    TextScanner scanner(file);
+    TextScanner scanner(file, kPositionFileMaxBytes);
     char header[64];
-    if (!scanner.ReadWord(header, sizeof header) || (header[0] != 'B' && header[0] != 'i'))
+    const bool headerFound = scanner.ReadWord(header, sizeof header);
+    result = ScannerLimitResult(scanner);
+    if (result == PositionReadResult::Read && (!headerFound || (header[0] != 'B' && header[0] != 'i')))
+        result = PositionReadResult::RejectedHeader;
+    if (result != PositionReadResult::Read)
     {
         std::fclose(file);
-        return PositionReadResult::RejectedHeader;
+        return result;
     }
     // The quick-save header holds a blank: the whole first line is the header.
     scanner.SkipRestOfLine();
 
+    PositionValues read = values;
     int count = 0;
     for (; count < kPositionValueLines; ++count)
     {
-        const bool read = count == kCueBallLine ? ReadCueBall(scanner, values.cueBall)
-                                                : scanner.ReadDouble(values.*kValueSlots[count]);
-        if (!read)
+        const bool converted = count == kCueBallLine ? ReadCueBall(scanner, read.cueBall)
+                                                     : scanner.ReadDouble(read.*kValueSlots[count]);
+        if (!converted)
             break;
     }
     std::fclose(file);
+    result = ScannerLimitResult(scanner);
+    if (result != PositionReadResult::Read)
+        return result;
+    values = read;
     if (valuesRead)
         *valuesRead = count;
-    return PositionReadResult::Read;
+    return result;
 }
 
 std::string FormatPositionFile(const char* header, const PositionValues& values)

@@ -152,12 +152,34 @@ bool ConvertReal(const char* text, std::size_t length, T& value)
 
 }  // namespace
 
-int TextScanner::Get() { return std::getc(m_file); }
+int TextScanner::Get()
+{
+    if (m_tooLarge || m_wordTooLong)
+        return EOF;
+    const int c = std::getc(m_file);
+    if (c == EOF)
+        return EOF;
+    if (++m_bytesRead > m_maxBytes)
+    {
+        m_tooLarge = true;
+        return EOF;
+    }
+    return c;
+}
 
 void TextScanner::Unget(int c)
 {
-    if (c != EOF)
-        std::ungetc(c, m_file);
+    if (c == EOF)
+        return;
+    std::ungetc(c, m_file);
+    --m_bytesRead;
+}
+
+bool TextScanner::TakeWordCharacter(std::size_t& length)
+{
+    if (++length > kMaxWordLength)
+        m_wordTooLong = true;
+    return !m_wordTooLong;
 }
 
 int TextScanner::SkipWhiteSpace()
@@ -171,25 +193,31 @@ int TextScanner::SkipWhiteSpace()
 bool TextScanner::ReadWord(char* word, std::size_t capacity)
 {
     std::size_t length = 0;
+    std::size_t kept = 0;
     int c = SkipWhiteSpace();
     const bool found = c != EOF;
-    while (c != EOF && !IsBlank(c))
+    while (c != EOF && !IsBlank(c) && TakeWordCharacter(length))
     {
-        if (length + 1 < capacity)
-            word[length++] = static_cast<char>(c);
+        if (kept + 1 < capacity)
+            word[kept++] = static_cast<char>(c);
         c = Get();
     }
     Unget(c);
     if (capacity > 0)
-        word[length] = '\0';
+        word[kept] = '\0';
     return found;
 }
 
 void TextScanner::SkipRestOfLine()
 {
-    int c = Get();
-    while (c != EOF && c != '\n')
-        c = Get();
+    std::size_t run = 0;  // non-blank characters in a row
+    for (int c = Get(); c != EOF && c != '\n'; c = Get())
+    {
+        if (IsBlank(c))
+            run = 0;
+        else if (!TakeWordCharacter(run))
+            return;
+    }
 }
 
 bool TextScanner::ReadInteger(long long& value)
@@ -209,7 +237,8 @@ bool TextScanner::ReadInteger(long long& value)
     // Accumulated as a negative number, whose range is the larger one.
     long long result = 0;
     bool saturated = false;
-    for (; IsDigit(c); c = Get())
+    std::size_t length = 0;
+    for (; IsDigit(c) && TakeWordCharacter(length); c = Get())
     {
         const int digit = c - '0';
         if (!saturated && result >= (LLONG_MIN + digit) / 10)
@@ -231,30 +260,27 @@ bool TextScanner::ReadRealText(char* text, std::size_t& length)
 {
     RealMatcher matcher;
     length = 0;
-    bool tooLong = false;
+    std::size_t taken = 0;
     int c = SkipWhiteSpace();
-    while (c != EOF && matcher.Accept(c))
+    while (c != EOF && matcher.Accept(c) && TakeWordCharacter(taken))
     {
-        if (length < kMaxNumberLength)
-            text[length++] = static_cast<char>(c);
-        else
-            tooLong = true;
+        text[length++] = static_cast<char>(c);
         c = Get();
     }
     Unget(c);
-    return !tooLong && matcher.IsComplete();
+    return !m_wordTooLong && matcher.IsComplete();
 }
 
 bool TextScanner::ReadDouble(double& value)
 {
-    char text[kMaxNumberLength];
+    char text[kMaxWordLength];
     std::size_t length = 0;
     return ReadRealText(text, length) && ConvertReal(text, length, value);
 }
 
 bool TextScanner::ReadFloat(float& value)
 {
-    char text[kMaxNumberLength];
+    char text[kMaxWordLength];
     std::size_t length = 0;
     return ReadRealText(text, length) && ConvertReal(text, length, value);
 }

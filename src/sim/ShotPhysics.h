@@ -18,6 +18,19 @@ extern std::int32_t g_nPollCount;
 using PointerMovedQuery = bool (*)();
 extern PointerMovedQuery g_pfnPointerMoved;
 
+// What LoadTuning made of its file.
+enum class TuningFileResult
+{
+    Applied,         // read (values that are out of range change nothing)
+    Created,         // missing, created with neutral values
+    CannotCreate,    // missing, and could not be created
+    CannotOpen,      // there, but not allowed
+    IsFolder,
+    NotRegularFile,  // a device or a pipe
+    TooLarge,
+    WordTooLong,
+};
+
 // Sample number stamped on the final sample of a shot is n + 1, see Simulate.
 class CShotPhysics
 {
@@ -46,7 +59,9 @@ public:
     void CushionImpact(double& vt, double& vn, double& wt, double& wn, double& wc) const;
 
     // Applies the tuning coefficients file at path; creates it when missing.
-    void LoadTuning(const char* path);
+    // A file that is not a regular one, larger than 1 MiB or holding a word
+    // of more than 4096 characters is not read: the coefficients stay.
+    TuningFileResult LoadTuning(const char* path);
 
     // Friction rule shared by the tuning file and the cloth switches.
     void RecomputeSideSpinDecay();

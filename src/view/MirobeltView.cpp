@@ -49,9 +49,11 @@ CMirobeltView::CMirobeltView(CMirobeltDoc* doc, QWidget* parent) : QWidget(paren
     CViewBall& white = m_balls[0];
     CViewBall& red = m_balls[1];
     CViewBall& spotted = m_balls[2];
-    PlaceBall(white, 0.1, 0.3, m_crWhite, &g_penWhite, &g_brWhiteBall, &red, &spotted);
-    PlaceBall(red, 0.2, 0.3, m_crRedBall, &g_penRedBall, &g_brRedBall, &white, &spotted);
-    PlaceBall(spotted, 0.4, 0.5, m_crSpottedBall, &g_penSpottedBall, &g_brSpottedBall, &white, &red);
+    const PositionValues& start = kStartPosition;
+    PlaceBall(white, start.whiteX, start.whiteY, m_crWhite, &g_penWhite, &g_brWhiteBall, &red, &spotted);
+    PlaceBall(red, start.redX, start.redY, m_crRedBall, &g_penRedBall, &g_brRedBall, &white, &spotted);
+    PlaceBall(spotted, start.spottedX, start.spottedY, m_crSpottedBall, &g_penSpottedBall, &g_brSpottedBall,
+              &white, &red);
 
     for (int i = 0; i < kMarkerCount; ++i)
     {

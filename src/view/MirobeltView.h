@@ -14,6 +14,7 @@
 #include "platform/Gdi.h"
 #include "positions/PositionEntry.h"
 #include "positions/PositionFile.h"
+#include "positions/StartPosition.h"
 #include "sim/MirobeltDoc.h"
 #include "view/ViewRecords.h"
 
@@ -172,12 +173,12 @@ public:
     CWidgetRect m_raiseCursor;
     CAimLine m_aim;
     CAimAid m_aimAid;
-    double m_dStrikeHeight = 0;
-    double m_dStrikeSide = 0;
-    double m_dForce = 0.5;
-    double m_dRaiseAngle = 0;
-    double m_dStrikeMode = 50;
-    std::int32_t m_nCueBall = 1;
+    double m_dStrikeHeight = kStartPosition.strikeHeight;
+    double m_dStrikeSide = kStartPosition.strikeSide;
+    double m_dForce = kStartPosition.force;
+    double m_dRaiseAngle = kStartPosition.raiseAngle;
+    double m_dStrikeMode = kStartPosition.strikeMode;
+    std::int32_t m_nCueBall = kStartPosition.cueBall;
 
     // --- Interaction and playback flags --------------------------------------
     std::int32_t m_bSetupChanged = 1;
@@ -191,7 +192,7 @@ public:
     PositionEntry m_aPositions[kPositionListSlots] = {};
     std::int32_t m_nPositionCount = 0;
     std::int32_t m_nCurPosition = -1;
-    double m_dTableFormat = 2.0;
+    double m_dTableFormat = kStartPosition.tableFormat;
     std::int32_t m_nSaveCounter = 0;
 
 protected:

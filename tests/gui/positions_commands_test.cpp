@@ -262,7 +262,7 @@ TEST(PositionsList, PlayAndNextWrapsToTheFirstEntry)
     v.OnPlayAndNext();  // without the demonstration: nothing after the last entry
     EXPECT_EQ(std::pair(v.m_nCurPosition, v.m_balls[0].x), std::pair(1, 0.6));
 
-    // With it: entry 0 again, played at once, the shot ending by itself.
+    // With it: entry 0 again, shown, then played, the shot ending by itself.
     v.StartDemoTimer();
     QTimer::singleShot(20000, &v, [&v] { v.m_bPlayLoop = 0; });  // never hang
     v.OnPlayAndNext();

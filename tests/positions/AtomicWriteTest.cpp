@@ -31,6 +31,27 @@ bool WriteWithSmallFileLimit(const std::string& path, const std::string& text)
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+// WriteFileAtomically run as the user "nobody" (uid and gid 65534); only root
+// may run it so, other users get false.
+bool WriteAsNobody(const std::string& path, const std::string& text)
+{
+    if (geteuid() != 0)
+        return false;
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(setgid(65534) == 0 && setuid(65534) == 0 && WriteFileAtomically(path, text) ? 0 : 1);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+mode_t ModeOf(const std::string& path, bool followLink = true)
+{
+    struct stat info{};
+    (followLink ? stat(path.c_str(), &info) : lstat(path.c_str(), &info));
+    return info.st_mode;
+}
+
 }  // namespace
 
 TEST(AtomicWrite, FailureLeavesTheOldFileAndNoTemporaryFile)
@@ -47,20 +68,48 @@ TEST(AtomicWrite, FailureLeavesTheOldFileAndNoTemporaryFile)
     EXPECT_TRUE(WriteWithSmallFileLimit(path, "short\n"));
     EXPECT_EQ(ReadText(path), "short\n");
     EXPECT_EQ(folder.Listing(), "pos.bi1;");
-    struct stat info;
-    ASSERT_EQ(stat(path.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0604u);
+    EXPECT_EQ(ModeOf(path) & 07777, 0604u);
 
     // A parent that is a plain file, a missing folder, no name at all.
     EXPECT_FALSE(WriteFileAtomically(path + "/pos.bi1", "text"));
     EXPECT_FALSE(WritePositionFile(folder / "no/folder/pos.bi1", kSaveAsHeader, PositionValues{}));
     EXPECT_FALSE(WriteFileAtomically("", "text"));
+}
 
-    // A folder in the way: the final rename fails and the temporary file goes.
-    const std::string busy = folder / "busy";
-    std::filesystem::create_directory(busy);
-    WriteText(busy + "/inside", "kept");
-    EXPECT_FALSE(WriteFileAtomically(busy, "text"));
-    EXPECT_EQ(ReadText(busy + "/inside"), "kept");
-    EXPECT_EQ(folder.Listing(), "busy;pos.bi1;");
+// (Read-only files, folders and /dev/null as targets: see the tool's tests.)
+TEST(AtomicWrite, OtherUsersFilesLinksAndDevices)
+{
+    TempFolder folder;
+    std::filesystem::create_directories(folder / "shared/real");
+    WriteText(folder / "shared/real/pos.bi1", kOldText);
+    ASSERT_EQ(chmod((folder / "shared/real/pos.bi1").c_str(), 0640), 0);
+    ASSERT_EQ(symlink("shared/real/pos.bi1", (folder / "link.bi1").c_str()), 0);
+    ASSERT_EQ(symlink("shared/real/new.bi1", (folder / "dangling.bi1").c_str()), 0);
+
+    // Another user's file in a folder anyone may write: refused to a user who may not write it.
+    if (geteuid() == 0)
+    {
+        ASSERT_EQ(chmod((folder / ".").c_str(), 0711), 0);
+        ASSERT_EQ(chmod((folder / "shared").c_str(), 0777), 0);
+        WriteText(folder / "shared/theirs.bi1", kOldText);
+        EXPECT_FALSE(WriteAsNobody(folder / "shared/theirs.bi1", "text"));
+        EXPECT_EQ(ReadText(folder / "shared/theirs.bi1"), kOldText);
+        EXPECT_TRUE(WriteAsNobody(folder / "shared/new.bi1", "text"));
+    }
+
+    // Links stay links; the files they name are replaced, or made, in their own folder.
+    EXPECT_TRUE(WriteFileAtomically(folder / "link.bi1", "through the link\n"));
+    EXPECT_TRUE(WriteFileAtomically(folder / "dangling.bi1", "made\n"));
+    EXPECT_TRUE(S_ISLNK(ModeOf(folder / "link.bi1", false)));
+    EXPECT_TRUE(S_ISLNK(ModeOf(folder / "dangling.bi1", false)));
+    EXPECT_EQ(ReadText(folder / "shared/real/pos.bi1"), "through the link\n");
+    EXPECT_EQ(ModeOf(folder / "shared/real/pos.bi1") & 07777, 0640u);
+    EXPECT_EQ(ReadText(folder / "shared/real/new.bi1"), "made\n");
+    EXPECT_EQ(folder.Listing(), "dangling.bi1;link.bi1;shared;");
+
+    // A device is written to, not replaced.
+    std::string reason;
+    EXPECT_FALSE(WriteFileAtomically("/dev/full", "text", &reason));
+    EXPECT_EQ(reason, "No space left on device");
+    EXPECT_TRUE(S_ISCHR(ModeOf("/dev/full")));
 }

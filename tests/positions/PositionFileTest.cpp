@@ -114,9 +114,9 @@ TEST(PositionFile, HeaderRulesAndValuesThatStopTheReading)
         {"B 5 6\n7\n", read, 1, {{0, 7}}},
         // Hostile text.
         {binary, read, 0, {}},
-        {std::string(1 << 20, 'B'), read, 0, {}},
-        {header + std::string(1 << 20, '7'), read, 0, {}},
-        {header + std::string(1 << 20, ' ') + "4\n", read, 1, {{0, 4}}},
+        {std::string(5000, 'B'), PositionReadResult::WordTooLong, 0, {}},
+        {header + std::string(1 << 20, '7'), PositionReadResult::TooLarge, 0, {}},
+        {header + std::string(100000, ' ') + "4\n", read, 1, {{0, 4}}},
         {header + std::string("1\0\n2\n", 5), read, 1, {{0, 1}}},
     };
     // Accepted when the first word begins with B or i; a refused file changes nothing.

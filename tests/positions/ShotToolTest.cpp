@@ -1,18 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "TestFiles.h"
 #include "positions/PositionFile.h"
-#include "positions/TrajectoryExport.h"
-#include "sim/MirobeltDoc.h"
 
 #ifdef MIROBELT_SHOT_TOOL
 
@@ -21,11 +20,13 @@ namespace
 
 struct ToolRun { int status = -1; std::string out, err; };
 
-// Runs the tool with folder as its working folder.
-ToolRun RunTool(const TempFolder& folder, const std::vector<std::string>& args)
+// Runs the tool with folder as its working folder; input (optional) is a
+// shell command whose output is piped into the tool.
+ToolRun RunTool(const TempFolder& folder, const std::vector<std::string>& args, const std::string& input = "")
 {
     const std::string out = folder / ".out", err = folder / ".err";
-    std::string command = "cd '" + folder / "." + "' && '" MIROBELT_SHOT_TOOL "'";
+    std::string command = "cd '" + folder / "." + "' && " + (input.empty() ? "" : input + " | ") +
+                          "'" MIROBELT_SHOT_TOOL "'";
     for (const std::string& a : args)
         command += " '" + a + "'";
     const int status = std::system((command + " >'" + out + "' 2>'" + err + "'").c_str());
@@ -41,108 +42,126 @@ PositionValues Shot(double tableFormat = 2)
     return {1.8, 0.4, 0.6, 0.7, 1.2, 0.9, -0.3, 0.2, 5, 0.8, 1, 0.6, 1.8, 0.7, 0.4, 50, tableFormat};
 }
 
-// The tool's computation, done here through the simulation itself.
-std::string Expected(const PositionValues& v, int format, bool full = false)
-{
-    auto doc = std::make_unique<CMirobeltDoc>(nullptr);
-    doc->ApplyTableFormat(format);
-    g_nTableFormat = format;
-    g_bNoMouseAbort = 1;
-    doc->SetShotRequest({.force = v.force, .strikeHeight = v.strikeHeight, .strikeSide = v.strikeSide,
-                         .raiseAngle = v.raiseAngle, .strikeMode = v.strikeMode, .cueBall = v.cueBall,
-                         .aimOriginX = v.aimOriginX, .aimOriginY = v.aimOriginY, .aimTargetX = v.aimTargetX,
-                         .aimTargetY = v.aimTargetY,
-                         .balls = {{v.whiteX, v.whiteY}, {v.redX, v.redY}, {v.spottedX, v.spottedY}}});
-    doc->RunShot();
-    return FormatTrajectoryExport(doc->m_physics.m_traj, full);
-}
-
 std::string Save(const TempFolder& folder, const PositionValues& v, const std::string& name = "shot.bi1")
 {
     EXPECT_TRUE(WritePositionFile(folder / name, kSaveAsHeader, v));
     return folder / name;
 }
 
+// Each ball's sample count and final place in the tool's text:
+// "count x y;" for the white, the red and the spotted ball.
+std::string EndPlaces(const std::string& text)
+{
+    std::istringstream in(text);
+    std::string line, summary;
+    for (int i = 0; i < 5; ++i)
+        std::getline(in, line);  // the header lines, then the white ball's count
+    for (int b = 0; b < 3; ++b)
+    {
+        const int count = std::stoi(line);
+        std::string x = "-", y = "-";
+        for (int k = 0; k < count; ++k)
+            std::getline(in, x), std::getline(in, y);
+        summary += line + " " + x + " " + y + ";";
+        std::getline(in, line);
+    }
+    return summary;
+}
+
 }  // namespace
 
-TEST(ShotTool, PrintsTheTrajectoriesOfThePositionWithTheGivenOptions)
+TEST(ShotTool, ComputesThePositionWithTheGivenOptions)
 {
     TempFolder folder;
     const ToolRun run = RunTool(folder, {Save(folder, Shot())});
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out, Expected(Shot(), 2));
-    EXPECT_GT(std::count(run.out.begin(), run.out.end(), '\n'), 100);
+    EXPECT_EQ(std::pair(run.status, run.err), std::pair(0, std::string()));
+    EXPECT_EQ(EndPlaces(run.out), "4706 0.671104 1.01578;4706 1.29953 0.61186;4706 1.67269 0.928755;");
     // Without --tuning no tuning file is read or created.
     EXPECT_EQ(folder.Listing(), "shot.bi1;");
 
-    // Full precision, to an output file.
-    const ToolRun full = RunTool(folder, {"--full", "shot.bi1", "-o", "out.txt"});
-    EXPECT_EQ(full.status, 0) << full.err;
-    EXPECT_EQ(full.out, "");
-    EXPECT_EQ(ReadText(folder / "out.txt"), Expected(Shot(), 2, true));
-    EXPECT_NE(run.out, Expected(Shot(), 2, true));
+    // Full precision, to an output file; the half table from the last value.
+    EXPECT_EQ(RunTool(folder, {"--full", "shot.bi1", "-o", "out.txt"}).status, 0);
+    EXPECT_EQ(EndPlaces(ReadText(folder / "out.txt")),
+              "4706 0.67110413470379671 1.0157759555410466;4706 1.2995300158243235 0.61185978241897176;"
+              "4706 1.6726886827621519 0.92875466135019458;");
+    EXPECT_EQ(EndPlaces(RunTool(folder, {Save(folder, Shot(0), "half.bi1")}).out),
+              "4320 0.898622 0.153471;4320 1.8 0.4;4320 1.2 0.9;");
+
+    // A value that names no format: the full table.
+    for (double bad : {4.0, 1.5, -1.0})
+        EXPECT_EQ(RunTool(folder, {Save(folder, Shot(bad), "bad.bi1")}).out, run.out) << bad;
 
     // A tuning file given is created when missing, and used.
-    const ToolRun created = RunTool(folder, {"shot.bi1", "--tuning", "tuning.prm"});
-    EXPECT_EQ(created.out, run.out);
-    EXPECT_EQ(folder.Listing(), "out.txt;shot.bi1;tuning.prm;");
+    EXPECT_EQ(RunTool(folder, {"shot.bi1", "--tuning", "tuning.prm"}).out, run.out);
+    EXPECT_EQ(folder.Listing(), "bad.bi1;half.bi1;out.txt;shot.bi1;tuning.prm;");
     WriteText(folder / "tuning.prm", "50\n");
-    EXPECT_NE(RunTool(folder, {"shot.bi1", "--tuning", "tuning.prm"}).out, run.out);
+    EXPECT_EQ(EndPlaces(RunTool(folder, {"shot.bi1", "--tuning", "tuning.prm"}).out),
+              "4797 0.725556 1.01776;4797 1.2048 0.845208;4797 1.65694 0.783919;");
+
+    // A file that stops early: the values a new table has (the red ball's place only here, no aim).
+    WriteText(folder / "short.bi1", "Billard\n0.5\n0.7\n");
+    const ToolRun partial = RunTool(folder, {"short.bi1"});
+    EXPECT_EQ(partial.err, "mirobelt-shot: short.bi1 holds 2 of the 17 values; the others are those of a new table\n");
+    EXPECT_EQ(EndPlaces(partial.out), "2 0.1 0.3;2 0.5 0.7;2 0.4 0.5;");
+
+    // A hostile force still ends, the buffers full.
+    PositionValues hostile = Shot();
+    hostile.force = 1e300;
+    EXPECT_EQ(EndPlaces(RunTool(folder, {Save(folder, hostile)}).out).substr(0, 6), "20000 ");
 }
 
-TEST(ShotTool, TableFormatComesFromTheLastValue)
-{
-    TempFolder folder;
-    const ToolRun half = RunTool(folder, {Save(folder, Shot(0))});
-    EXPECT_EQ(half.out, Expected(Shot(0), 0));
-    EXPECT_NE(half.out, Expected(Shot(0), 2));
-
-    // A value that names no format, or a file that stops before it: the full table.
-    for (double bad : {4.0, 1.5, -1.0})
-        EXPECT_EQ(RunTool(folder, {Save(folder, Shot(bad))}).out, Expected(Shot(), 2)) << bad;
-    std::string shortened = FormatPositionFile(kSaveAsHeader, Shot(0));
-    WriteText(folder / "short.bi1", shortened.substr(0, shortened.rfind("0.000000")));
-    EXPECT_EQ(RunTool(folder, {"short.bi1"}).out, Expected(Shot(), 2));
-}
-
-TEST(ShotTool, BadInputGivesStatusTwoAndOneLine)
+TEST(ShotTool, BadInputAndTargetsGiveOneLineNamingTheFault)
 {
     TempFolder folder;
     const std::string good = Save(folder, Shot());
     WriteText(folder / "other.txt", "Position\n1\n2\n");
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"missing.bi1"}, {"other.txt"}, {}, {good, "--bogus"}, {good, "-o"}, {good, good}})
+    WriteText(folder / "long.bi1", "B\n" + std::string(5000, '1') + "\n");
+    WriteText(folder / "large.bi1", "B\n" + std::string(1 << 20, ' '));
+    WriteText(folder / "locked.txt", "old\n");
+    chmod((folder / "locked.txt").c_str(), 0444);
+    std::filesystem::create_directory(folder / "folder");
+    const std::string wordTooLong = " (a word of over 4096 characters)";
+    struct Case { std::vector<std::string> args; std::string fault, input = ""; int status = 2; };
+    const std::vector<Case> cases = {
+        {{"missing.bi1"}, "cannot open missing.bi1: No such file or directory"},
+        {{"other.txt"}, "other.txt is not a position file (wrong header)"},
+        {{"folder"}, "folder is a folder"},
+        {{"/dev/zero"}, "/dev/zero is a device, not a position file"},
+        {{"/dev/urandom"}, "/dev/urandom is a device, not a position file"},
+        {{"/dev/stdin"}, "/dev/stdin is not a position file" + wordTooLong, "cat /dev/zero"},
+        {{"long.bi1"}, "long.bi1 is not a position file" + wordTooLong},
+        {{"large.bi1"}, "large.bi1 is too large for a position file (over 1 MiB)"},
+        {{good, "--tuning", "folder"}, "tuning file folder is a folder"},
+        {{good, "--tuning", "/dev/zero"}, "tuning file /dev/zero is not a regular file"},
+        {{good, "--tuning", "long.bi1"}, "tuning file long.bi1 is not a tuning file" + wordTooLong},
+        {{good, "--tuning", "large.bi1"}, "tuning file large.bi1 is too large (over 1 MiB)"},
+        {{}, "no position file given (see --help)"},
+        {{good, "--bogus"}, "unknown option --bogus (see --help)"},
+        {{good, "-o"}, "option -o needs a file name (see --help)"},
+        {{good, good}, "only one position file may be given (see --help)"},
+        // Targets that are not replaced: status 1.
+        {{good, "-o", "locked.txt"}, "cannot write locked.txt: is read-only", "", 1},
+        {{good, "-o", "folder"}, "cannot write folder: is a folder", "", 1},
+        {{good, "-o", "no/folder/out.txt"}, "cannot write no/folder/out.txt: No such file or directory", "", 1},
+    };
+    for (const Case& c : cases)
     {
-        const ToolRun run = RunTool(folder, args);
-        const std::string shown = args.empty() ? "(none)" : args.back();
-        EXPECT_EQ(run.status, 2) << shown;
-        EXPECT_EQ(run.out, "") << shown;
-        EXPECT_EQ(run.err.rfind("mirobelt-shot: ", 0), 0u) << shown;
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << shown;
+        const ToolRun run = RunTool(folder, c.args, c.input);
+        EXPECT_EQ(std::tuple(run.status, run.out, run.err),
+                  std::tuple(c.status, std::string(), "mirobelt-shot: " + c.fault + "\n"));
     }
-    EXPECT_EQ(RunTool(folder, {good, "-o", "no/folder/out.txt"}).status, 1);
+    EXPECT_EQ(ReadText(folder / "locked.txt"), "old\n");
+    EXPECT_EQ(folder.Listing(), "folder;large.bi1;locked.txt;long.bi1;other.txt;shot.bi1;");
+
+    // A device is written to, and stays a device.
+    EXPECT_EQ(RunTool(folder, {good, "-o", "/dev/null"}).status, 0);
+    struct stat info{};
+    EXPECT_EQ(stat("/dev/null", &info), 0);
+    EXPECT_TRUE(S_ISCHR(info.st_mode));
 
     const ToolRun help = RunTool(folder, {"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("usage: mirobelt-shot POSITION.bi1", 0), 0u);
-}
-
-TEST(ShotTool, HostileValuesAreComputedToTheFullBuffers)
-{
-    TempFolder folder;
-    PositionValues hostile = Shot();
-    hostile.force = 1e300;
-    const ToolRun huge = RunTool(folder, {Save(folder, hostile)});
-    EXPECT_EQ(huge.status, 0);
-    EXPECT_EQ(huge.out, Expected(hostile, 2));
-    // The white ball's section announces a full buffer.
-    EXPECT_NE(huge.out.find("\n20000\n"), std::string::npos);
-
-    WriteText(folder / "nan.bi1", "B\n1\nnan\n");
-    const ToolRun undefined = RunTool(folder, {"nan.bi1"});
-    EXPECT_EQ(undefined.status, 0);
-    EXPECT_EQ(undefined.err, "");
 }
 
 #endif  // MIROBELT_SHOT_TOOL

@@ -16,6 +16,22 @@ namespace
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
+// The status note of a file that could not be opened, %1 for its name.
+QString OpenFailureNote(PositionReadResult result)
+{
+    switch (result)
+    {
+    case PositionReadResult::CannotOpen:
+        return QStringLiteral("Impossible d'ouvrir %1");
+    case PositionReadResult::IsFolder:
+        return QStringLiteral("%1 est un dossier");
+    case PositionReadResult::TooLarge:
+        return QStringLiteral("%1 est trop grand pour une position");
+    default:
+        return QStringLiteral("%1 n'est pas une position");
+    }
+}
+
 }  // namespace
 
 PositionValues CMirobeltView::CurrentPositionValues() const
@@ -95,9 +111,7 @@ void CMirobeltView::OpenPositionFile(const QString& path)
     if (result != PositionReadResult::Read)
     {
         if (m_showStatusMessage)
-            m_showStatusMessage(result == PositionReadResult::CannotOpen
-                                    ? QStringLiteral("Impossible d'ouvrir %1").arg(QFileInfo(path).fileName())
-                                    : QStringLiteral("%1 n'est pas une position").arg(QFileInfo(path).fileName()));
+            m_showStatusMessage(OpenFailureNote(result).arg(QFileInfo(path).fileName()));
         return;
     }
 

@@ -160,18 +160,24 @@ void CMirobeltView::OnPositionDelete()
 
 void CMirobeltView::OnPlayAndNext()
 {
+    bool startedOver = false;
     if (m_nDemoTimer != 0)
     {
         StartDemoTimer();  // a new period from now
         // Past the last entry the demonstration starts over at entry 0.
         if (m_nCurPosition >= m_nPositionCount - 1)
+        {
+            startedOver = m_nCurPosition >= 0;
             m_nCurPosition = -1;
+        }
     }
     if (m_nCurPosition < m_nPositionCount - 1 && m_nPositionCount >= 0)
     {
         ++m_nCurPosition;
         GoToPosition();
-        if (m_nDemoTimer != 0 && m_nCurPosition > 0)
+        // The demonstration shows each position before its shot, entry 0 too
+        // when it comes again; only the very first shot starts at once.
+        if (m_nDemoTimer != 0 && (m_nCurPosition > 0 || startedOver))
             WaitMilliseconds(2000);
         OnShotPlay();
     }
