@@ -18,11 +18,17 @@ namespace
 // down to about 0.0005 degree.
 constexpr int kEdgeHalvings = 10;
 
-// The strokes of an aim-and-stroke search: the strike points of a grid in
-// the usable part of the strike disc, at several forces.
-constexpr double kStrikeGrid[] = {-0.6, -0.3, 0, 0.3, 0.6};
-constexpr double kStrikeDiscRadius = 0.6;
-constexpr double kForces[] = {0.2, 0.4, 0.6, 0.8, 1.0};
+// The strokes of an aim-and-stroke search: the centre of the strike disc and
+// four points around it, well inside the usable part, at four forces. Every
+// stroke costs a full turn of directions, and a shot runs until the cue ball
+// scores, fails or rests: this keeps the search within half a minute.
+struct StrikePoint
+{
+    double height;
+    double side;
+};
+constexpr StrikePoint kStrikePoints[] = {{0, 0}, {-0.45, 0}, {0.45, 0}, {0, -0.45}, {0, 0.45}};
+constexpr double kForces[] = {0.25, 0.5, 0.75, 1.0};
 
 struct Stroke
 {
@@ -38,10 +44,8 @@ std::vector<Stroke> StrokesOf(const SearchRequest& request)
         return {{s.force, s.strikeHeight, s.strikeSide}};
     std::vector<Stroke> strokes;
     for (const double force : kForces)
-        for (const double height : kStrikeGrid)
-            for (const double side : kStrikeGrid)
-                if (height * height + side * side <= kStrikeDiscRadius * kStrikeDiscRadius + 1e-9)
-                    strokes.push_back({force, height, side});
+        for (const StrikePoint& point : kStrikePoints)
+            strokes.push_back({force, point.height, point.side});
     return strokes;
 }
 
