@@ -21,6 +21,7 @@ namespace
 constexpr int kPollMs = 30;
 constexpr int kTableWatchMs = 250;
 constexpr int kProgressSteps = 1000;
+constexpr int kPanelWidth = 470;
 
 const char* const kBallNames[] = {"Blanche", "Rouge", "Pointée"};
 
@@ -93,6 +94,7 @@ ShotFinderPanel::ShotFinderPanel(CMirobeltView* view, QWidget* parent)
     help->setWordWrap(true);
     help->setEnabled(false);
     layout->addWidget(help);
+    body->setMinimumWidth(kPanelWidth);  // every column of the list in view
     setWidget(body);
 
     connect(m_start, &QPushButton::clicked, this, &ShotFinderPanel::StartSearch);
