@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "FinderFixture.h"
+#include "finder/BackgroundSearch.h"
 #include "sim/TableGeometry.h"
 
 namespace
@@ -58,21 +59,21 @@ TEST(ShotSearch, CancelledSearchEndsPromptlyWithNoSolution)
     request.game = Game::TroisBandes;
     request.kind = SearchKind::AimAndStroke;
     request.threads = 2;
-    std::atomic<bool> cancel{false};
-    std::chrono::steady_clock::time_point cancelledAt;
-    std::jthread canceller([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        cancelledAt = std::chrono::steady_clock::now();
-        cancel = true;
-    });
-    const SearchResult result = FindShots(prototype, request, cancel);
-    const auto ended = std::chrono::steady_clock::now();
-    canceller.join();
-    EXPECT_TRUE(result.cancelled);
-    EXPECT_TRUE(result.solutions.empty());
-    EXPECT_LT(result.evaluated, 20 * kCoarseDirections);
+    BackgroundSearch search(prototype, request);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_FALSE(search.Done());
+    EXPECT_GT(search.Fraction(), 0);
+    EXPECT_LT(search.Fraction(), 0.5);
+
+    search.Cancel();
+    const auto cancelledAt = std::chrono::steady_clock::now();
+    while (!search.Done())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     // Each worker finishes the shot it is computing, then stops.
-    EXPECT_LT(std::chrono::duration<double>(ended - cancelledAt).count(), 1.0);
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - cancelledAt).count(), 1.0);
+    EXPECT_TRUE(search.Result().cancelled);
+    EXPECT_TRUE(search.Result().solutions.empty());
+    EXPECT_LT(search.Result().evaluated, 20 * kCoarseDirections);
 }
 
 TEST(ShotSearch, NoCueBallOrNoForceGivesNoSolution)
