@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -260,6 +261,14 @@ int main(int argc, char** argv)
         return Fail(kExitBadInput, message);
     if (values.cueBall < 1 || values.cueBall > 3)
         return Fail(kExitBadInput, "la bille de tir du fichier doit etre 1, 2 ou 3");
+    // A search computes thousands of shots: values no window can set, which
+    // would make every shot run to the end of the trajectory buffers, are refused.
+    for (const double v : {values.whiteX, values.whiteY, values.redX, values.redY, values.spottedX, values.spottedY,
+                           values.strikeHeight, values.strikeSide, values.raiseAngle, values.strikeMode})
+        if (!std::isfinite(v))
+            return Fail(kExitBadInput, "valeur non finie dans " + options.positionPath);
+    if (!(values.force >= 0 && values.force <= 1))
+        return Fail(kExitBadInput, "la force du fichier doit etre entre 0 et 1");
 
     // Searched with the values a solution file will hold, so that the file
     // gives the very shot that was found.

@@ -33,9 +33,6 @@ public:
     // With endEarly the computation stops once the verdict is known.
     ShotOutcome Evaluate(const ShotSetup& setup, bool endEarly);
 
-    // The contacts of the last evaluation.
-    const ContactLog& Log(bool endEarly) const { return endEarly ? m_earlyLog : m_fullLog; }
-
 private:
     std::unique_ptr<CMirobeltDoc> m_doc;
     ContactLog m_earlyLog;

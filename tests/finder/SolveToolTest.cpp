@@ -53,6 +53,11 @@ TEST(SolveTool, BadInputIsStatusTwoWithOneLine)
     PositionValues noCue = CannonFile(0.2);
     noCue.cueBall = 7;
     ASSERT_TRUE(WritePositionFile(folder / "nocue.bi1", kSaveAsHeader, noCue));
+    PositionValues hostile = CannonFile(0.2);
+    hostile.redY = NAN;
+    ASSERT_TRUE(WritePositionFile(folder / "nan.bi1", kSaveAsHeader, hostile));
+    hostile = CannonFile(1e6);
+    ASSERT_TRUE(WritePositionFile(folder / "force.bi1", kSaveAsHeader, hostile));
     WriteText(folder / "text.bi1", "Xyz\n1\n");
     const std::vector<std::vector<std::string>> bad = {
         {},
@@ -66,6 +71,8 @@ TEST(SolveTool, BadInputIsStatusTwoWithOneLine)
         {".", "--game", "libre"},
         {"text.bi1", "--game", "libre"},
         {"nocue.bi1", "--game", "libre"},
+        {"nan.bi1", "--game", "libre"},
+        {"force.bi1", "--game", "libre"},
     };
     for (const auto& args : bad)
     {
