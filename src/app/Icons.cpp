@@ -227,6 +227,17 @@ void PaintCommandIcon(QPainter& p, int id, QSize size)
         }
         break;
     }
+    case ID_FIND_SHOT:
+    {
+        // A magnifying glass over a ball: look for the shot.
+        Ball(p, QPointF(9, cy - 1), 5, kRed);
+        p.setPen(QPen(kInk, 1.6));
+        p.setBrush(QColor(255, 255, 255, 110));
+        p.drawEllipse(QPointF(12, cy - 1.5), 5.5, 5.5);
+        p.setPen(QPen(kInk, 2.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(16, cy + 2.5), QPointF(21, cy + 7));
+        break;
+    }
     case ID_TABLE_FORMAT:
         Table(p, QRectF(1.5, 3.5, 14, 11), kCloth, kRail);
         Table(p, QRectF(17.5, 3.5, 7, 11), kCloth, kRail);

@@ -22,6 +22,7 @@
 #include "app/AboutDlg.h"
 #include "app/Icons.h"
 #include "app/MirobeltApp.h"
+#include "finder/gui/ShotFinderPanel.h"
 #include "platform/MessagePump.h"
 #include "view/MirobeltView.h"
 
@@ -246,6 +247,12 @@ void CMainFrame::BuildCommands()
                                Utf8("Ferme l'application ; propose d'enregistrer les documents"), QStringLiteral("Quitter"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
+    QAction* findShot = AddCommand(ID_FIND_SHOT, QStringLiteral("&Chercher un coup...\tF9"),
+                                   Utf8("Cherche les coups qui marquent le point depuis la position (F9)"),
+                                   QStringLiteral("Chercher un coup (F9)"));
+    findShot->setShortcut(QKeySequence(Qt::Key_F9));
+    connect(findShot, &QAction::triggered, this, &CMainFrame::OnFindShot);
+
     QAction* gameBar = AddCommand(ID_VIEW_TOOLBAR, QStringLiteral("&Barre d'outils"),
                                   Utf8("Affiche ou masque la barre d'outils"), QString());
     gameBar->setCheckable(true);
@@ -301,6 +308,9 @@ void CMainFrame::BuildMenus()
     viewMenu->addAction(CommandAction(ID_VIEW_TOOLBAR));
     viewMenu->addAction(CommandAction(ID_VIEW_STATUS_BAR));
 
+    QMenu* toolsMenu = menuBar()->addMenu(QStringLiteral("&Outils"));
+    toolsMenu->addAction(CommandAction(ID_FIND_SHOT));
+
     QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("Comment jouer"));
     helpMenu->addAction(CommandAction(ID_APP_ABOUT));
     QMenu* howTo = helpMenu->addMenu(QStringLiteral("Comment Jouer"));
@@ -333,7 +343,8 @@ int CMainFrame::OnCreate()
                                ID_POSITION_PREV,      ID_POSITION_DELETE,    ID_POSITION_NEXT,   ID_PLAY_AND_NEXT,
                                ID_POSITION_LIST_SAVE, ID_POSITION_LIST_LOAD, 0,                  ID_MODE_ARTISTIC,
                                ID_MODE_NORMAL,        0,                     ID_COLOUR,          ID_MONOCHROME,
-                               ID_WIDTH_500,          ID_SHOW_MARKERS,       ID_FRAME_STYLE,     ID_TABLE_FORMAT};
+                               ID_WIDTH_500,          ID_SHOW_MARKERS,       ID_FRAME_STYLE,     ID_TABLE_FORMAT,
+                               0,                     ID_FIND_SHOT};
     for (const int id : gameButtons)
     {
         if (id == 0)
@@ -359,6 +370,11 @@ int CMainFrame::OnCreate()
     addToolBar(Qt::TopToolBarArea, m_wndGameBar);
     connect(m_wndGameBar, &QToolBar::visibilityChanged, this,
             [this](bool) { CommandAction(ID_VIEW_TOOLBAR)->setChecked(!m_wndGameBar->isHidden()); });
+
+    // The shot finder's panel, docked on the right once asked for.
+    m_pFinderPanel = new ShotFinderPanel(m_pView, this);
+    addDockWidget(Qt::RightDockWidgetArea, m_pFinderPanel);
+    m_pFinderPanel->hide();
 
     // Status bar: message pane (with its idle prompt), three blank panes,
     // then the lock indicators.
@@ -437,6 +453,12 @@ void CMainFrame::OnOpenRecentFile(int index)
         m_pRecentFiles->Remove(m_pRecentFiles->Files().indexOf(path));
         RebuildRecentFileMenu();
     }
+}
+
+void CMainFrame::OnFindShot()
+{
+    m_pFinderPanel->show();
+    m_pFinderPanel->raise();
 }
 
 void CMainFrame::OnViewToolbar()

@@ -21,6 +21,7 @@ class QMenu;
 class QPainter;
 class QStatusBar;
 class QToolBar;
+class ShotFinderPanel;
 
 // Command identifiers.
 enum CommandId : int
@@ -45,6 +46,7 @@ enum CommandId : int
     ID_FRAME_STYLE = 32814,
     ID_SPOT_GRID = 32816,
     ID_TABLE_FORMAT = 32817,
+    ID_FIND_SHOT = 32830,
     ID_FILE_NEW = 57600,
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,
@@ -104,6 +106,7 @@ public:
     QStatusBar* StatusBar() const { return m_wndStatusBar; }
     QToolBar* FileBar() const { return m_wndToolBar; }
     QToolBar* GameBar() const { return m_wndGameBar; }
+    ShotFinderPanel* FinderPanel() const { return m_pFinderPanel; }
     QMenu* FileMenu() const { return m_pFileMenu; }
     // Status panes: 0 the idle prompt of the message pane, 1 to 3 the blank
     // panes (2 current position, 3 position count), 4 to 6 the lock indicators.
@@ -127,6 +130,8 @@ public:
     void OnFilePrint();
     void OnOpenRecentFile(int index);
     void OnEmptyCommand() {}
+    // Shows the "Coups possibles" panel.
+    void OnFindShot();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -148,6 +153,7 @@ private:
     QToolBar* m_wndToolBar = nullptr;
     QToolBar* m_wndGameBar = nullptr;
     QLabel* m_panes[7] = {};
+    ShotFinderPanel* m_pFinderPanel = nullptr;
 
     std::map<int, QAction*> m_commands;
     QMenu* m_pFileMenu = nullptr;

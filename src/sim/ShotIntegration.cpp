@@ -67,6 +67,8 @@ void CShotPhysics::RecordSample(int b, std::uint32_t sampleNo)
     double accumulator = 0;
     std::uint32_t n = 0;
     bool interrupted = false;
+    m_nStep = 0;
+    m_bEndRequested = false;
     int moving;
     do
     {
@@ -86,7 +88,7 @@ void CShotPhysics::RecordSample(int b, std::uint32_t sampleNo)
         accumulator += m_dTimeStep;
         if (accumulator >= m_dSampleInterval)
         {
-            if (g_bNoMouseAbort == 0)
+            if (m_bWatchesPointer && g_bNoMouseAbort == 0)
             {
                 ++g_nPollCount;
                 if (g_nPollCount > kPollSamples)
@@ -108,7 +110,12 @@ void CShotPhysics::RecordSample(int b, std::uint32_t sampleNo)
             for (int b = 0; b < 3; ++b)
                 RecordSample(b, n);
             ++n;
+
+            // The receiver may end the shot once it knows what it looks for.
+            if (m_pContacts != nullptr && (m_bEndRequested || m_pContacts->OnSample(*this)))
+                break;
         }
+        ++m_nStep;
     } while (moving != 0 && !interrupted);
 
     for (int b = 0; b < 3; ++b)
@@ -296,6 +303,9 @@ void CShotPhysics::CollideBalls(int i, int j)
         bi.wz -= k1 * bj.wz;
         bj.wz = k2 * bj.wz;
     }
+
+    if (m_pContacts != nullptr)
+        ReportContact(i, j, Cushion::Left);
 }
 
 void CShotPhysics::CheckCushions(int b)
@@ -311,6 +321,8 @@ void CShotPhysics::CheckCushions(int b)
         vt = -s.vy; vn = s.vx; wt = -s.wy; wn = s.wx; wc = -s.wz;
         CushionImpact(vt, vn, wt, wn, wc);
         s.vy = -vt; s.vx = vn; s.wy = -wt; s.wx = wn; s.wz = -wc;
+        if (m_pContacts != nullptr)
+            ReportContact(b, Contact::kCushion, Cushion::Left);
     }
     else if (s.x > m_dSpanX)
     {
@@ -318,6 +330,8 @@ void CShotPhysics::CheckCushions(int b)
         vt = s.vy; vn = -s.vx; wt = s.wy; wn = -s.wx; wc = -s.wz;
         CushionImpact(vt, vn, wt, wn, wc);
         s.vy = vt; s.vx = -vn; s.wy = wt; s.wx = -wn; s.wz = -wc;
+        if (m_pContacts != nullptr)
+            ReportContact(b, Contact::kCushion, Cushion::Right);
     }
 
     if (s.y < 0)
@@ -326,6 +340,8 @@ void CShotPhysics::CheckCushions(int b)
         vt = s.vx; vn = s.vy; wt = s.wx; wn = s.wy; wc = -s.wz;
         CushionImpact(vt, vn, wt, wn, wc);
         s.vx = vt; s.vy = vn; s.wx = wt; s.wy = wn; s.wz = -wc;
+        if (m_pContacts != nullptr)
+            ReportContact(b, Contact::kCushion, Cushion::Top);
     }
     else if (s.y > m_dSpanY)
     {
@@ -333,7 +349,27 @@ void CShotPhysics::CheckCushions(int b)
         vt = -s.vx; vn = -s.vy; wt = -s.wx; wn = -s.wy; wc = -s.wz;
         CushionImpact(vt, vn, wt, wn, wc);
         s.vx = -vt; s.vy = -vn; s.wx = -wt; s.wy = -wn; s.wz = -wc;
+        if (m_pContacts != nullptr)
+            ReportContact(b, Contact::kCushion, Cushion::Bottom);
     }
+}
+
+bool CShotPhysics::BallAtRest(int b) const
+{
+    const BallState& s = m_work[b];
+    return -m_dRestSpeed < s.vx && s.vx < m_dRestSpeed && -m_dRestSpeed < s.vy && s.vy < m_dRestSpeed &&
+           -m_dRestSpin < s.wx && s.wx < m_dRestSpin && -m_dRestSpin < s.wy && s.wy < m_dRestSpin;
+}
+
+void CShotPhysics::ReportContact(int ball, int other, Cushion cushion)
+{
+    Contact contact;
+    contact.step = m_nStep;
+    contact.ball = static_cast<std::int8_t>(ball);
+    contact.other = static_cast<std::int8_t>(other);
+    contact.cushion = cushion;
+    if (m_pContacts->OnContact(contact))
+        m_bEndRequested = true;
 }
 
 // Impact on one cushion in its frame: the normal impulse is spread over the

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "sim/BallState.h"
+#include "sim/ContactReceiver.h"
 #include "sim/TrajectoryBuffer.h"
 
 // 1 when the computation about to run was asked for by a command or a key: the
@@ -36,7 +37,9 @@ class CShotPhysics
 {
 public:
     // tuningPath: the tuning coefficients file to apply (created with neutral
-    // values when missing); nullptr reads and creates nothing.
+    // values when missing); nullptr reads and creates nothing. Construction
+    // also sets g_nTableFormat back to the full table; a copy touches no
+    // process-wide value.
     explicit CShotPhysics(const char* tuningPath = nullptr);
 
     // Cue strike: velocity and spin of the struck ball. Writes nothing when
@@ -48,8 +51,13 @@ public:
     void LoadStartState(const BallState start[3]);
 
     // Integrates from m_state until every ball rests, the pointer moves (see
-    // g_bNoMouseAbort) or the trajectory buffers are full.
+    // g_bNoMouseAbort), the contact receiver ends the shot or the trajectory
+    // buffers are full.
     void Simulate();
+
+    // Whether ball b of the working state is at rest, by the test that stops
+    // its motion in StepBall.
+    bool BallAtRest(int b) const;
 
     // One integration step of ball b of the working state. 1 when the ball was
     // moving at the start of the step, 0 when it was at rest.
@@ -90,6 +98,19 @@ public:
     // never written back.
     BallState m_work[3];
 
+    // Told of every contact of the next shots; nullptr for none.
+    ContactReceiver* m_pContacts = nullptr;
+    // false for a computation that never asks the pointer question, and so
+    // never reads or writes g_bNoMouseAbort and g_nPollCount: one that runs
+    // beside the window on another thread.
+    bool m_bWatchesPointer = true;
+    // Integration steps done in the current shot.
+    std::uint32_t m_nStep = 0;
+
 private:
     void RecordSample(int b, std::uint32_t sampleNo);
+    // The rare path of a contact: tells the receiver, when there is one.
+    [[gnu::noinline]] void ReportContact(int ball, int other, Cushion cushion);
+
+    bool m_bEndRequested = false;  // the receiver has asked the shot to end
 };

@@ -85,6 +85,9 @@ public:
     // --- Shot request -------------------------------------------------------
     void ComputeShot(int displayMode);
     ShotSetup CurrentSetup() const;
+    // Puts the aim, strike, raise and force of setup in the view (the balls
+    // stay) and draws its trajectories as the double-click does.
+    void ApplyShotSetup(const ShotSetup& setup);
 
     // --- Mouse and keyboard -------------------------------------------------
     void OnLButtonDown(std::uint32_t flags, QPoint point);

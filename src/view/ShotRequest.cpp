@@ -59,3 +59,24 @@ void CMirobeltView::ComputeShot(int displayMode)
 
     ReleaseWindowDC(dc);
 }
+
+void CMirobeltView::ApplyShotSetup(const ShotSetup& setup)
+{
+    m_bPlayLoop = 0;
+    m_bAnimating = 0;
+    m_nAnimTick = 0;
+    m_dForce = setup.force;
+    m_dStrikeHeight = setup.strikeHeight;
+    m_dStrikeSide = setup.strikeSide;
+    m_dRaiseAngle = setup.raiseAngle;
+    m_aim.dOriginX = setup.aimOriginX;
+    m_aim.dOriginY = setup.aimOriginY;
+    m_aim.dTargetX = setup.aimTargetX;
+    m_aim.dTargetY = setup.aimTargetY;
+
+    // Asked for by a command: the computation runs to its end, and Return
+    // then plays these trajectories.
+    g_bNoMouseAbort = 1;
+    ComputeShot(1);
+    m_bSetupChanged = 0;
+}

@@ -116,14 +116,15 @@ TEST_F(AppFrame, Width500CommandFromTheGameBar)
 
 TEST_F(AppFrame, MenuTextsAndOrder)
 {
-    ASSERT_EQ(MenuTexts(frame->menuBar()), QStringList({"&Fichier", "&Affichage", "Comment jouer"}));
+    ASSERT_EQ(MenuTexts(frame->menuBar()), QStringList({"&Fichier", "&Affichage", "&Outils", "Comment jouer"}));
     const QList<QAction*> menus = frame->menuBar()->actions();
     EXPECT_EQ(MenuTexts(menus[0]->menu()), QStringList({"&Ouvrir une position...\tCtrl+O",
                                                         "En&registrer une position sous...", "-", "&Quitter"}));
     EXPECT_EQ(MenuTexts(menus[1]->menu()), QStringList({"&Barre d'outils", "Barre d'é&tat"}));
-    ASSERT_EQ(MenuTexts(menus[2]->menu()), QStringList({"&A propos de Billard...", "Comment Jouer"}));
+    EXPECT_EQ(MenuTexts(menus[2]->menu()), QStringList({"&Chercher un coup...\tF9"}));
+    ASSERT_EQ(MenuTexts(menus[3]->menu()), QStringList({"&A propos de Billard...", "Comment Jouer"}));
 
-    const QMenu* howTo = menus[2]->menu()->actions()[1]->menu();
+    const QMenu* howTo = menus[3]->menu()->actions()[1]->menu();
     ASSERT_NE(howTo, nullptr);
     const QList<QAction*> lines = howTo->actions();
     ASSERT_EQ(lines.size(), 12);
@@ -153,7 +154,8 @@ TEST_F(AppFrame, ToolbarButtonsTooltipsPromptsAndIcons)
         {ID_SHOW_MARKERS, "Affichage de reperes deplacables.",
          "Affichage de reperes deplacables (Drag and Drop bouton droit.)"},
         {ID_FRAME_STYLE, "Trace un cadre style 71/2"},
-        {ID_TABLE_FORMAT, "Billard <-> Demi Billard.", "Billard <-> Demi Billard"}};
+        {ID_TABLE_FORMAT, "Billard <-> Demi Billard.", "Billard <-> Demi Billard"}, {0, nullptr},
+        {ID_FIND_SHOT, "Chercher un coup (F9)", "Cherche les coups qui marquent le point depuis la position (F9)"}};
     const std::vector<Button> file = {{ID_FILE_OPEN, "Ouvre un document existant"},
                                       {ID_FILE_SAVE_AS, "Enregistre le document actif sous un nouveau nom"}};
     const std::tuple<QToolBar*, std::vector<Button>, QSize> bars[] = {{frame->GameBar(), game, QSize(26, 18)},

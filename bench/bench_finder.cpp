@@ -1,0 +1,76 @@
+// Cost of the shot finder: one evaluated shot with its early end, for each
+// game and against the shot computed to its end, and whole searches with the
+// number of shots they evaluate per second.
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+
+#include "finder/ShotSearch.h"
+
+namespace
+{
+
+// A full-table position: white in the lower left quarter, red and spotted in
+// the other half.
+ShotSetup TypicalSetup()
+{
+    ShotSetup s;
+    s.cueBall = 1;
+    s.force = 0.5;
+    s.balls[0] = {0.6, 0.7};
+    s.balls[1] = {1.8, 0.4};
+    s.balls[2] = {2.0, 0.9};
+    return s;
+}
+
+// One shot per iteration, turning through the coarse directions so that
+// every kind of shot of the position is in the average.
+void EvaluatedShot(benchmark::State& state, Game game, bool endEarly)
+{
+    const CMirobeltDoc prototype;
+    ShotEvaluator evaluator(prototype, game, 1);
+    int direction = 0;
+    for (auto _ : state)
+    {
+        const ShotSetup setup = AimedSetup(TypicalSetup(), direction * (360.0 / kCoarseDirections));
+        benchmark::DoNotOptimize(evaluator.Evaluate(setup, endEarly).verdict);
+        direction = (direction + 7) % kCoarseDirections;
+    }
+    state.counters["shots_per_s"] = benchmark::Counter(static_cast<double>(state.iterations()),
+                                                       benchmark::Counter::kIsRate);
+}
+
+void Search(benchmark::State& state, SearchKind kind)
+{
+    const CMirobeltDoc prototype;
+    SearchRequest request;
+    request.setup = TypicalSetup();
+    request.game = Game::TroisBandes;
+    request.kind = kind;
+    request.threads = static_cast<int>(state.range(0));
+    std::atomic<bool> cancel{false};
+    long long evaluated = 0;
+    double seconds = 0;
+    std::size_t solutions = 0;
+    for (auto _ : state)
+    {
+        const SearchResult result = FindShots(prototype, request, cancel);
+        evaluated += result.evaluated;
+        seconds += result.seconds;
+        solutions = result.solutions.size();
+    }
+    state.counters["shots_per_s"] = static_cast<double>(evaluated) / seconds;
+    state.counters["shots"] = static_cast<double>(evaluated) / static_cast<double>(state.iterations());
+    state.counters["solutions"] = static_cast<double>(solutions);
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(EvaluatedShot, libre_early_end, Game::Libre, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(EvaluatedShot, une_bande_early_end, Game::UneBande, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(EvaluatedShot, trois_bandes_early_end, Game::TroisBandes, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(EvaluatedShot, trois_bandes_to_the_end, Game::TroisBandes, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Search, trois_bandes_aim_only, SearchKind::AimOnly)
+    ->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+BENCHMARK_CAPTURE(Search, trois_bandes_aim_and_stroke, SearchKind::AimAndStroke)
+    ->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);

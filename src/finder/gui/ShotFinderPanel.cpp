@@ -1,0 +1,230 @@
+#include "finder/gui/ShotFinderPanel.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "finder/BackgroundSearch.h"
+#include "sim/TableGeometry.h"
+#include "view/MirobeltView.h"
+
+namespace
+{
+constexpr int kPollMs = 30;
+constexpr int kTableWatchMs = 250;
+constexpr int kProgressSteps = 1000;
+constexpr int kPanelWidth = 470;
+
+const char* const kBallNames[] = {"Blanche", "Rouge", "Pointée"};
+
+QString BallName(int ball) { return ball >= 0 && ball <= 2 ? QString::fromUtf8(kBallNames[ball]) : QString(); }
+
+// Whether a search of b would look at the same table as one of a: the same
+// balls, cue ball and mode (the strike and aim do not matter).
+bool SameTable(const ShotSetup& a, const ShotSetup& b)
+{
+    if (a.cueBall != b.cueBall || (a.strikeMode > 100) != (b.strikeMode > 100))
+        return false;
+    for (int i = 0; i < 3; ++i)
+        if (a.balls[i].x != b.balls[i].x || a.balls[i].y != b.balls[i].y)
+            return false;
+    return true;
+}
+}  // namespace
+
+ShotFinderPanel::ShotFinderPanel(CMirobeltView* view, QWidget* parent)
+    : QDockWidget(QStringLiteral("Coups possibles"), parent), m_view(view)
+{
+    setObjectName(QStringLiteral("ShotFinderPanel"));
+    auto* body = new QWidget(this);
+    auto* layout = new QVBoxLayout(body);
+
+    auto* choices = new QFormLayout;
+    m_game = new QComboBox(body);
+    for (const Game game : kGames)
+        m_game->addItem(QString::fromUtf8(GameTitle(game)), static_cast<int>(game));
+    m_game->setCurrentIndex(2);
+    m_kind = new QComboBox(body);
+    m_kind->addItem(QStringLiteral("Visée seule"), static_cast<int>(SearchKind::AimOnly));
+    m_kind->addItem(QStringLiteral("Visée et effet"), static_cast<int>(SearchKind::AimAndStroke));
+    choices->addRow(QStringLiteral("Jeu :"), m_game);
+    choices->addRow(QStringLiteral("Recherche :"), m_kind);
+    layout->addLayout(choices);
+
+    auto* buttons = new QHBoxLayout;
+    m_start = new QPushButton(QStringLiteral("Chercher"), body);
+    m_stop = new QPushButton(QStringLiteral("Arrêter"), body);
+    m_stop->setEnabled(false);
+    m_stop->setToolTip(QStringLiteral("Arrête la recherche (Échap)"));
+    buttons->addWidget(m_start);
+    buttons->addWidget(m_stop);
+    layout->addLayout(buttons);
+
+    m_progress = new QProgressBar(body);
+    m_progress->setRange(0, kProgressSteps);
+    m_progress->setValue(0);
+    layout->addWidget(m_progress);
+
+    m_list = new QTreeWidget(body);
+    m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
+    m_list->setHeaderLabels({QStringLiteral("Rang"), QStringLiteral("Fenêtre (°)"), QStringLiteral("1re bille"),
+                             QStringLiteral("Bandes avant la 2e"), QStringLiteral("Force"),
+                             QStringLiteral("Effet (hauteur, côté)")});
+    m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    layout->addWidget(m_list, 1);
+
+    m_status = new QLabel(body);
+    m_status->setWordWrap(true);
+    layout->addWidget(m_status);
+
+    auto* help = new QLabel(QStringLiteral(
+                                "Seuls les points faits par la bille de tir dans sa course sont cherchés : un point "
+                                "fait plus tard par une bille qui vient toucher la bille de tir arrêtée ne l'est pas. "
+                                "Choisir un coup le montre sur le billard ; Entrée le joue."),
+                            body);
+    help->setWordWrap(true);
+    help->setEnabled(false);
+    layout->addWidget(help);
+    body->setMinimumWidth(kPanelWidth);  // every column of the list in view
+    setWidget(body);
+
+    connect(m_start, &QPushButton::clicked, this, &ShotFinderPanel::StartSearch);
+    connect(m_stop, &QPushButton::clicked, this, &ShotFinderPanel::StopSearch);
+    connect(m_list, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        if (item != nullptr)
+            ShowSolution(m_list->indexOfTopLevelItem(item));
+    });
+    connect(m_list, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { ShowSolution(m_list->indexOfTopLevelItem(item)); });
+
+    m_poll.setInterval(kPollMs);
+    connect(&m_poll, &QTimer::timeout, this, &ShotFinderPanel::Poll);
+    m_tableWatch.setInterval(kTableWatchMs);
+    connect(&m_tableWatch, &QTimer::timeout, this, &ShotFinderPanel::CheckTable);
+    m_tableWatch.start();
+
+    // Escape anywhere in the program stops a running search.
+    qApp->installEventFilter(this);
+}
+
+ShotFinderPanel::~ShotFinderPanel()
+{
+    qApp->removeEventFilter(this);
+    m_search.reset();  // cancels and waits for the workers
+}
+
+void ShotFinderPanel::StartSearch()
+{
+    if (m_search)
+        return;
+    SearchRequest request;
+    request.setup = m_view->CurrentSetup();
+    request.game = static_cast<Game>(m_game->currentData().toInt());
+    request.kind = static_cast<SearchKind>(m_kind->currentData().toInt());
+    m_searchedLength = m_view->GetDocument()->m_geometry.length;
+
+    m_list->clear();
+    m_list->setEnabled(true);
+    m_solutions.clear();
+    m_bHasList = false;
+    m_bOutOfDate = false;
+    m_progress->setValue(0);
+    m_status->setText(QStringLiteral("Recherche en cours..."));
+    m_start->setEnabled(false);
+    m_stop->setEnabled(true);
+    m_search = std::make_unique<BackgroundSearch>(*m_view->GetDocument(), request);
+    m_poll.start();
+}
+
+void ShotFinderPanel::StopSearch()
+{
+    if (m_search)
+        m_search->Cancel();
+}
+
+bool ShotFinderPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (m_search && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+        StopSearch();
+    return QDockWidget::eventFilter(watched, event);
+}
+
+void ShotFinderPanel::Poll()
+{
+    if (!m_search)
+        return;
+    m_progress->setValue(static_cast<int>(m_search->Fraction() * kProgressSteps));
+    if (!m_search->Done())
+        return;
+    m_poll.stop();
+    m_listed = m_search->Request();
+    const SearchResult result = m_search->Result();
+    m_search.reset();
+    m_start->setEnabled(true);
+    m_stop->setEnabled(false);
+    ShowResult(result);
+}
+
+void ShotFinderPanel::ShowResult(const SearchResult& result)
+{
+    if (result.cancelled)
+    {
+        m_progress->setValue(0);
+        m_status->setText(QStringLiteral("Recherche arrêtée."));
+        return;
+    }
+    m_solutions = result.solutions;
+    m_bHasList = true;
+    for (std::size_t k = 0; k < m_solutions.size(); ++k)
+    {
+        const Solution& s = m_solutions[k];
+        const QString cushions = QString::number(s.outcome.cushionsBeforeSecond) +
+                                 (s.outcome.cushionPath.empty()
+                                      ? QString()
+                                      : QStringLiteral(" (%1)").arg(QString::fromStdString(s.outcome.cushionPath)));
+        auto* item = new QTreeWidgetItem(
+            {QString::number(k + 1), QString::number(s.windowDegrees, 'f', 2), BallName(s.outcome.firstBall),
+             cushions, QString::number(s.setup.force, 'f', 2),
+             QStringLiteral("%1, %2").arg(s.setup.strikeHeight, 0, 'f', 2).arg(s.setup.strikeSide, 0, 'f', 2)});
+        for (int column : {0, 1, 4})
+            item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+        m_list->addTopLevelItem(item);
+    }
+    m_status->setText(m_solutions.empty()
+                          ? QStringLiteral("Aucune solution (%1 coups calculés en %2 s).")
+                                .arg(result.evaluated)
+                                .arg(result.seconds, 0, 'f', 1)
+                          : QStringLiteral("%1 solution(s) ; %2 coups calculés en %3 s.")
+                                .arg(m_solutions.size())
+                                .arg(result.evaluated)
+                                .arg(result.seconds, 0, 'f', 1));
+}
+
+void ShotFinderPanel::ShowSolution(int row)
+{
+    if (m_bOutOfDate || row < 0 || row >= static_cast<int>(m_solutions.size()))
+        return;
+    m_view->ApplyShotSetup(m_solutions[row].setup);
+    m_view->setFocus();  // Return plays the shot
+}
+
+void ShotFinderPanel::CheckTable()
+{
+    if (!m_bHasList || m_bOutOfDate ||
+        (SameTable(m_view->CurrentSetup(), m_listed.setup) &&
+         m_view->GetDocument()->m_geometry.length == m_searchedLength))
+        return;
+    m_bOutOfDate = true;
+    m_list->setEnabled(false);
+    m_status->setText(QStringLiteral("Liste périmée : les billes ou la bille de tir ont changé. Chercher à nouveau."));
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+// The "Coups possibles" panel: searches the shots that score from the
+// position on the table, lists them from the easiest, and puts the chosen one
+// in the view.
+
+#include <QDockWidget>
+#include <QTimer>
+
+#include <memory>
+
+#include "finder/ShotSearch.h"
+
+class BackgroundSearch;
+class CMirobeltView;
+class QComboBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTreeWidget;
+
+class ShotFinderPanel : public QDockWidget
+{
+    Q_OBJECT
+
+public:
+    ShotFinderPanel(CMirobeltView* view, QWidget* parent = nullptr);
+    ~ShotFinderPanel() override;
+
+    void StartSearch();
+    void StopSearch();
+    bool Searching() const { return m_search != nullptr; }
+
+    QComboBox* GameChoice() const { return m_game; }
+    QComboBox* SearchChoice() const { return m_kind; }
+    QTreeWidget* SolutionList() const { return m_list; }
+    QProgressBar* Progress() const { return m_progress; }
+    QLabel* Status() const { return m_status; }
+    // The list no longer matches the table: a ball or the cue ball changed.
+    bool OutOfDate() const { return m_bOutOfDate; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Poll();
+    void ShowResult(const SearchResult& result);
+    void ShowSolution(int row);
+    void CheckTable();
+
+    CMirobeltView* m_view;
+    QComboBox* m_game = nullptr;
+    QComboBox* m_kind = nullptr;
+    QPushButton* m_start = nullptr;
+    QPushButton* m_stop = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QTreeWidget* m_list = nullptr;
+    QLabel* m_status = nullptr;
+
+    std::unique_ptr<BackgroundSearch> m_search;
+    QTimer m_poll;        // progress and end of the running search
+    QTimer m_tableWatch;  // whether the listed solutions still fit the table
+    SearchRequest m_listed;            // the request the list answers
+    double m_searchedLength = 0;       // length of the table searched
+    std::vector<Solution> m_solutions;
+    bool m_bHasList = false;
+    bool m_bOutOfDate = false;
+};

@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <thread>
+
+#include "FinderFixture.h"
+#include "finder/BackgroundSearch.h"
+#include "sim/TableGeometry.h"
+
+namespace
+{
+
+TEST(ShotSearch, AimOnlyFindsTheKnownDirectionAndEverySolutionScores)
+{
+    ASSERT_EQ(FullVerdict(AimedSetup(CannonSetup(), 0), Game::Libre), Verdict::Scored);
+
+    CMirobeltDoc prototype;
+    SearchRequest request;
+    request.setup = CannonSetup();
+    request.game = Game::Libre;
+    request.threads = 2;
+    std::atomic<bool> cancel{false};
+    long long lastPlanned = 0;
+    const SearchResult result = FindShots(prototype, request, cancel, [&](long long done, long long planned) {
+        EXPECT_LE(done, planned + 8);
+        lastPlanned = planned;
+    });
+    ASSERT_FALSE(result.cancelled);
+    ASSERT_FALSE(result.solutions.empty());
+    EXPECT_GE(result.evaluated, kCoarseDirections);
+    EXPECT_GE(lastPlanned, kCoarseDirections);
+
+    bool zeroInAWindow = false;
+    for (std::size_t k = 0; k < result.solutions.size(); ++k)
+    {
+        const Solution& s = result.solutions[k];
+        EXPECT_EQ(FullVerdict(s.setup, Game::Libre), Verdict::Scored) << k;
+        EXPECT_EQ(s.setup.force, 0.2);
+        EXPECT_NEAR(std::hypot(s.setup.aimTargetX - 0.6, s.setup.aimTargetY - 0.64), 1, 1e-5);
+        EXPECT_GT(s.windowDegrees, 0);
+        if (k > 0)
+        {
+            EXPECT_LE(s.windowDegrees, result.solutions[k - 1].windowDegrees);
+        }
+        for (std::size_t j = 0; j < k; ++j)
+            EXPECT_NE(s.outcome.Way(), result.solutions[j].outcome.Way());
+        const double offset = std::remainder(s.aimDegrees, 360.0);
+        zeroInAWindow = zeroInAWindow || std::fabs(offset) <= s.windowDegrees / 2 + 0.01;
+    }
+    EXPECT_TRUE(zeroInAWindow);
+}
+
+TEST(ShotSearch, CancelledSearchEndsPromptlyWithNoSolution)
+{
+    CMirobeltDoc prototype;
+    SearchRequest request;
+    request.setup = CannonSetup(1.0);
+    request.game = Game::TroisBandes;
+    request.kind = SearchKind::AimAndStroke;
+    request.threads = 2;
+    BackgroundSearch search(prototype, request);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_FALSE(search.Done());
+    EXPECT_GT(search.Fraction(), 0);
+    EXPECT_LT(search.Fraction(), 0.5);
+
+    search.Cancel();
+    const auto cancelledAt = std::chrono::steady_clock::now();
+    while (!search.Done())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    // Each worker finishes the shot it is computing, then stops.
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - cancelledAt).count(), 1.0);
+    EXPECT_TRUE(search.Result().cancelled);
+    EXPECT_TRUE(search.Result().solutions.empty());
+    EXPECT_LT(search.Result().evaluated, 20 * kCoarseDirections);
+}
+
+TEST(ShotSearch, NoCueBallOrNoForceGivesNoSolution)
+{
+    CMirobeltDoc prototype;
+    std::atomic<bool> cancel{false};
+    for (const int cueBall : {0, 4})
+    {
+        SearchRequest request;
+        request.setup = CannonSetup();
+        request.setup.cueBall = cueBall;
+        const SearchResult result = FindShots(prototype, request, cancel);
+        EXPECT_TRUE(result.solutions.empty());
+        EXPECT_EQ(result.evaluated, 0);
+    }
+    SearchRequest still;
+    still.setup = CannonSetup(0);
+    still.game = Game::Libre;
+    EXPECT_TRUE(FindShots(prototype, still, cancel).solutions.empty());
+}
+
+}  // namespace

@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "../positions/TestFiles.h"
+#include "FinderFixture.h"
+#include "positions/PositionFile.h"
+#include "positions/ToolInput.h"
+
+#ifdef MIROBELT_SOLVE_TOOL
+
+namespace
+{
+
+struct ToolRun { int status = -1; std::string out, err; };
+
+ToolRun Solve(const TempFolder& folder, const std::vector<std::string>& args)
+{
+    const std::string out = folder / ".out", err = folder / ".err";
+    std::string command = "cd '" + folder / "." + "' && '" MIROBELT_SOLVE_TOOL "'";
+    for (const std::string& a : args)
+        command += " '" + a + "'";
+    const int status = std::system((command + " >'" + out + "' 2>'" + err + "'").c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(out), ReadText(err)};
+}
+
+PositionValues CannonFile(double force, double tableFormat = 3)
+{
+    const ShotSetup s = CannonSetup(force);
+    return {s.balls[1].x, s.balls[1].y, s.balls[0].x, s.balls[0].y, s.balls[2].x, s.balls[2].y, 0, 0, 0,
+            force, 1, 0, 0, 0, 0, 150, tableFormat};
+}
+
+std::vector<std::string> Matches(const std::string& text, const std::string& pattern)
+{
+    std::vector<std::string> found;
+    const std::regex re(pattern);
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), re); it != std::sregex_iterator(); ++it)
+        found.push_back((*it)[1]);
+    return found;
+}
+
+TEST(SolveTool, BadInputIsStatusTwoWithOneLine)
+{
+    TempFolder folder;
+    ASSERT_TRUE(WritePositionFile(folder / "p.bi1", kSaveAsHeader, CannonFile(0.2)));
+    PositionValues noCue = CannonFile(0.2);
+    noCue.cueBall = 7;
+    ASSERT_TRUE(WritePositionFile(folder / "nocue.bi1", kSaveAsHeader, noCue));
+    PositionValues hostile = CannonFile(0.2);
+    hostile.redY = NAN;
+    ASSERT_TRUE(WritePositionFile(folder / "nan.bi1", kSaveAsHeader, hostile));
+    hostile = CannonFile(1e6);
+    ASSERT_TRUE(WritePositionFile(folder / "force.bi1", kSaveAsHeader, hostile));
+    WriteText(folder / "text.bi1", "Xyz\n1\n");
+    const std::vector<std::vector<std::string>> bad = {
+        {},
+        {"p.bi1"},
+        {"p.bi1", "--game", "carambole"},
+        {"p.bi1", "--game"},
+        {"p.bi1", "--game", "libre", "--top", "0"},
+        {"p.bi1", "--game", "libre", "--threads", "x"},
+        {"p.bi1", "--game", "libre", "--bogus"},
+        {"absent.bi1", "--game", "libre"},
+        {".", "--game", "libre"},
+        {"text.bi1", "--game", "libre"},
+        {"nocue.bi1", "--game", "libre"},
+        {"nan.bi1", "--game", "libre"},
+        {"force.bi1", "--game", "libre"},
+    };
+    for (const auto& args : bad)
+    {
+        const ToolRun run = Solve(folder, args);
+        EXPECT_EQ(run.status, 2) << run.err;
+        EXPECT_TRUE(run.out.empty());
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+    EXPECT_EQ(Solve(folder, {"--help"}).status, 0);
+}
+
+TEST(SolveTool, JsonListsSolutionFilesThatReopenToTheSetUpAndScore)
+{
+    TempFolder folder;
+    const PositionValues input = CannonFile(0.2);
+    ASSERT_TRUE(WritePositionFile(folder / "p.bi1", kSaveAsHeader, input));
+    const ToolRun run = Solve(folder, {"p.bi1", "--game", "libre", "--aim-only", "--top", "3", "--json", "-o", "out"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("{\"game\": \"libre\", \"search\": \"visee-seule\", \"evaluated\": ", 0), 0u) << run.out;
+    const std::vector<std::string> files = Matches(run.out, "\"file\": \"([^\"]*)\"");
+    ASSERT_FALSE(files.empty());
+    EXPECT_LE(files.size(), 3u);
+    EXPECT_EQ(Matches(run.out, "\"rank\": ([0-9]+)").size(), files.size());
+    for (const char* key : {"window_deg", "aim_deg", "first_ball", "cushions_before_second", "force",
+                            "strike_height", "strike_side", "raise"})
+        EXPECT_EQ(Matches(run.out, std::string("\"") + key + "\": ([^,]+),").size(), files.size()) << key;
+
+    const std::vector<std::string> aims = Matches(run.out, "\"aim_deg\": ([-0-9.]+)");
+    for (std::size_t k = 0; k < files.size(); ++k)
+    {
+        EXPECT_EQ(files[k], "out/solution-" + std::to_string(k + 1) + ".bi1");
+        PositionValues v;
+        int read = 0;
+        std::string message;
+        ASSERT_TRUE(ReadToolPosition(folder / files[k], v, read, message)) << message;
+        EXPECT_EQ(read, kPositionValueLines);
+        EXPECT_EQ(std::vector<double>({v.whiteX, v.whiteY, v.redX, v.redY, v.spottedX, v.spottedY, v.force,
+                                       v.strikeMode, v.tableFormat, v.aimOriginX, v.aimOriginY}),
+                  std::vector<double>({input.whiteX, input.whiteY, input.redX, input.redY, input.spottedX,
+                                       input.spottedY, input.force, input.strikeMode, input.tableFormat,
+                                       input.whiteX, input.whiteY}));
+        EXPECT_EQ(v.cueBall, 1);
+        const double dx = v.aimTargetX - v.aimOriginX, dy = v.aimTargetY - v.aimOriginY;
+        EXPECT_NEAR(std::hypot(dx, dy), 1, 1e-5);
+        double degrees = std::atan2(dy, dx) * 180 / M_PI;
+        EXPECT_NEAR(degrees < 0 ? degrees + 360 : degrees, std::stod(aims[k]), 1e-5);
+
+        ShotSetup setup;
+        setup.balls[0] = {v.whiteX, v.whiteY};
+        setup.balls[1] = {v.redX, v.redY};
+        setup.balls[2] = {v.spottedX, v.spottedY};
+        setup.force = v.force;
+        setup.strikeMode = v.strikeMode;
+        setup.cueBall = v.cueBall;
+        setup.aimOriginX = v.aimOriginX;
+        setup.aimOriginY = v.aimOriginY;
+        setup.aimTargetX = v.aimTargetX;
+        setup.aimTargetY = v.aimTargetY;
+        EXPECT_EQ(FullVerdict(setup, Game::Libre, 3), Verdict::Scored) << files[k];
+    }
+
+    // No force, no shot: an empty list is no error.
+    ASSERT_TRUE(WritePositionFile(folder / "still.bi1", kSaveAsHeader, CannonFile(0)));
+    const ToolRun none = Solve(folder, {"still.bi1", "--game", "trois-bandes", "--aim-only", "--json"});
+    EXPECT_EQ(none.status, 0);
+    EXPECT_NE(none.out.find("\"solutions\": []}"), std::string::npos) << none.out;
+}
+
+}  // namespace
+
+#endif

@@ -1,0 +1,138 @@
+// The "Coups possibles" panel in the main window: opening it, a search seen
+// through its list, Escape, a solution put in the view, the list going out of
+// date, and a window closed during a search.
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QSettings>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "GuiTestSupport.h"
+#include "app/MainFrame.h"
+#include "app/MirobeltApp.h"
+#include "finder/gui/ShotFinderPanel.h"
+#include "platform/MessagePump.h"
+
+namespace
+{
+
+class FinderPanel : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ResetProgramState();
+        g_bFirstDrawDone = 1;
+        doc = std::make_unique<CMirobeltDoc>(nullptr);
+        settings = std::make_unique<QSettings>(folder.File("settings.ini"), QSettings::IniFormat);
+        recent = std::make_unique<CRecentFileList>(settings.get(), 4);
+        frame = std::make_unique<CMainFrame>(doc.get(), recent.get());
+        frame->show();
+        PumpPendingMessages();
+        panel = frame->FinderPanel();
+
+        // Red and spotted a little more than a ball apart, the white in
+        // front of the gap: straight ahead scores at libre.
+        CMirobeltView* view = frame->View();
+        view->m_balls[0].x = 0.6;
+        view->m_balls[0].y = 0.64;
+        view->m_balls[1].x = 1.2;
+        view->m_balls[1].y = 0.6;
+        view->m_balls[2].x = 1.2;
+        view->m_balls[2].y = 0.68;
+        view->m_nCueBall = 1;
+        view->m_dForce = 0.2;
+    }
+    void TearDown() override
+    {
+        frame.reset();
+        doc.reset();
+        PumpPendingMessages();
+        ClearQuitRequest();
+    }
+    // Lets the panel poll until the search ends; false after timeoutMs.
+    bool WaitForEnd(int timeoutMs)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (panel->Searching() && clock.elapsed() < timeoutMs)
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+        return !panel->Searching();
+    }
+
+    ScopedWorkingFolder folder;
+    std::unique_ptr<CMirobeltDoc> doc;
+    std::unique_ptr<QSettings> settings;
+    std::unique_ptr<CRecentFileList> recent;
+    std::unique_ptr<CMainFrame> frame;
+    ShotFinderPanel* panel = nullptr;
+};
+
+TEST_F(FinderPanel, OpenSearchShowAndOutOfDate)
+{
+    QAction* find = frame->CommandAction(ID_FIND_SHOT);
+    ASSERT_NE(find, nullptr);
+    EXPECT_EQ(find->shortcut(), QKeySequence(Qt::Key_F9));
+    EXPECT_TRUE(frame->GameBar()->actions().contains(find));
+    EXPECT_FALSE(find->icon().isNull());
+    EXPECT_FALSE(panel->isVisible());
+    find->trigger();
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_EQ(panel->windowTitle(), "Coups possibles");
+
+    panel->GameChoice()->setCurrentIndex(0);  // Libre
+    panel->SearchChoice()->setCurrentIndex(0);  // Visée seule
+    panel->StartSearch();
+    EXPECT_TRUE(panel->Searching());
+    ASSERT_TRUE(WaitForEnd(60000));
+    QTreeWidget* list = panel->SolutionList();
+    ASSERT_GT(list->topLevelItemCount(), 0) << panel->Status()->text().toStdString();
+    EXPECT_EQ(list->topLevelItem(0)->text(0), "1");
+    EXPECT_EQ(list->topLevelItem(0)->text(4), "0.20");
+
+    // Choosing a solution puts its aim in the view and computes its shot to the end.
+    list->setCurrentItem(list->topLevelItem(0));
+    CMirobeltView* view = frame->View();
+    const ShotSetup shown = view->CurrentSetup();
+    EXPECT_EQ(shown.aimOriginX, 0.6);
+    EXPECT_NEAR(std::hypot(shown.aimTargetX - 0.6, shown.aimTargetY - 0.64), 1, 1e-5);
+    EXPECT_EQ(view->m_bSetupChanged, 0);
+    EXPECT_EQ(doc->m_dShotDirX, shown.aimTargetX - shown.aimOriginX);
+    EXPECT_GT(doc->m_physics.m_traj[1].m_nCount, 2);  // the red was hit and moved
+    EXPECT_FALSE(panel->OutOfDate());
+
+    view->m_balls[2].x = 1.5;
+    QElapsedTimer clock;
+    clock.start();
+    while (!panel->OutOfDate() && clock.elapsed() < 2000)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_TRUE(panel->OutOfDate());
+    EXPECT_FALSE(list->isEnabled());
+}
+
+TEST_F(FinderPanel, EscapeStopsAndClosingDuringASearchEndsIt)
+{
+    panel->SearchChoice()->setCurrentIndex(1);  // Visée et effet: long
+    panel->StartSearch();
+    ASSERT_TRUE(panel->Searching());
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(frame->View(), &escape);
+    ASSERT_TRUE(WaitForEnd(2000));
+    EXPECT_EQ(panel->Status()->text(), QString::fromUtf8("Recherche arrêtée."));
+    EXPECT_EQ(panel->SolutionList()->topLevelItemCount(), 0);
+
+    panel->StartSearch();
+    ASSERT_TRUE(panel->Searching());
+    frame.reset();  // the panel cancels and waits for its workers
+}
+
+}  // namespace

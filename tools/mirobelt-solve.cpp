@@ -1,0 +1,324 @@
+// mirobelt-solve: searches the shots that score from the position of a file,
+// under the rules of a game, and prints them ranked by how forgiving they are.
+
+#include <unistd.h>
+
+#include <atomic>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <system_error>
+
+#include "finder/FileValues.h"
+#include "finder/ShotSearch.h"
+#include "positions/PositionFile.h"
+#include "positions/ToolInput.h"
+#include "sim/MirobeltDoc.h"
+
+namespace
+{
+
+constexpr int kExitFailure = 1;   // the solution files could not be written
+constexpr int kExitBadInput = 2;  // bad command line or unreadable position file
+constexpr int kDefaultTop = 10;
+constexpr int kMostThreads = 256;
+
+const char kUsage[] =
+    "usage : mirobelt-solve POSITION.bi1 --game libre|une-bande|trois-bandes [--aim-only]\n"
+    "                       [--top N] [--threads N] [-o DOSSIER] [--json]\n"
+    "\n"
+    "Cherche les coups qui marquent le point depuis la position du fichier, selon\n"
+    "les regles du jeu choisi, et les classe du plus facile au plus difficile : la\n"
+    "fenetre est la largeur, en degres, des directions voisines qui marquent aussi.\n"
+    "Seuls comptent les points faits par la bille de tir dans sa course : un point\n"
+    "fait plus tard par une bille qui vient toucher la bille de tir arretee n'est\n"
+    "pas cherche.\n"
+    "\n"
+    "  --game JEU     libre, une-bande ou trois-bandes\n"
+    "  --aim-only     cherche la visee seule, avec l'effet, la masse et la force du\n"
+    "                 fichier ; sans cette option l'effet et la force sont cherches aussi\n"
+    "  --top N        montre les N meilleures solutions (10 par defaut)\n"
+    "  --threads N    nombre de fils de calcul (par defaut un par coeur)\n"
+    "  -o DOSSIER     ecrit la solution K dans DOSSIER/solution-K.bi1\n"
+    "  --json         un objet JSON sur la sortie standard au lieu du tableau\n"
+    "  -h, --help     affiche cette aide\n";
+
+struct Options
+{
+    std::string positionPath;
+    Game game = Game::Libre;
+    bool gameGiven = false;
+    SearchKind kind = SearchKind::AimAndStroke;
+    int top = kDefaultTop;
+    int threads = 0;
+    std::string outputFolder;
+    bool json = false;
+    bool help = false;
+};
+
+int Fail(int status, const std::string& message)
+{
+    std::fprintf(stderr, "mirobelt-solve : %s\n", message.c_str());
+    return status;
+}
+
+bool ParseCount(const std::string& text, int most, int& value)
+{
+    int parsed = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+    if (error != std::errc() || end != text.data() + text.size() || parsed < 1 || parsed > most)
+        return false;
+    value = parsed;
+    return true;
+}
+
+// Returns an error message, empty when the command line is good.
+std::string ParseOptions(int argc, char** argv, Options& options)
+{
+    bool positionSeen = false;
+    for (int i = 1; i < argc; ++i)
+    {
+        const std::string arg = argv[i];
+        const bool takesValue = arg == "--game" || arg == "--top" || arg == "--threads" || arg == "-o";
+        if (takesValue && i + 1 >= argc)
+            return "l'option " + arg + " attend une valeur (voir --help)";
+        if (arg == "-h" || arg == "--help")
+        {
+            options.help = true;
+            return {};
+        }
+        else if (arg == "--game")
+        {
+            const std::string key = argv[++i];
+            if (!GameFromKey(key, options.game))
+                return "jeu inconnu " + key + " (libre, une-bande ou trois-bandes)";
+            options.gameGiven = true;
+        }
+        else if (arg == "--top" || arg == "--threads")
+        {
+            const std::string text = argv[++i];
+            int& value = arg == "--top" ? options.top : options.threads;
+            if (!ParseCount(text, arg == "--top" ? 1000000 : kMostThreads, value))
+                return "valeur incorrecte pour " + arg + " : " + text;
+        }
+        else if (arg == "-o")
+            options.outputFolder = argv[++i];
+        else if (arg == "--aim-only")
+            options.kind = SearchKind::AimOnly;
+        else if (arg == "--json")
+            options.json = true;
+        else if (arg.size() > 1 && arg[0] == '-')
+            return "option inconnue " + arg + " (voir --help)";
+        else
+        {
+            if (positionSeen)
+                return "un seul fichier de position est accepte (voir --help)";
+            options.positionPath = arg;
+            positionSeen = true;
+        }
+    }
+    if (!positionSeen)
+        return "aucun fichier de position (voir --help)";
+    if (!options.gameGiven)
+        return "le jeu manque : --game libre, une-bande ou trois-bandes";
+    return {};
+}
+
+ShotSetup SetupOf(const PositionValues& v)
+{
+    ShotSetup setup;
+    setup.balls[0] = {v.whiteX, v.whiteY};
+    setup.balls[1] = {v.redX, v.redY};
+    setup.balls[2] = {v.spottedX, v.spottedY};
+    setup.force = v.force;
+    setup.strikeHeight = v.strikeHeight;
+    setup.strikeSide = v.strikeSide;
+    setup.raiseAngle = v.raiseAngle;
+    setup.strikeMode = v.strikeMode;
+    setup.cueBall = v.cueBall;
+    setup.aimOriginX = v.aimOriginX;
+    setup.aimOriginY = v.aimOriginY;
+    setup.aimTargetX = v.aimTargetX;
+    setup.aimTargetY = v.aimTargetY;
+    return setup;
+}
+
+PositionValues ValuesOf(const ShotSetup& s, double tableFormat)
+{
+    PositionValues v;
+    v.whiteX = s.balls[0].x;
+    v.whiteY = s.balls[0].y;
+    v.redX = s.balls[1].x;
+    v.redY = s.balls[1].y;
+    v.spottedX = s.balls[2].x;
+    v.spottedY = s.balls[2].y;
+    v.strikeHeight = s.strikeHeight;
+    v.strikeSide = s.strikeSide;
+    v.raiseAngle = s.raiseAngle;
+    v.force = s.force;
+    v.cueBall = s.cueBall;
+    v.aimOriginX = s.aimOriginX;
+    v.aimTargetX = s.aimTargetX;
+    v.aimOriginY = s.aimOriginY;
+    v.aimTargetY = s.aimTargetY;
+    v.strikeMode = s.strikeMode;
+    v.tableFormat = tableFormat;
+    return v;
+}
+
+const char* BallName(int ball)
+{
+    static const char* const kNames[] = {"blanche", "rouge", "pointee"};
+    return ball >= 0 && ball <= 2 ? kNames[ball] : "aucune";
+}
+
+std::string JsonString(const std::string& text)
+{
+    std::string quoted = "\"";
+    for (const char c : text)
+    {
+        if (c == '"' || c == '\\')
+            (quoted += '\\') += c;
+        else if (static_cast<unsigned char>(c) < 0x20)
+        {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
+            quoted += escape;
+        }
+        else
+            quoted += c;
+    }
+    return quoted + '"';
+}
+
+struct Reported
+{
+    Solution solution;
+    std::string file;
+};
+
+void PrintTable(const std::vector<Reported>& reported, const SearchResult& result)
+{
+    std::printf("%d solution(s), %lld coups calcules en %.2f s\n", static_cast<int>(reported.size()),
+                result.evaluated, result.seconds);
+    if (reported.empty())
+        return;
+    std::printf("%4s %11s %9s %-14s %9s %6s %8s %6s %6s\n", "rang", "fenetre(°)", "1re bille", "bandes avant 2e",
+                "visee(°)", "force", "hauteur", "cote", "masse");
+    for (std::size_t k = 0; k < reported.size(); ++k)
+    {
+        const Solution& s = reported[k].solution;
+        const std::string cushions =
+            std::to_string(s.outcome.cushionsBeforeSecond) + " " + s.outcome.cushionPath;
+        std::printf("%4zu %10.3f %9s %-15s %9.3f %6.2f %8.2f %6.2f %6.1f\n", k + 1, s.windowDegrees,
+                    BallName(s.outcome.firstBall), cushions.c_str(), s.aimDegrees, s.setup.force,
+                    s.setup.strikeHeight, s.setup.strikeSide, s.setup.raiseAngle);
+        if (!reported[k].file.empty())
+            std::printf("     %s\n", reported[k].file.c_str());
+    }
+}
+
+void PrintJson(const std::vector<Reported>& reported, const SearchResult& result, const Options& options)
+{
+    std::printf("{\"game\": %s, \"search\": %s, \"evaluated\": %lld, \"seconds\": %.3f, \"solutions\": [",
+                JsonString(GameKey(options.game)).c_str(), JsonString(SearchKindKey(options.kind)).c_str(),
+                result.evaluated, result.seconds);
+    for (std::size_t k = 0; k < reported.size(); ++k)
+    {
+        const Solution& s = reported[k].solution;
+        std::printf("%s\n  {\"rank\": %zu, \"window_deg\": %.6f, \"aim_deg\": %.6f, \"first_ball\": %s, "
+                    "\"cushions_before_second\": %d, \"force\": %.6f, \"strike_height\": %.6f, "
+                    "\"strike_side\": %.6f, \"raise\": %.6f, \"file\": %s}",
+                    k == 0 ? "" : ",", k + 1, s.windowDegrees, s.aimDegrees,
+                    JsonString(BallName(s.outcome.firstBall)).c_str(), s.outcome.cushionsBeforeSecond,
+                    s.setup.force, s.setup.strikeHeight, s.setup.strikeSide, s.setup.raiseAngle,
+                    reported[k].file.empty() ? "null" : JsonString(reported[k].file).c_str());
+    }
+    std::printf("]}\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    Options options;
+    const std::string error = ParseOptions(argc, argv, options);
+    if (options.help)
+    {
+        std::fputs(kUsage, stdout);
+        return std::fflush(stdout) == 0 ? 0 : kExitFailure;
+    }
+    if (!error.empty())
+        return Fail(kExitBadInput, error);
+
+    PositionValues values;
+    int valuesRead = 0;
+    std::string message;
+    if (!ReadToolPosition(options.positionPath, values, valuesRead, message))
+        return Fail(kExitBadInput, message);
+    values.tableFormat = TableFormatOf(values, valuesRead);
+    if (values.cueBall < 1 || values.cueBall > 3)
+        return Fail(kExitBadInput, "la bille de tir du fichier doit etre 1, 2 ou 3");
+    // A search computes thousands of shots: values no window can set, which
+    // would make every shot run to the end of the trajectory buffers, are refused.
+    for (const double v : {values.whiteX, values.whiteY, values.redX, values.redY, values.spottedX, values.spottedY,
+                           values.strikeHeight, values.strikeSide, values.raiseAngle, values.strikeMode})
+        if (!std::isfinite(v))
+            return Fail(kExitBadInput, "valeur non finie dans " + options.positionPath);
+    if (!(values.force >= 0 && values.force <= 1))
+        return Fail(kExitBadInput, "la force du fichier doit etre entre 0 et 1");
+
+    // Searched with the values a solution file will hold, so that the file
+    // gives the very shot that was found.
+    SearchRequest request;
+    request.setup = AsFileSetup(SetupOf(values));
+    request.game = options.game;
+    request.kind = options.kind;
+    request.threads = options.threads;
+
+    auto prototype = std::make_unique<CMirobeltDoc>();
+    prototype->ApplyTableFormat(static_cast<int>(values.tableFormat));
+
+    const bool showProgress = !options.json && isatty(STDERR_FILENO);
+    std::atomic<bool> cancel{false};
+    const SearchResult result =
+        FindShots(*prototype, request, cancel, [showProgress](long long evaluated, long long planned) {
+            if (showProgress && planned > 0)
+                std::fprintf(stderr, "\r%3lld %%", std::min(100LL, 100 * evaluated / planned));
+        });
+    if (showProgress)
+        std::fputs("\r      \r", stderr);
+
+    // Each solution again, from its values as its file holds them, computed to the end.
+    ShotEvaluator check(*prototype, options.game, values.cueBall);
+    std::vector<Reported> reported;
+    for (const Solution& solution : result.solutions)
+    {
+        if (static_cast<int>(reported.size()) >= options.top)
+            break;
+        const PositionValues fileValues = ValuesOf(AsFileSetup(solution.setup), values.tableFormat);
+        if (check.Evaluate(SetupOf(fileValues), false).verdict != Verdict::Scored)
+            continue;
+        Reported entry{solution, {}};
+        if (!options.outputFolder.empty())
+        {
+            std::error_code folderError;
+            std::filesystem::create_directories(options.outputFolder, folderError);
+            entry.file = (std::filesystem::path(options.outputFolder) /
+                          ("solution-" + std::to_string(reported.size() + 1) + ".bi1"))
+                             .string();
+            if (!WritePositionFile(entry.file, kSaveAsHeader, fileValues))
+                return Fail(kExitFailure, "impossible d'ecrire " + entry.file);
+        }
+        reported.push_back(entry);
+    }
+
+    if (options.json)
+        PrintJson(reported, result, options);
+    else
+        PrintTable(reported, result);
+    return std::fflush(stdout) == 0 ? 0 : kExitFailure;
+}
