@@ -28,7 +28,8 @@ TEST(ShotSearch, AimOnlyFindsTheKnownDirectionAndEverySolutionScores)
     });
     ASSERT_FALSE(result.cancelled);
     ASSERT_FALSE(result.solutions.empty());
-    EXPECT_GE(result.evaluated, kCoarseDirections);
+    // The coarse turn, then the edges of each window found by halving.
+    EXPECT_GE(result.evaluated, kCoarseDirections + 20);
     EXPECT_GE(lastPlanned, kCoarseDirections);
 
     bool zeroInAWindow = false;
@@ -39,6 +40,7 @@ TEST(ShotSearch, AimOnlyFindsTheKnownDirectionAndEverySolutionScores)
         EXPECT_EQ(s.setup.force, 0.2);
         EXPECT_NEAR(std::hypot(s.setup.aimTargetX - 0.6, s.setup.aimTargetY - 0.64), 1, 1e-5);
         EXPECT_GT(s.windowDegrees, 0);
+        EXPECT_LT(s.windowDegrees, 90);
         if (k > 0)
         {
             EXPECT_LE(s.windowDegrees, result.solutions[k - 1].windowDegrees);
@@ -74,6 +76,17 @@ TEST(ShotSearch, CancelledSearchEndsPromptlyWithNoSolution)
     EXPECT_TRUE(search.Result().cancelled);
     EXPECT_TRUE(search.Result().solutions.empty());
     EXPECT_LT(search.Result().evaluated, 20 * kCoarseDirections);
+}
+
+TEST(ShotSearch, AimedSetUpsPointWhereAsked)
+{
+    for (const double degrees : {0.0, 90.0, 200.5, 300.25, 359.5})
+    {
+        const ShotSetup aimed = AimedSetup(CannonSetup(), degrees);
+        EXPECT_EQ(aimed.aimOriginX, 0.6);
+        EXPECT_EQ(aimed.aimOriginY, 0.64);
+        EXPECT_NEAR(AimDegrees(aimed), degrees, 1e-4) << degrees;
+    }
 }
 
 TEST(ShotSearch, NoCueBallOrNoForceGivesNoSolution)
