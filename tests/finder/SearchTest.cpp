@@ -6,6 +6,7 @@
 
 #include "FinderFixture.h"
 #include "finder/BackgroundSearch.h"
+#include "finder/FileValues.h"
 #include "sim/TableGeometry.h"
 
 namespace
@@ -96,6 +97,7 @@ TEST(ShotSearch, AimedSetUpsPointWhereAsked)
     for (const double degrees : {0.0, 90.0, 200.5, 300.25, 359.5})
     {
         const ShotSetup aimed = AimedSetup(offGrid, degrees);
+        EXPECT_EQ(AsFileSetup(offGrid).balls[0].x, 0.6);
         EXPECT_EQ(aimed.balls[0].x, 0.6000004);  // the ball stays where it is
         EXPECT_EQ(aimed.aimOriginX, 0.6);      // the aim as a file keeps it
         EXPECT_EQ(aimed.aimOriginY, 0.64);
