@@ -6,6 +6,7 @@
 
 #include "FinderFixture.h"
 #include "finder/BackgroundSearch.h"
+#include "finder/FileValues.h"
 #include "sim/TableGeometry.h"
 
 namespace
@@ -47,10 +48,21 @@ TEST(ShotSearch, AimOnlyFindsTheKnownDirectionAndEverySolutionScores)
         }
         for (std::size_t j = 0; j < k; ++j)
             EXPECT_NE(s.outcome.Way(), result.solutions[j].outcome.Way());
+        const double dx = s.setup.aimTargetX - s.setup.aimOriginX, dy = s.setup.aimTargetY - s.setup.aimOriginY;
+        EXPECT_NEAR(std::remainder(s.aimDegrees - std::atan2(dy, dx) * 180 / M_PI, 360.0), 0, 1e-9);
         const double offset = std::remainder(s.aimDegrees, 360.0);
         zeroInAWindow = zeroInAWindow || std::fabs(offset) <= s.windowDegrees / 2 + 0.01;
     }
     EXPECT_TRUE(zeroInAWindow);
+
+    // The edges of the widest window: just inside scores, just outside does not.
+    const Solution& best = result.solutions[0];
+    for (const double side : {-1.0, 1.0})
+    {
+        const double edge = best.aimDegrees + side * best.windowDegrees / 2;
+        EXPECT_EQ(FullVerdict(AimedSetup(CannonSetup(), edge - side * 0.003), Game::Libre), Verdict::Scored);
+        EXPECT_EQ(FullVerdict(AimedSetup(CannonSetup(), edge + side * 0.003), Game::Libre), Verdict::Missed);
+    }
 }
 
 TEST(ShotSearch, CancelledSearchEndsPromptlyWithNoSolution)
@@ -80,10 +92,14 @@ TEST(ShotSearch, CancelledSearchEndsPromptlyWithNoSolution)
 
 TEST(ShotSearch, AimedSetUpsPointWhereAsked)
 {
+    ShotSetup offGrid = CannonSetup();
+    offGrid.balls[0].x = 0.6000004;  // finer than a position file keeps
     for (const double degrees : {0.0, 90.0, 200.5, 300.25, 359.5})
     {
-        const ShotSetup aimed = AimedSetup(CannonSetup(), degrees);
-        EXPECT_EQ(aimed.aimOriginX, 0.6);
+        const ShotSetup aimed = AimedSetup(offGrid, degrees);
+        EXPECT_EQ(AsFileSetup(offGrid).balls[0].x, 0.6);
+        EXPECT_EQ(aimed.balls[0].x, 0.6000004);  // the ball stays where it is
+        EXPECT_EQ(aimed.aimOriginX, 0.6);      // the aim as a file keeps it
         EXPECT_EQ(aimed.aimOriginY, 0.64);
         EXPECT_NEAR(AimDegrees(aimed), degrees, 1e-4) << degrees;
     }
