@@ -4,7 +4,7 @@
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
-PACKAGES = cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+PACKAGES = cmake g++ make qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
 
 .PHONY: deps build run test bench clean
 

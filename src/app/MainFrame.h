@@ -45,6 +45,7 @@ enum CommandId : int
     ID_FRAME_STYLE = 32814,
     ID_SPOT_GRID = 32816,
     ID_TABLE_FORMAT = 32817,
+    ID_FILE_EXPORT_IMAGE = 32830,
     ID_FILE_NEW = 57600,
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,
@@ -125,6 +126,7 @@ public:
     void OnAppAbout();
     void OnFileNew();
     void OnFilePrint();
+    void OnFileExportImage();
     void OnOpenRecentFile(int index);
     void OnEmptyCommand() {}
 
