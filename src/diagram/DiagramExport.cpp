@@ -21,6 +21,8 @@ namespace
 // The page of a PDF: A4 landscape, 10 mm margins, drawn at 300 dots per inch.
 constexpr double kPageMarginMm = 10;
 constexpr int kPdfResolution = 300;
+// Links followed to the file an export replaces, as many as the system follows.
+constexpr int kMaxLinkHops = 40;
 
 // Room enough below a drawing fitted to a width: the table is wider than high.
 int AnyHeightFor(int width)
@@ -138,17 +140,22 @@ DiagramExportStatus ExportDiagram(const TableDiagram& diagram, const std::string
     if (widthPx < kMinDiagramWidth || widthPx > kMaxDiagramWidth)
         return DiagramExportStatus::BadWidth;
 
-    // A symbolic link stays: the file it points to is the one replaced.
+    // A symbolic link stays: the file it points to, even one still to be
+    // made, is the one replaced.
+    namespace fs = std::filesystem;
     std::error_code unknown;
     std::error_code error;
-    std::string target = path;
-    if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, unknown)))
-        target = std::filesystem::weakly_canonical(path, error).string();
-    if (error || !MayReplace(target))
+    fs::path target = path;
+    for (int hop = 0; hop < kMaxLinkHops && fs::is_symlink(fs::symlink_status(target, unknown)); ++hop)
+    {
+        const fs::path next = fs::read_symlink(target, error);
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    if (error || !MayReplace(target.string()))
         return DiagramExportStatus::CannotWrite;
 
     const QByteArray bytes = RenderDiagram(diagram, *format, widthPx);
-    if (bytes.isEmpty() || !WriteFileAtomically(target, bytes.toStdString()))
+    if (bytes.isEmpty() || !WriteFileAtomically(target.string(), bytes.toStdString()))
         return DiagramExportStatus::CannotWrite;
     return DiagramExportStatus::Written;
 }
