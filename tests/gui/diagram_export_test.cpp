@@ -28,15 +28,17 @@ struct Mapping
     {
         const double perPixel = (2.55 + 2 * (0.08 + 0.04)) / (width - 1);
         const int radius = static_cast<int>(0.0305 / perPixel);
-        const int bed = static_cast<int>(2.55 / perPixel);
-        origin = static_cast<int>(0.08 / perPixel) + static_cast<int>(0.04 / perPixel) + radius;
+        bed = static_cast<int>(2.55 / perPixel);
+        bedWidth = static_cast<int>(1.275 / perPixel);
+        margin = static_cast<int>(0.08 / perPixel) + static_cast<int>(0.04 / perPixel);
+        origin = margin + radius;
         scale = (bed - 2 * radius) / (2.55 - 2 * 0.0305);
     }
     QPoint operator()(TablePoint p) const
     {
         return QPoint(static_cast<int>(p.x * scale + origin), static_cast<int>(p.y * scale + origin));
     }
-    int origin;
+    int bed, bedWidth, margin, origin;
     double scale;
 };
 
@@ -122,7 +124,7 @@ TEST(DiagramExport, SvgHasACirclePerBallAndAPolylinePerMovingBall)
         EXPECT_EQ(lines[0].last(), map(d.trajectories[b].back())) << b;
     }
     EXPECT_EQ(svg.polylines.count(colours[2]), 0u);  // the spotted ball did not move
-    EXPECT_EQ(svg.polylines.at(colours[0])[0].size() > 50, true);
+    EXPECT_GT(svg.polylines.at(colours[0])[0].size(), 50);  // a line through the places, not a chord
 }
 
 TEST(DiagramExport, PngOfTheChosenWidthWithTheBallColours)
@@ -142,6 +144,24 @@ TEST(DiagramExport, PngOfTheChosenWidthWithTheBallColours)
     const QByteArray pdf = RenderDiagram(ShotDiagram(true), DiagramFormat::Pdf, 1600);
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
     EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r"), 1);
+}
+
+TEST(DiagramExport, PngOfTheRailsAndThe71HalfFrame)
+{
+    TableDiagram d = ShotDiagram(true);
+    d.frameStyle = 2;
+    const QImage png = QImage::fromData(RenderDiagram(d, DiagramFormat::Png, 1001), "PNG");
+    const Mapping map(1001);
+    const int m = map.margin, bed = map.bed, wide = map.bedWidth;
+    const int anchor = static_cast<int>(0.08 * map.scale + map.origin) - map.origin;
+    const int axis = wide / 2 + m - 1, far = bed - (wide + 1) / 2 + m;
+    for (const QPoint p : {QPoint(bed + 2 * m - 2, 2), QPoint(2, wide + 2 * m - 2)})  // rails to the far corners
+        EXPECT_EQ(png.pixel(p) & 0xFFFFFF, Rgb(128, 128, 0)) << p.x() << "," << p.y();
+    // The long axis, the line a quarter of the length from each short cushion,
+    // and the anchor boxes against the bottom cushion.
+    for (const QPoint p : {QPoint(m + 3 * bed / 4, axis), QPoint(far, m), QPoint(axis, m + wide - 1),
+                           QPoint(axis + anchor, m + wide - anchor), QPoint(3 * wide / 2 + m - 1 - anchor, m + wide - anchor)})
+        EXPECT_EQ(png.pixel(p) & 0xFFFFFF, Rgb(0, 0, 0)) << p.x() << "," << p.y();
 }
 
 TEST(DiagramExport, RefusesUnknownTypesAndFilesTheUserCannotWrite)
