@@ -1,13 +1,18 @@
 // mirobelt-shot: computes the shot of a position file and prints the
 // trajectories of the three balls in the text of the trajectory export.
 
+#include <QGuiApplication>
+
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "diagram/DiagramExport.h"
+#include "diagram/ShotDiagram.h"
 #include "positions/PositionFile.h"
 #include "positions/ToolInput.h"
 #include "positions/TrajectoryExport.h"
@@ -23,6 +28,7 @@ constexpr int kExitBadInput = 2; // bad command line, unreadable position or tun
 
 const char kUsage[] =
     "usage: mirobelt-shot POSITION.bi1 [-o FILE] [--tuning FILE] [--full]\n"
+    "                     [--image FILE [--width PX]]\n"
     "\n"
     "Computes the shot set up in the position file and writes the trajectories\n"
     "of the white, red and spotted balls as the trajectory export does. Values a\n"
@@ -32,6 +38,10 @@ const char kUsage[] =
     "  --tuning FILE    apply the tuning coefficients of FILE (created when missing);\n"
     "                   without it the default coefficients are used and no file is read\n"
     "  --full           write 17 significant digits instead of 6\n"
+    "  --image FILE     draw the table, the balls and their trajectories to FILE,\n"
+    "                   an .svg, .pdf or .png image; the trajectories are then\n"
+    "                   written as text only with -o\n"
+    "  --width PX       width of a PNG image in pixels (default 1600)\n"
     "  -h, --help       show this help\n";
 
 struct Options
@@ -39,6 +49,8 @@ struct Options
     std::string positionPath;
     std::optional<std::string> outputPath;
     std::optional<std::string> tuningPath;
+    std::optional<std::string> imagePath;
+    int imageWidth = kDefaultDiagramWidth;
     bool fullPrecision = false;
     bool help = false;
 };
@@ -47,6 +59,14 @@ int Fail(int status, const std::string& message)
 {
     std::fprintf(stderr, "mirobelt-shot: %s\n", message.c_str());
     return status;
+}
+
+bool ParseWidth(const std::string& text, int& width)
+{
+    if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    width = std::stoi(text);
+    return width >= kMinDiagramWidth && width <= kMaxDiagramWidth;
 }
 
 // Returns an error message, empty when the command line is good.
@@ -67,6 +87,17 @@ std::string ParseOptions(int argc, char** argv, Options& options)
             if (i + 1 >= argc)
                 return "option " + arg + " needs a file name (see --help)";
             (arg == "-o" ? options.outputPath : options.tuningPath) = argv[++i];
+        }
+        else if (!optionsEnded && (arg == "--image" || arg == "--width"))
+        {
+            if (i + 1 >= argc)
+                return "option " + arg + " needs a value (see --help)";
+            const std::string value = argv[++i];
+            if (arg == "--image")
+                options.imagePath = value;
+            else if (!ParseWidth(value, options.imageWidth))
+                return "--width takes a whole number of pixels from " + std::to_string(kMinDiagramWidth) + " to " +
+                       std::to_string(kMaxDiagramWidth);
         }
         else if (!optionsEnded && arg == "--full")
         {
@@ -90,6 +121,8 @@ std::string ParseOptions(int argc, char** argv, Options& options)
     }
     if (!positionSeen)
         return "no position file given (see --help)";
+    if (options.imagePath && !DiagramFormatOfPath(*options.imagePath))
+        return "unknown image type of " + *options.imagePath + ": the name must end in .svg, .pdf or .png";
     return {};
 }
 
@@ -134,6 +167,17 @@ std::string TuningProblem(TuningFileResult result)
         return "is not a tuning file (a word of over 4096 characters)";
     }
     return "cannot be read";
+}
+
+// The image is drawn through Qt's painting with no window: on the offscreen
+// platform unless another one is asked for.
+std::unique_ptr<QGuiApplication> StartPainting(int& argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    auto app = std::make_unique<QGuiApplication>(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");  // Qt takes the user's locale; numbers stay as they were
+    return app;
 }
 
 bool WriteToStandardOutput(const std::string& text)
@@ -188,9 +232,17 @@ int main(int argc, char** argv)
         if (!WriteFileAtomically(*options.outputPath, text, &reason))
             return Fail(kExitFailure, "cannot write " + *options.outputPath + ": " + reason);
     }
-    else if (!WriteToStandardOutput(text))
+    else if (!options.imagePath && !WriteToStandardOutput(text))
     {
         return Fail(kExitFailure, "cannot write the standard output");
+    }
+
+    if (options.imagePath)
+    {
+        const auto app = StartPainting(argc, argv);
+        if (ExportDiagram(DiagramOfShot(*doc, SetupOf(values), format), *options.imagePath, options.imageWidth) !=
+            DiagramExportStatus::Written)
+            return Fail(kExitFailure, "cannot write " + *options.imagePath);
     }
     return 0;
 }

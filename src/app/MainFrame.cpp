@@ -20,10 +20,13 @@
 #include <algorithm>
 
 #include "app/AboutDlg.h"
+#include "app/DiagramExportCommand.h"
 #include "app/Icons.h"
 #include "app/MirobeltApp.h"
+#include "diagram/DiagramExport.h"
 #include "finder/gui/ShotFinderPanel.h"
 #include "platform/MessagePump.h"
+#include "render/ViewDiagram.h"
 #include "view/MirobeltView.h"
 
 const char* const kApplicationTitle = "Simulateur de Billard Francais (Ostrevan)";
@@ -238,6 +241,12 @@ void CMainFrame::BuildCommands()
     print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(print, &QAction::triggered, this, &CMainFrame::OnFilePrint);
 
+    QAction* exportImage = AddCommand(ID_FILE_EXPORT_IMAGE, QStringLiteral("&Exporter l'image...\tCtrl+E"),
+                                      Utf8("Enregistre la table et les trajectoires en image SVG, PDF ou PNG"),
+                                      Utf8("Exporter l'image"));
+    exportImage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(exportImage, &QAction::triggered, this, &CMainFrame::OnFileExportImage);
+
     QAction* about = AddCommand(ID_APP_ABOUT, QStringLiteral("&A propos de Billard..."),
                                 Utf8("Affiche des informations sur le programme, le numéro de version et le copyright"),
                                 QStringLiteral("A propos de"));
@@ -301,6 +310,7 @@ void CMainFrame::BuildMenus()
     m_pFileMenu = menuBar()->addMenu(QStringLiteral("&Fichier"));
     m_pFileMenu->addAction(CommandAction(ID_FILE_OPEN));
     m_pFileMenu->addAction(CommandAction(ID_FILE_SAVE_AS));
+    m_pFileMenu->addAction(CommandAction(ID_FILE_EXPORT_IMAGE));
     m_pFileSeparator = m_pFileMenu->addSeparator();
     m_pFileMenu->addAction(CommandAction(ID_APP_EXIT));
 
@@ -511,20 +521,19 @@ void CMainFrame::OnFileNew()
 void CMainFrame::OnFilePrint()
 {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const QImage& whole = m_pView->Picture();
-    if (whole.isNull())
-        return;
-    // The picture is a little wider than the window; print what the window shows.
-    const QImage shown = whole.copy(0, 0, std::min(whole.width(), m_pView->width()),
-                                    std::min(whole.height(), m_pView->height()));
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return;
-    PaintPictureOnPage(painter, painter.viewport(), shown);
-    painter.end();
+    // The diagram drawn anew at the printer's resolution, without the cue widgets.
+    DrawDiagramOnPage(printer, DiagramOfView(*m_pView, m_pView->m_bSetupChanged == 0));
+}
+
+void CMainFrame::OnFileExportImage()
+{
+    const QString note = RunDiagramExportCommand(*m_pView, this);
+    if (!note.isEmpty())
+        ShowStatusMessage(note);
 }
 
 void CMainFrame::ShowStatusMessage(const QString& text)

@@ -47,6 +47,7 @@ enum CommandId : int
     ID_SPOT_GRID = 32816,
     ID_TABLE_FORMAT = 32817,
     ID_FIND_SHOT = 32830,
+    ID_FILE_EXPORT_IMAGE = 32831,
     ID_FILE_NEW = 57600,
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,
@@ -128,6 +129,7 @@ public:
     void OnAppAbout();
     void OnFileNew();
     void OnFilePrint();
+    void OnFileExportImage();
     void OnOpenRecentFile(int index);
     void OnEmptyCommand() {}
     // Shows the "Coups possibles" panel.

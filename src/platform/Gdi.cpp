@@ -17,6 +17,14 @@ CDC::CDC(QImage* target) : m_pTarget(target)
     m_painter.setBrush(Qt::NoBrush);
 }
 
+CDC::CDC(QPaintDevice* device) : m_pTarget(nullptr)
+{
+    m_painter.begin(device);
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(Qt::NoBrush);
+}
+
 CDC::~CDC()
 {
     m_painter.end();
@@ -153,6 +161,28 @@ void CDC::Polygon(const QPoint* points, int count)
     for (int i = 1; i < count; ++i)
         bounds |= QRect(points[i], points[i]);
     Touch(bounds);
+}
+
+void CDC::Polyline(const QPoint* points, int count)
+{
+    if (count < 2)
+        return;
+    if (m_pTarget != nullptr)
+    {
+        // On a picture, segment by segment: each one ends on its last pixel
+        // as LineTo draws it, where a polyline would leave the end open.
+        MoveTo(points[0].x(), points[0].y());
+        for (int i = 1; i < count; ++i)
+            LineTo(points[i].x(), points[i].y());
+        return;
+    }
+    if (m_pPen != nullptr)
+        m_painter.drawPolyline(points, count);
+    QRect bounds(points[0], points[0]);
+    for (int i = 1; i < count; ++i)
+        bounds |= QRect(points[i], points[i]);
+    Touch(bounds);
+    m_ptCurrent = points[count - 1];
 }
 
 void CDC::Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd)

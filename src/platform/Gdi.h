@@ -59,6 +59,9 @@ class CDC
 {
 public:
     explicit CDC(QImage* target);
+    // On any paint device (an SVG or PDF generator, a printer); such a context
+    // has no Target(), so block copies and exclusive-or clips need an image.
+    explicit CDC(QPaintDevice* device);
     ~CDC();
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
@@ -81,6 +84,9 @@ public:
     void Line(int x0, int y0, int x1, int y1);  // MoveTo then LineTo
     // Closed outline through the points with the pen.
     void Polygon(const QPoint* points, int count);
+    // Open line through the points with the pen, as MoveTo then LineTo to
+    // each; on a paint device other than an image, one polyline.
+    void Polyline(const QPoint* points, int count);
     // Arc of the ellipse in the box, counter-clockwise from the radial through
     // (xStart, yStart) to the radial through (xEnd, yEnd).
     void Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd);

@@ -1,4 +1,5 @@
 #include "render/DrawingToolkit.h"
+#include "render/ViewDiagram.h"
 #include "view/MirobeltView.h"
 
 namespace
@@ -22,7 +23,7 @@ void PrepareBallErase(CMirobeltView& view, CDC& dc, int px, int py, int r)
 
 int MarkerHalfSize(const CMirobeltView& view)
 {
-    return view.m_nBallRadiusPx / 4 + 1;
+    return diagram::MarkerHalfSize(LayoutOfView(view));
 }
 }  // namespace
 
@@ -36,9 +37,7 @@ void CViewBall::Draw(CMirobeltView& view, CDC& dc, int bErase)
 
     if (!bErase)
     {
-        dc.SelectPen(pPen);
-        dc.SelectBrush(pBrush);
-        dc.Ellipse(px - r, py - r, px + r, py + r);
+        diagram::DrawBall(dc, LayoutOfView(view), DiagramBall{x, y, pPen->Colour(), pBrush->Colour()}, 1);
         return;
     }
 
@@ -67,15 +66,12 @@ void CMarker::Draw(CMirobeltView& view, CDC& dc, int bErase)
     const int py = view.MapY(y);
     const int s = MarkerHalfSize(view);
 
-    if (bErase)
+    if (!bErase)
     {
-        SelectEraseObjects(dc);
+        diagram::DrawMarker(dc, LayoutOfView(view), DiagramMarker{x, y, false, pPen->Colour(), pBrush->Colour()}, 1);
+        return;
     }
-    else
-    {
-        dc.SelectPen(pPen);
-        dc.SelectBrush(pBrush);
-    }
+    SelectEraseObjects(dc);
     dc.Rectangle(px - s, py - s, px + s, py + s);
 }
 

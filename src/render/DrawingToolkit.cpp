@@ -111,21 +111,6 @@ void SelectWidgetObjects(CDC& dc)
     }
 }
 
-int MetresToPixel(double metres, double pixPerMetre, int originPx)
-{
-    const double value = metres * pixPerMetre + originPx;
-    // Far beyond any window, yet small enough that pixel arithmetic on it
-    // (radii, 26x extensions of the aim line) cannot overflow.
-    constexpr double kLimit = 1 << 24;
-    if (std::isnan(value))
-        return 0;
-    if (value >= kLimit)
-        return static_cast<int>(kLimit);
-    if (value <= -kLimit)
-        return -static_cast<int>(kLimit);
-    return static_cast<int>(value);  // truncation toward zero
-}
-
 void ResetDrawingState()
 {
     g_bColour = 1;

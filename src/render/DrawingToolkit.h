@@ -7,19 +7,8 @@
 
 #include <cstdint>
 
+#include "diagram/TableDiagram.h"  // colours and MetresToPixel
 #include "platform/Gdi.h"
-
-// Colour-mode values of the view's colour fields.
-constexpr COLORREF kRailColour = RGB(128, 128, 0);
-constexpr COLORREF kSightColour = RGB(10, 10, 0);
-constexpr COLORREF kAimLineColour = RGB(128, 255, 255);
-constexpr COLORREF kClothColour = RGB(0, 128, 0);
-constexpr COLORREF kWhiteColour = RGB(255, 255, 255);
-constexpr COLORREF kSpottedBallColour = RGB(255, 255, 0);
-constexpr COLORREF kRedBallColour = RGB(255, 0, 0);
-constexpr COLORREF kMarkerColour = RGB(0, 0, 255);
-constexpr COLORREF kBlackColour = RGB(0, 0, 0);
-constexpr COLORREF kGreyColour = RGB(128, 128, 128);
 
 extern CPen g_penWhite;
 extern CPen g_penRedBall;
@@ -75,10 +64,6 @@ extern double g_dGhostX;
 extern double g_dGhostY;
 extern QPoint s_ptNeedleOuter;
 extern QPoint s_ptNeedleInner;
-
-// Metres to pixels, truncated toward zero. Values from files are taken as they
-// stand, so huge or non-finite products saturate instead of overflowing.
-int MetresToPixel(double metres, double pixPerMetre, int originPx);
 
 // Resets every program-wide drawing word to its start value (tests).
 void ResetDrawingState();

@@ -3,16 +3,6 @@
 
 #include <limits>
 
-namespace
-{
-// Whole pixels of a length already divided by the scale, truncated toward
-// zero; saturates like every other metres-to-pixel conversion.
-int WholePixels(double pixels)
-{
-    return MetresToPixel(pixels, 1.0, 0);
-}
-}  // namespace
-
 // Sizes, margins and scale of the table for the current window size and table
 // format. The previous layout stays in force while neither has changed.
 void CMirobeltView::ComputeLayout(const TableGeometry& geometry)
@@ -43,15 +33,15 @@ void CMirobeltView::ComputeLayout(const TableGeometry& geometry)
         const double sy = m_nDrawHeight > 0 ? (W + 2 * (F + K)) / m_nDrawHeight * 1.1111111111111112
                                             : std::numeric_limits<double>::infinity();
         g_dMetresPerPixel = sx > sy ? sx : sy;
-        const double s = g_dMetresPerPixel;
 
-        m_nBallRadiusPx = WholePixels(R / s);
-        m_nTableLengthPx = WholePixels(L / s);
-        m_nTableWidthPx = WholePixels(W / s);
-        const int railPx = WholePixels(F / s);
-        m_nCushionPx = WholePixels(K / s);
-        m_nMarginPx = railPx + m_nCushionPx;
-        m_nOriginPx = m_nMarginPx + m_nBallRadiusPx;
+        const DiagramLayout layout = LayoutTable(geometry, g_dMetresPerPixel);
+        m_nBallRadiusPx = layout.ballRadiusPx;
+        m_nTableLengthPx = layout.tableLengthPx;
+        m_nTableWidthPx = layout.tableWidthPx;
+        m_nCushionPx = layout.cushionPx;
+        m_nMarginPx = layout.marginPx;
+        m_nOriginPx = layout.originPx;
+        m_dPixPerMetreX = layout.pixPerMetre;
 
         m_dBallRadius = R;
         m_dCentreMinX = 0;
@@ -59,7 +49,6 @@ void CMirobeltView::ComputeLayout(const TableGeometry& geometry)
         m_dCentreMaxX = L - 2 * R;
         m_dCentreMaxY = W - 2 * R;
 
-        m_dPixPerMetreX = (m_nTableLengthPx - 2 * m_nBallRadiusPx) / (L - 2 * R);
         // A table shrunk to nothing has no scale: every pointer position then
         // maps onto the corner (0, 0), which no ball or marker may take, so
         // pointer input is refused instead of turning into infinities.

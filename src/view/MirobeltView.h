@@ -59,7 +59,6 @@ public:
     // --- Table, balls, widgets, whole view ---------------------------------
     void DrawTable(CDC& dc, const TableGeometry& geometry);
     void DrawTableMarks(CDC& dc, const TableGeometry& geometry);
-    void DrawSpot(CDC& dc, int x, int y);
     void DrawStrikeBall(CDC& dc, int drawWidth, int drawHeight, double height, double side, double scale);
     void DrawRaiseCursor(CDC& dc, int drawWidth, int drawHeight, double angle);
     void DrawForceBar(CDC& dc, int drawWidth, int drawHeight, double force);

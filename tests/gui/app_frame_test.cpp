@@ -119,7 +119,8 @@ TEST_F(AppFrame, MenuTextsAndOrder)
     ASSERT_EQ(MenuTexts(frame->menuBar()), QStringList({"&Fichier", "&Affichage", "&Outils", "Comment jouer"}));
     const QList<QAction*> menus = frame->menuBar()->actions();
     EXPECT_EQ(MenuTexts(menus[0]->menu()), QStringList({"&Ouvrir une position...\tCtrl+O",
-                                                        "En&registrer une position sous...", "-", "&Quitter"}));
+                                                        "En&registrer une position sous...",
+                                                        "&Exporter l'image...\tCtrl+E", "-", "&Quitter"}));
     EXPECT_EQ(MenuTexts(menus[1]->menu()), QStringList({"&Barre d'outils", "Barre d'é&tat"}));
     EXPECT_EQ(MenuTexts(menus[2]->menu()), QStringList({"&Chercher un coup...\tF9"}));
     ASSERT_EQ(MenuTexts(menus[3]->menu()), QStringList({"&A propos de Billard...", "Comment Jouer"}));
@@ -307,7 +308,7 @@ TEST_F(AppFrame, RecentPositionFiles)
     QStringList menu = {"-"};
     for (int i = 0; i < 4; ++i)
         menu << QStringLiteral("&%1 %2").arg(i + 1).arg(expected[i]);
-    EXPECT_EQ(MenuTexts(frame->FileMenu()).mid(2), menu << "-" << "&Quitter");
+    EXPECT_EQ(MenuTexts(frame->FileMenu()).mid(3), menu << "-" << "&Quitter");
 
     // Kept in the settings, read back by a new list.
     settings->sync();
@@ -321,16 +322,16 @@ TEST_F(AppFrame, RecentPositionFiles)
     view->m_balls[1].x = 0.75;
     ASSERT_TRUE(view->SavePositionFile(folder.File("p4.bi1"), "Billard_KVO_le_3_aout_99\n"));
     view->m_balls[1].x = 0.25;
-    frame->FileMenu()->actions()[5]->trigger();  // "&3 .../p4.bi1"
+    frame->FileMenu()->actions()[6]->trigger();  // "&3 .../p4.bi1"
     PumpPendingMessages();
     EXPECT_DOUBLE_EQ(view->m_balls[1].x, 0.75);
     EXPECT_EQ(recent->Files().first(), folder.File("p4.bi1"));
 
     // An entry whose file has gone leaves the list.
-    frame->FileMenu()->actions()[4]->trigger();  // "&2 .../p3.bi1", never written
+    frame->FileMenu()->actions()[5]->trigger();  // "&2 .../p3.bi1", never written
     PumpPendingMessages();
     EXPECT_FALSE(recent->Files().contains(folder.File("p3.bi1")));
-    EXPECT_EQ(MenuTexts(frame->FileMenu()).size(), 8);
+    EXPECT_EQ(MenuTexts(frame->FileMenu()).size(), 9);
 }
 
 TEST_F(AppFrame, ClosingTheWindowAsksNestedLoopsToQuit)
