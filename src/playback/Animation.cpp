@@ -221,12 +221,11 @@ void CMirobeltView::PlayShotLoop()
         AnimateShotStep();
         if (m_bPlayLoop == 0)
             return;
-        if (!anim.frameDrawn)
+        // Sleep until the next frame is due or a message arrives, instead of
+        // spinning between frames: one wake-up per frame.
+        const std::uint64_t since = MillisecondClock() - anim.lastStepTime;
+        if (since < kFrameSpacingMs || !anim.frameDrawn)
         {
-            // Sleep until the next frame is due or a message arrives,
-            // instead of spinning between frames: one wake-up per frame.
-            const std::uint64_t now = MillisecondClock();
-            const std::uint64_t since = now - anim.lastStepTime;
             const int wait = since >= kFrameSpacingMs ? 1 : static_cast<int>(kFrameSpacingMs - since);
             WaitForNextMessage(wait);
             if (IsQuitRequested())
