@@ -66,6 +66,29 @@ TEST(ScreenResolution, TheBallIsADiscOfTheScreensOwnPixels)
     EXPECT_NEAR(rows, 2 * radius, 1.0);
 }
 
+TEST(ScreenResolution, PensKeepTheirWidthInLogicalPixels)
+{
+    const double ratio = ScreenRatio();
+    QImage image(ToDeviceSize(QSize(40, 40), ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    const CPen thin(1, RGB(0, 0, 0));
+    const CPen thick(2, RGB(0, 0, 0));
+    {
+        CDC dc(&image);
+        dc.SelectPen(&thin);
+        dc.Line(5, 10, 35, 10);
+        dc.SelectPen(&thick);
+        dc.Line(5, 30, 35, 30);
+    }
+    int thinRows = 0, thickRows = 0;
+    for (int y = 0; y < image.height(); ++y)
+        (y < 20 * ratio ? thinRows : thickRows) += DevicePixel(image, 20 * ratio, y) == Rgb(0, 0, 0) ? 1 : 0;
+    EXPECT_NEAR(thinRows, ratio, 0.5);
+    EXPECT_EQ(thickRows, std::lround(2 * ratio));
+    EXPECT_EQ(DevicePixel(image, 20 * ratio, 10.5 * ratio), Rgb(0, 0, 0));  // over its own logical row
+}
+
 TEST(ScreenResolution, ARightDragPutsTheBallUnderThePointer)
 {
     const double ratio = ScreenRatio();
