@@ -5,7 +5,9 @@
 
 #include "app/Icons.h"
 #include "app/MainFrame.h"
+#include "app/StartupProbe.h"
 #include "sim/MirobeltDoc.h"
+#include "view/MirobeltView.h"
 
 namespace
 {
@@ -85,6 +87,7 @@ bool CMirobeltApp::InitInstance(const QStringList& arguments)
     if (!ProcessShellCommand(arguments))
         return false;
 
+    WatchForFirstTable(m_pMainWnd->View());
     const QRect outer = m_pMainWnd->frameGeometry();
     m_pMainWnd->show();
     m_pMainWnd->SetOuterGeometry(outer);  // the window manager's frame is known now

@@ -4,11 +4,17 @@
 // code is written for: pens and brushes selected into a drawing context,
 // boxes given as (left, top, right, bottom) with right and bottom excluded,
 // a current point for lines, clip regions, and block copies between contexts.
+//
+// Every coordinate is in the program's own (logical) pixels. An image whose
+// device pixel ratio is above 1 holds that many device pixels per logical
+// pixel: the context scales each drawing by the ratio, so a one-pixel line is
+// ratio device pixels wide and lies exactly over its logical pixel.
 
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -22,6 +28,12 @@ constexpr int GetRValue(COLORREF c) { return static_cast<int>(c & 0xFF); }
 constexpr int GetGValue(COLORREF c) { return static_cast<int>((c >> 8) & 0xFF); }
 constexpr int GetBValue(COLORREF c) { return static_cast<int>((c >> 16) & 0xFF); }
 QColor ToQColor(COLORREF c);
+
+// The device pixels of a logical box at a pixel ratio, rounded outward so that
+// they cover the whole box.
+QRect ToDevicePixels(const QRect& box, double ratio);
+// Device size of an image holding a logical size at a pixel ratio.
+QSize ToDeviceSize(const QSize& size, double ratio);
 
 // Solid pen of a given width in pixels.
 class CPen
@@ -67,6 +79,8 @@ public:
     CDC& operator=(const CDC&) = delete;
 
     QImage* Target() const { return m_pTarget; }
+    // Device pixels per logical pixel of the target.
+    double Ratio() const { return m_dRatio; }
 
     // Selecting an object without a handle is skipped. Returns the previous one.
     const CPen* SelectPen(const CPen* pen);
@@ -98,32 +112,54 @@ public:
     void RemoveClip();
     bool HasClip() const { return m_bClip; }
 
-    // Plain source copy of a block of another context at (x, y).
+    // Plain source copy of a block of another context at (x, y). Above ratio
+    // 1 the copy covers every device pixel of the block's logical box.
     void BitBlt(int x, int y, int width, int height, const CDC& source, int sourceX, int sourceY);
 
-    // Area touched since the context was made (for presenting only what changed).
-    const QRect& Dirty() const { return m_rcDirty; }
+    // Area touched since the context was made (for presenting only what
+    // changed): the touched boxes themselves while they are few, their
+    // bounding box beyond that.
+    QRegion Dirty() const;
 
 private:
     void ApplyPen();
     void ApplyBrush();
-    void Touch(const QRect& r);
+    // The box a drawing within r can touch, given the pen's width.
+    QRect Reach(const QRect& r) const;
+    // Applies the clip for a drawing that stays within reach.
+    void ClipTo(const QRect& reach);
+    void Touch(const QRect& reach);
+    // Runs a drawing done with the pen. Above ratio 1 it is moved by half a
+    // logical pixel, so that the pen covers its logical pixels as at ratio 1.
+    template <typename Draw>
+    void Stroke(Draw draw);
+    void CopyDevicePixels(const QRect& box, const CDC& source, QPoint sourceOffset);
+    const QRegion& ClipRegion();
+    const QRegion& HoleEllipse();
 
     QImage* m_pTarget;
+    double m_dRatio;
     QPainter m_painter;
     const CPen* m_pPen = nullptr;
     const CBrush* m_pBrush = nullptr;
     QPoint m_ptCurrent{0, 0};
     bool m_bClip = false;
-    QRegion m_clip;
-    QRect m_rcDirty;
+    QRegion m_clip;  // the clip, unless it is the whole surface less the ellipse in m_rcHole
+    bool m_bHole = false;
+    QRect m_rcHole;
+    QRegion m_holeEllipse;
+    QRect m_rcDirty;  // bounding box of every touch
+    static constexpr int kTrackedTouches = 16;
+    std::array<QRect, kTrackedTouches> m_touchedBoxes;  // the first touches one by one
+    int m_nTouches = 0;
 };
 
 // An off-screen drawing context with its own bitmap.
 class CMemoryDC
 {
 public:
-    void CreateCompatible(int width, int height);
+    // A white bitmap of width x height logical pixels at the given pixel ratio.
+    void CreateCompatible(int width, int height, double ratio = 1.0);
     bool IsValid() const { return m_pDC != nullptr; }
     void Delete();
     CDC* DC() const { return m_pDC.get(); }

@@ -1,6 +1,10 @@
 // Shot animation: the computed trajectories played back on the table in a
-// message-pumping loop of its own, each frame composed off screen and copied
-// to the window in one block.
+// message-pumping loop of its own, each frame composed off screen. The first
+// frame of a shot copies the whole table to the window; the next ones copy
+// only the boxes of the balls: where they are now, where they were erased, and
+// where the frame before erased them (the marks there come back).
+
+#include "playback/Animation.h"
 
 #include <QCoreApplication>
 
@@ -29,6 +33,12 @@ struct AnimationState
     std::uint64_t startTime = 0;
     std::uint64_t lastStepTime = 0;  // 0: no step yet
     bool frameDrawn = false;         // the last step drew a frame
+    // The window's picture as the last frame left it; another key means
+    // something else drew on it since.
+    qint64 pictureKey = 0;
+    // Each ball's box erased by the previous frame: the table marks under it
+    // come back in this frame.
+    QRect erasedBefore[3];
 };
 
 void ReleaseBackBufferContext();
@@ -61,7 +71,19 @@ std::uint32_t Count(const TrajectoryBuffer& traj)
 {
     return traj.m_nCount > 0 ? static_cast<std::uint32_t>(traj.m_nCount) : 0;
 }
+
+// The pixels a ball's disc and its erasing cover, with room for the outline.
+QRect BallBox(const CMirobeltView& view, const CViewBall& ball)
+{
+    const int r = view.m_nBallRadiusPx + 2;
+    return QRect(view.MapX(ball.x) - r, view.MapY(ball.y) - r, 2 * r, 2 * r);
+}
 }  // namespace
+
+const QImage& AnimationBackBuffer()
+{
+    return Anim().backBuffer.Bitmap();
+}
 
 void CMirobeltView::AnimateShotStep()
 {
@@ -92,6 +114,8 @@ void CMirobeltView::AnimateShotStep()
     if (gap < kFrameSpacingMs)
         return;
 
+    // Anything drawn on the window since the last frame is covered by a whole copy.
+    const bool pictureTouched = Picture().cacheKey() != anim.pictureKey;
     CDC* dc = AcquireWindowDC();
 
     if (m_nAnimTick == 0)
@@ -110,12 +134,16 @@ void CMirobeltView::AnimateShotStep()
         anim.lastTableLengthPx = m_nTableLengthPx;
         anim.lastTableWidthPx = m_nTableWidthPx;
     }
+    // The window moved to a screen of another pixel ratio.
+    const bool ratioChanged = anim.backBuffer.IsValid() && anim.backBuffer.DC()->Ratio() != dc->Ratio();
 
-    if (m_nAnimTick == 0 || sizeChanged)
+    const QRect table(0, 0, m_nMarginPx + m_nTableLengthPx + 2, m_nMarginPx + m_nTableWidthPx + 2);
+    const bool wholeTable = m_nAnimTick == 0 || sizeChanged || ratioChanged || pictureTouched;
+    if (m_nAnimTick == 0 || sizeChanged || ratioChanged)
     {
         // First frame of the shot, or the window changed size: the table
         // goes into a new back buffer and the balls start from their copies.
-        anim.backBuffer.CreateCompatible(m_nMarginPx + m_nTableLengthPx + 2, m_nMarginPx + m_nTableWidthPx + 2);
+        anim.backBuffer.CreateCompatible(table.width(), table.height(), dc->Ratio());
         CDC& back = *anim.backBuffer.DC();
         for (int b = 0; b < 3; ++b)
             anim.balls[b] = m_balls[b];
@@ -128,6 +156,8 @@ void CMirobeltView::AnimateShotStep()
         anim.balls[1].Draw(*this, back, 0);
         anim.balls[0].Draw(*this, back, 0);
         anim.balls[2].Draw(*this, back, 0);
+        for (QRect& box : anim.erasedBefore)
+            box = QRect();
     }
 
     const std::uint64_t frameTime = MillisecondClock();
@@ -135,8 +165,14 @@ void CMirobeltView::AnimateShotStep()
     m_nAnimTick = static_cast<std::uint32_t>((3 * (frameTime - anim.startTime)) / 6);
 
     CDC& back = *anim.backBuffer.DC();
-    for (CViewBall& ball : anim.balls)
-        ball.Draw(*this, back, 1);
+    QRect changed[3];
+    for (int b = 0; b < 3; ++b)
+    {
+        const QRect erased = BallBox(*this, anim.balls[b]);
+        changed[b] = erased | anim.erasedBefore[b];
+        anim.erasedBefore[b] = erased;
+        anim.balls[b].Draw(*this, back, 1);
+    }
     for (CMarker& marker : m_markers)
         marker.Draw(*this, back, 0);
     for (int b = 0; b < 3; ++b)
@@ -145,11 +181,25 @@ void CMirobeltView::AnimateShotStep()
         if (counts[b] > 0)
             PlaceBall(anim.balls[b], traj[b], std::min(m_nAnimTick, counts[b]));
         anim.balls[b].Draw(*this, back, 0);
+        changed[b] |= BallBox(*this, anim.balls[b]);
     }
     ++m_nAnimTick;
 
-    dc->BitBlt(0, 0, m_nMarginPx + m_nTableLengthPx + 2, m_nMarginPx + m_nTableWidthPx + 2, back, 0, 0);
+    if (wholeTable)
+    {
+        dc->BitBlt(0, 0, table.width(), table.height(), back, 0, 0);
+    }
+    else
+    {
+        for (const QRect& box : changed)
+        {
+            const QRect part = box & table;
+            if (!part.isEmpty())
+                dc->BitBlt(part.x(), part.y(), part.width(), part.height(), back, part.x(), part.y());
+        }
+    }
     ReleaseWindowDC(dc);
+    anim.pictureKey = Picture().cacheKey();
     anim.frameDrawn = true;
     anim.lastStepTime = MillisecondClock();
 }
@@ -171,14 +221,13 @@ void CMirobeltView::PlayShotLoop()
         AnimateShotStep();
         if (m_bPlayLoop == 0)
             return;
-        if (!anim.frameDrawn)
+        // Sleep until the next frame is due or a message arrives, instead of
+        // spinning between frames: one wake-up per frame.
+        const std::uint64_t since = MillisecondClock() - anim.lastStepTime;
+        if (since < kFrameSpacingMs || !anim.frameDrawn)
         {
-            // Sleep until the next frame is due or a message arrives,
-            // instead of spinning between frames.
-            const std::uint64_t now = MillisecondClock();
-            const std::uint64_t since = now - anim.lastStepTime;
             const int wait = since >= kFrameSpacingMs ? 1 : static_cast<int>(kFrameSpacingMs - since);
-            WaitForNextMessage(std::min(wait, 2));
+            WaitForNextMessage(wait);
             if (IsQuitRequested())
                 return;
         }

@@ -160,6 +160,7 @@ void CMirobeltView::ApplyTableFormat()
     }
 
     CDC* dc = AcquireWindowDC();
+    dc->FillSolidRect(0, 0, m_nDrawWidth, m_nDrawHeight, kWhiteColour);  // nothing of the old table stays
     DrawTable(*dc, doc->m_geometry);
     ReleaseWindowDC(dc);
     OnDraw(nullptr);

@@ -88,11 +88,7 @@ CDC* CMirobeltView::AcquireWindowDC()
     if (s_nWindowDCCount == 0)
     {
         if (m_picture.isNull())
-        {
-            const QSize size(std::max(width(), 1) + 10, std::max(height(), 1));
-            m_picture = QImage(size, QImage::Format_RGB32);
-            m_picture.fill(Qt::white);
-        }
+            FitPicture();
         s_pWindowDC = new CDC(&m_picture);
     }
     s_nWindowDCCount = 1;
@@ -104,13 +100,13 @@ void CMirobeltView::ReleaseWindowDC(CDC*)
     if (s_nWindowDCCount <= 0)
         return;
     --s_nWindowDCCount;
-    const QRect dirty = s_pWindowDC->Dirty();
+    const QRegion dirty = s_pWindowDC->Dirty();
     delete s_pWindowDC;
     s_pWindowDC = nullptr;
     Present(dirty);
 }
 
-void CMirobeltView::Present(const QRect& area)
+void CMirobeltView::Present(const QRegion& area)
 {
     if (area.isEmpty() || !isVisible())
         return;
@@ -120,41 +116,58 @@ void CMirobeltView::Present(const QRect& area)
         repaint(area);  // synchronous: what was drawn is on the screen now
 }
 
+bool CMirobeltView::FitPicture()
+{
+    // The drawing width reaches 10 pixels past the window's right edge.
+    const QSize size(std::max(width(), 1) + 10, std::max(height(), 1));
+    const double ratio = std::max(1.0, devicePixelRatioF());
+    if (!m_picture.isNull() && m_picture.devicePixelRatio() == ratio && m_picture.size() == ToDeviceSize(size, ratio))
+        return false;
+    if (s_nWindowDCCount > 0 && s_pWindowDC != nullptr && s_pWindowDC->Target() == &m_picture)
+        return false;  // never swap the picture under a drawing in progress
+    // A clean picture: what the next whole-view draw leaves unpainted stays white.
+    m_picture = QImage(ToDeviceSize(size, ratio), QImage::Format_RGB32);
+    m_picture.setDevicePixelRatio(ratio);
+    m_picture.fill(Qt::white);
+    return true;
+}
+
 void CMirobeltView::paintEvent(QPaintEvent* event)
 {
     m_bInPaint = true;
-    if (m_picture.isNull() || !g_bFirstDrawDone)
+    if (FitPicture() || !g_bFirstDrawDone)
         OnDraw(nullptr);
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(event->rect().topLeft(), m_picture, event->rect());
+    if (m_picture.devicePixelRatio() == 1.0)
+    {
+        for (const QRect& part : event->region())
+            painter.drawImage(part.topLeft(), m_picture, part);
+    }
+    else
+        painter.drawImage(QPointF(0, 0), m_picture);  // limited to the region being painted
     m_bInPaint = false;
 }
 
 void CMirobeltView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    const QSize size(std::max(width(), 1) + 10, std::max(height(), 1));
-    if (m_picture.size() == size)
-        return;
-    // Keep what the picture shows, then redraw the whole view at the new size.
-    QImage picture(size, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    if (!m_picture.isNull())
-    {
-        QPainter painter(&picture);
-        painter.drawImage(QPoint(0, 0), m_picture);
-    }
-    if (s_nWindowDCCount > 0 && s_pWindowDC != nullptr && s_pWindowDC->Target() == &m_picture)
-        return;  // never swap the picture under a drawing in progress
-    m_picture = picture;
-    if (g_bFirstDrawDone)
+    if (FitPicture() && g_bFirstDrawDone)
     {
         const bool wasInPaint = m_bInPaint;
         m_bInPaint = true;  // the whole-view draw is followed by the paint Qt sends after a resize
         OnDraw(nullptr);
         m_bInPaint = wasInPaint;
     }
+}
+
+bool CMirobeltView::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    // On a screen of another pixel ratio the picture is made anew and drawn whole.
+    if (event->type() == QEvent::ScreenChangeInternal && FitPicture() && g_bFirstDrawDone)
+        OnDraw(nullptr);
+    return handled;
 }
 
 namespace

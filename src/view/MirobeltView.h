@@ -198,6 +198,7 @@ public:
     std::int32_t m_nSaveCounter = 0;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -209,9 +210,12 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
-    void Present(const QRect& area);
+    void Present(const QRegion& area);
+    // Makes the picture fit the window's size and the screen's pixel ratio; a
+    // new picture starts white and is drawn whole. False when it already fitted.
+    bool FitPicture();
 
     CMirobeltDoc* m_pDoc;
-    QImage m_picture;      // persistent picture of the window
+    QImage m_picture;      // persistent picture of the window, at the screen's pixel ratio
     bool m_bInPaint = false;
 };

@@ -1,0 +1,143 @@
+// The view's picture at the screen's pixel ratio. These tests run at ratio 1
+// with the other window tests, and again with QT_SCALE_FACTOR 1.5 and 2
+// (test_gui_scaled): whatever the ratio, the program's pixels and metres are
+// the same, and only the picture holds more pixels.
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QRegion>
+
+#include <cmath>
+#include <cstdlib>
+
+#include "GuiTestSupport.h"
+
+namespace
+{
+double ScreenRatio()
+{
+    const char* factor = std::getenv("QT_SCALE_FACTOR");
+    return factor != nullptr ? std::atof(factor) : 1.0;
+}
+
+QRgb DevicePixel(const QImage& picture, double x, double y)
+{
+    return picture.pixel(static_cast<int>(x), static_cast<int>(y)) & 0xFFFFFF;
+}
+
+void Mouse(CMirobeltView& view, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, QPointF(at), QPointF(view.mapToGlobal(at)), button, buttons, Qt::NoModifier);
+    QCoreApplication::sendEvent(&view, &event);
+}
+}  // namespace
+
+TEST(ScreenResolution, TheBallIsADiscOfTheScreensOwnPixels)
+{
+    const double ratio = ScreenRatio();
+    ViewHarness h(1200, 760);
+    CMirobeltView& v = *h.view;
+    ASSERT_EQ(v.devicePixelRatioF(), ratio);
+    v.m_balls[1].x = 1.0;
+    v.m_balls[1].y = 0.6;
+    const QImage& picture = h.Draw();
+    EXPECT_EQ(picture.size(), QSize(std::ceil(1210 * ratio), std::ceil(760 * ratio)));
+    ASSERT_EQ(v.m_nBallRadiusPx, 13);
+
+    // Row by row, the red run across the disc follows a circle of 13 x ratio
+    // device pixels around the centre of the ball's logical box.
+    const double radius = 13 * ratio;
+    const double cx = v.MapX(1.0) * ratio;
+    const double cy = v.MapY(0.6) * ratio;
+    int rows = 0;
+    for (int y = static_cast<int>(cy - radius - 2); y <= cy + radius + 2; ++y)
+    {
+        int run = 0;
+        for (int x = static_cast<int>(cx - radius - 2); x <= cx + radius + 2; ++x)
+            run += DevicePixel(picture, x, y) == Rgb(255, 0, 0) ? 1 : 0;
+        if (run == 0)
+            continue;
+        ++rows;
+        const double dy = y + 0.5 - cy;
+        EXPECT_NEAR(run, 2 * std::sqrt(std::max(0.0, radius * radius - dy * dy)), 2.0) << "device row " << y;
+    }
+    EXPECT_NEAR(rows, 2 * radius, 1.0);
+}
+
+TEST(ScreenResolution, PensKeepTheirWidthInLogicalPixels)
+{
+    const double ratio = ScreenRatio();
+    QImage image(ToDeviceSize(QSize(40, 40), ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    const CPen thin(1, RGB(0, 0, 0));
+    const CPen thick(2, RGB(0, 0, 0));
+    {
+        CDC dc(&image);
+        dc.SelectPen(&thin);
+        dc.Line(5, 10, 35, 10);
+        dc.SelectPen(&thick);
+        dc.Line(5, 30, 35, 30);
+    }
+    int thinRows = 0, thickRows = 0;
+    for (int y = 0; y < image.height(); ++y)
+        (y < 20 * ratio ? thinRows : thickRows) += DevicePixel(image, 20 * ratio, y) == Rgb(0, 0, 0) ? 1 : 0;
+    EXPECT_NEAR(thinRows, ratio, 0.5);
+    EXPECT_EQ(thickRows, std::lround(2 * ratio));
+    EXPECT_EQ(DevicePixel(image, 20 * ratio, 10.5 * ratio), Rgb(0, 0, 0));  // over its own logical row
+}
+
+TEST(ScreenResolution, ARightDragPutsTheBallUnderThePointer)
+{
+    const double ratio = ScreenRatio();
+    ViewHarness h(490, 300);  // origin 26 px, 444 px for 2.489 m, at any ratio
+    CMirobeltView& v = *h.view;
+    h.Draw();
+    Mouse(v, QEvent::MouseButtonPress, {43, 79}, Qt::RightButton, Qt::RightButton);  // on the white ball
+    Mouse(v, QEvent::MouseMove, {200, 150}, Qt::NoButton, Qt::RightButton);
+    Mouse(v, QEvent::MouseButtonRelease, {200, 150}, Qt::RightButton, Qt::NoButton);
+    EXPECT_NEAR(v.m_balls[0].x, 174 * 2.489 / 444, 1e-12);
+    EXPECT_NEAR(v.m_balls[0].y, 124 * 2.489 / 444, 1e-12);
+    // Drawn there: white under the pointer, cloth a radius and a half away.
+    const QImage& picture = v.Picture();
+    EXPECT_EQ(DevicePixel(picture, 200.5 * ratio, 150.5 * ratio), Rgb(255, 255, 255));
+    EXPECT_EQ(DevicePixel(picture, 208.5 * ratio, 150.5 * ratio), Rgb(0, 128, 0));
+}
+
+// After the window shrinks and the table becomes the half table, no rail,
+// cloth or widget colour is left outside the new table and widgets.
+TEST(ScreenPicture, NothingOfTheOldTableStaysAfterAShrinkAndAFormatChange)
+{
+    const double ratio = ScreenRatio();
+    ViewHarness h(800, 500);
+    CMirobeltView& v = *h.view;
+    g_nTableFormat = 3;  // 2.84 m
+    v.ApplyTableFormat();
+    v.m_aim = CAimLine{0.1, 0.3, 0.6, 0.3};  // the fullness strip is drawn
+    h.Draw();
+    v.resize(600, 380);
+    g_nTableFormat = 0;
+    v.ApplyTableFormat();
+
+    // The table with its rails, the three widgets, and the fullness strip
+    // under the force bar (54 to 274 across, 356 to 378 down at this size).
+    QRegion painted(0, 0, v.m_nTableLengthPx + 2 * v.m_nMarginPx + 1, v.m_nTableWidthPx + 2 * v.m_nMarginPx + 1);
+    for (const CWidgetRect* widget : {&v.m_strikeWidget, &v.m_raiseCursor, &v.m_forceBar})
+        painted |= QRect(QPoint(widget->rc.left, widget->rc.top), QPoint(widget->rc.right, widget->rc.bottom));
+    painted |= QRect(QPoint(54, 356), QPoint(274, 378));
+    const QImage& picture = v.Picture();
+    int stale = 0;
+    for (int y = 0; y < 380; ++y)
+    {
+        for (int x = 0; x < 610; ++x)
+        {
+            if (painted.contains(QPoint(x, y)))
+                continue;
+            const QRgb c = DevicePixel(picture, (x + 0.5) * ratio, (y + 0.5) * ratio);
+            stale += c == Rgb(128, 128, 0) || c == Rgb(0, 128, 0) || c == Rgb(128, 128, 128) || c == Rgb(0, 0, 0);
+        }
+    }
+    EXPECT_EQ(stale, 0);
+}
