@@ -1,0 +1,107 @@
+// Details of the table picture: the lines of the frame styles, the colours
+// that erase, and the half table's sights and spots.
+
+#include <gtest/gtest.h>
+
+#include <QPoint>
+
+#include "GuiTestSupport.h"
+
+namespace
+{
+const QRgb kCloth = Rgb(0, 128, 0);
+const QRgb kBlack = Rgb(0, 0, 0);
+const QRgb kWhite = Rgb(255, 255, 255);
+}  // namespace
+
+// In the 490 x 300 layout (margin m = 21, table 454 x 227 px) the lines stand
+// where the drawing's formulas put them: style 1 a third of the width from
+// each cushion, style 2 the long axis and a half width from each short
+// cushion, style 3 the corner diagonals.
+TEST(RenderFrame, StylesOneToThreeDrawTheirLines)
+{
+    ViewHarness h(490, 300);
+    CMirobeltView& v = *h.view;
+    const int m = 21, L = 454, W = 227;
+    const int third = W / 3 + m - 1, twoThirds = (2 * W + 2) / 3 + m, farThird = L - (W + 1) / 3 + m;
+    const int half = W / 2 + m - 1, farHalf = L - (W + 1) / 2 + m;
+    const std::pair<int, QPoint> lines[] = {
+        {1, {third, 200}}, {1, {farThird, 200}}, {1, {300, third}}, {1, {300, twoThirds}},
+        {2, {half, 200}},  {2, {farHalf, 200}},  {2, {300, half}},  {3, {77, 48}}};  // 20 + 57 x (133 - 77) / 113
+    for (int style = 0; style <= 3; ++style)
+    {
+        if (style > 0)
+            v.OnFrameStyle();
+        for (const auto& [lineStyle, p] : lines)
+            EXPECT_EQ(h.Pixel(p.x(), p.y()), lineStyle == style ? kBlack : kCloth)
+                << "style " << style << " at " << p.x() << "," << p.y();
+    }
+}
+
+// Erasing paints the cloth colour in colour and the paper in monochrome: a
+// ball's box, a ball's disc, a marker and the aim line drawn last.
+TEST(RenderErase, BallsMarkersAndTheAimLineEraseToTheCloth)
+{
+    for (const bool colour : {true, false})
+    {
+        ViewHarness h(490, 300);
+        CMirobeltView& v = *h.view;
+        g_bShowMarkers = 1;
+        colour ? v.OnColour() : v.OnMonochrome();
+        const QRgb cloth = colour ? kCloth : kWhite;
+        v.m_aim = CAimLine{0.1, 0.3, 1.5, 0.3};
+        h.Draw();
+        const int row = v.MapY(0.3), red = v.MapX(0.2), r = v.m_nBallRadiusPx;
+        const QPoint spotted(v.MapX(0.4), v.MapY(0.5)), marker(v.MapX(0.1), v.MapY(-0.06));
+        auto clothAcross = [&](int x0, int x1, int y) {
+            int n = 0;
+            for (int x = x0; x < x1; ++x)
+                n += h.Pixel(x, y) == cloth;
+            return n;
+        };
+        EXPECT_LT(clothAcross(red - r, red + r, row), 2 * r) << colour;
+        EXPECT_NE(h.Pixel(v.MapX(1.0), row), cloth);  // the aim line
+        CDC* dc = v.AcquireWindowDC();
+        v.m_balls[1].Draw(v, *dc, 1);
+        v.m_balls[2].EraseDisc(v, *dc, 0, 0);
+        v.m_markers[5].Draw(v, *dc, 1);
+        v.m_aim.dTargetY = 0.9;
+        v.m_aim.Draw(v, *dc);
+        v.ReleaseWindowDC(dc);
+        EXPECT_EQ(clothAcross(red - r, red + r, row), 2 * r) << colour;
+        EXPECT_EQ(clothAcross(spotted.x() - r + 1, spotted.x() + r - 1, spotted.y()), 2 * r - 2) << colour;
+        EXPECT_EQ(h.Pixel(marker.x(), marker.y()), cloth) << colour;
+        EXPECT_EQ(h.Pixel(v.MapX(1.0), row), cloth) << colour;
+    }
+}
+
+// The half table has sights at 2, 4 and 6 eighths of the long rails and in
+// the middle of the short ones, and no spots.
+TEST(RenderHalfTable, SightsAtEvenEighthsAndNoSpots)
+{
+    for (const int format : {2, 0})
+    {
+        ViewHarness h(600, 400);
+        CMirobeltView& v = *h.view;
+        g_nTableFormat = format;
+        v.ApplyTableFormat();
+        const int m = v.m_nMarginPx, c = m - v.m_nCushionPx, L = v.m_nTableLengthPx, W = v.m_nTableWidthPx;
+        EXPECT_EQ(std::tuple(m, c, L, W), format ? std::tuple(25, 17, 557, 278) : std::tuple(29, 12, 549, 274));
+        const QRgb sight = format ? Rgb(10, 10, 0) : kWhite, rail = Rgb(128, 128, 0);
+        for (int i = 1; i <= 7; ++i)
+        {
+            const QRgb want = format || i % 2 == 0 ? sight : rail;
+            EXPECT_EQ(h.Pixel(m + i * (L / 8), c / 2), want) << format << " top " << i;
+            EXPECT_EQ(h.Pixel(m + i * (L / 8), 2 * m - c / 2 + W), want) << format << " bottom " << i;
+        }
+        for (int i = 1; i <= 3; ++i)
+        {
+            const QRgb want = format || i == 2 ? sight : rail;
+            EXPECT_EQ(h.Pixel(c / 2, m + i * (W / 4)), want) << format << " left " << i;
+            EXPECT_EQ(h.Pixel(2 * m - c / 2 + L, m + i * (W / 4)), want) << format << " right " << i;
+        }
+        const int q = W / 2 + m - 1;  // the spot's outline, left of its centre
+        EXPECT_EQ(h.Pixel(q - 2, q), format ? kBlack : kCloth);
+        EXPECT_EQ(h.Pixel((3 * W) / 2 + m - 3, q), format ? kBlack : kCloth);
+    }
+}
