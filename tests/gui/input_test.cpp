@@ -2,10 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
-
 #include <cmath>
 #include <limits>
 #include <tuple>
@@ -13,22 +9,6 @@
 
 #include "GuiTestSupport.h"
 #include "platform/KeyInput.h"
-
-namespace
-{
-void Mouse(CMirobeltView& view, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons,
-           Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QMouseEvent event(type, QPointF(at), QPointF(view.mapToGlobal(at)), button, buttons, modifiers);
-    QCoreApplication::sendEvent(&view, &event);
-}
-
-void Key(CMirobeltView& view, int key, Qt::KeyboardModifiers modifiers, bool autoRepeat = false)
-{
-    QKeyEvent event(QEvent::KeyPress, key, modifiers, QString(), autoRepeat);
-    QCoreApplication::sendEvent(&view, &event);
-}
-}  // namespace
 
 TEST(InputWidgets, WorkedExamplesOfTheThreeHitTests)
 {

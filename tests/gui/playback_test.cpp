@@ -4,10 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractEventDispatcher>
-#include <QCoreApplication>
 #include <QFile>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QThread>
 #include <QTimer>
 
@@ -62,19 +59,6 @@ void PaintBlue(CMirobeltView& view)
     CDC* dc = view.AcquireWindowDC();
     dc->FillSolidRect(0, 0, 500, 300, RGB(0, 0, 255));
     view.ReleaseWindowDC(dc);
-}
-
-void Key(CMirobeltView& view, int key)
-{
-    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-    QCoreApplication::sendEvent(&view, &event);
-}
-
-void LeftPress(CMirobeltView& view, QPoint at)
-{
-    QMouseEvent event(QEvent::MouseButtonPress, QPointF(at), QPointF(view.mapToGlobal(at)), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&view, &event);
 }
 
 // Timers the view holds with Qt: the demonstration timer once it runs.
@@ -215,7 +199,7 @@ TEST(PlaybackPlay, KeysAndLeftPressStopTheShotEscapeAndPressEndTheDemonstration)
             if (escape)
                 Key(v, Qt::Key_Escape);
             else
-                LeftPress(v, {300, 200});
+                Mouse(v, QEvent::MouseButtonPress, {300, 200}, Qt::LeftButton, Qt::LeftButton);
         });
         EXPECT_EQ(std::tuple(v.m_bPlayLoop, v.m_bAnimating, v.m_nDemoTimer), std::tuple(0, 0, 0u)) << escape;
         EXPECT_EQ(LiveTimers(v), 0);
@@ -244,7 +228,7 @@ TEST(PlaybackPlay, ALeftPressTakesTheTableFromTheDemonstration)
     int pressed = 0;
     QObject::connect(&watch, &QTimer::timeout, [&] {
         if (v.m_bAnimating && v.m_nAnimTick > 10 && !pressed++)
-            LeftPress(v, {300, 200});
+            Mouse(v, QEvent::MouseButtonPress, {300, 200}, Qt::LeftButton, Qt::LeftButton);
     });
     watch.start(5);
     for (int i = 0; i < 2000 && !pressed; ++i)

@@ -87,8 +87,8 @@ TEST(PositionsFile, SaveThenOpenRestoresAllButTheTableFormat)
 
     // Recorded in the list and computed at once.
     EXPECT_EQ(ListState(v), std::pair(0, 1));
-    EXPECT_TRUE(v.m_aPositions[0] == v.MakePositionEntry());
-    EXPECT_EQ(v.m_aPositions[0].v[16], 2.0f);
+    const PositionEntry& e = v.m_aPositions[0];
+    EXPECT_EQ(std::tuple(e.v[2], e.v[11], e.v[15], e.v[16]), std::tuple(0.123457f, 0.423457f, 150.0f, 2.0f));
     EXPECT_EQ(v.m_bSetupChanged, 0);
     EXPECT_GT(h.doc->m_physics.m_traj[0].m_nCount, 2);
 }
