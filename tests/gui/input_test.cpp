@@ -239,7 +239,9 @@ TEST(InputPointer, AimingCrossesTheWidgetsAndBothAxesMapToFixedPlaces)
     // The strike widget and raise cursor, then the force bar (the fullness strip below it follows the aim).
     const QRect areas[] = {{0, 352, 50, 48}, {50, 352, 560, 22}};
     const QImage widgets[] = {v.Picture().copy(areas[0]), v.Picture().copy(areas[1])};
+    g_bNoMouseAbort = 1;  // pointer input makes the next computation give way to the pointer
     Mouse(v, QEvent::MouseButtonPress, {52, 96}, Qt::LeftButton, Qt::LeftButton);  // on the white ball
+    EXPECT_EQ(g_bNoMouseAbort, 0);
     ASSERT_EQ(v.m_aim.m_nAimBall, 1);
     for (const QPoint at : {QPoint(300, 365), QPoint(19, 374), QPoint(36, 391), QPoint(300, 200)})
     {

@@ -27,7 +27,10 @@ TEST(RenderFrame, StylesOneToThreeDrawTheirLines)
     const int half = W / 2 + m - 1, farHalf = L - (W + 1) / 2 + m;
     const std::pair<int, QPoint> lines[] = {
         {1, {third, 200}}, {1, {farThird, 200}}, {1, {300, third}}, {1, {300, twoThirds}},
-        {2, {half, 200}},  {2, {farHalf, 200}},  {2, {300, half}},  {3, {77, 48}}};  // 20 + 57 x (133 - 77) / 113
+        {2, {half, 200}},  {2, {farHalf, 200}},  {2, {300, half}},  {3, {77, 48}},  // 20 + 57 x (133 - 77) / 113
+        // Style 1's anchor boxes, a = 14 px (0.08 m) deep on each side: left, right, top, bottom.
+        {1, {m + 2 * 14 - 1, third + 5}}, {1, {m + L - 2 * 14, third + 5}}, {1, {third + 5, m + 2 * 14 - 1}},
+        {1, {third + 5, m + W - 2 * 14}}};
     for (int style = 0; style <= 3; ++style)
     {
         if (style > 0)
@@ -36,6 +39,26 @@ TEST(RenderFrame, StylesOneToThreeDrawTheirLines)
             EXPECT_EQ(h.Pixel(p.x(), p.y()), lineStyle == style ? kBlack : kCloth)
                 << "style " << style << " at " << p.x() << "," << p.y();
     }
+}
+
+// The outer edge, the cushion nose and the back of the cushions, on each side,
+// are black lines with rail or cloth on their inner side.
+TEST(RenderTable, OutlinesOfRailsAndCushions)
+{
+    ViewHarness h(490, 300);
+    h.Draw();
+    // Left, top, right, bottom: the outer edge (0 to 2m + L), the cushion nose
+    // (m - 1 to m + L) and the back of the cushions (c - 1 to m + K + L), with
+    // m = 21, K = 7, c = m - K, L = 454, W = 227.
+    const int outlines[3][4] = {{0, 0, 496, 269}, {20, 20, 475, 248}, {13, 13, 482, 255}};
+    for (const auto& edges : outlines)
+        for (int side = 0; side < 4; ++side)
+        {
+            const int dx = side % 2 == 0 ? 1 : 0, dy = 1 - dx, inward = side < 2 ? 1 : -1;
+            const int x = dx ? edges[side] : 300, y = dy ? edges[side] : 200;
+            EXPECT_EQ(h.Pixel(x, y), kBlack) << edges[0] << " side " << side;
+            EXPECT_NE(h.Pixel(x + inward * dx, y + inward * dy), kBlack) << edges[0] << " side " << side;
+        }
 }
 
 // Erasing paints the cloth colour in colour and the paper in monochrome: a

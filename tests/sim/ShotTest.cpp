@@ -2,6 +2,7 @@
 
 #include <limits>
 #include <memory>
+#include <tuple>
 
 #include "sim/MirobeltDoc.h"
 
@@ -104,10 +105,16 @@ TEST(Shot, ConstructionAndTableFormats)
     EXPECT_EQ(g_nTableFormat, 2);
     EXPECT_DOUBLE_EQ(p.m_dSpanX, 2.489);
     EXPECT_DOUBLE_EQ(p.m_dSpanY, 1.214);
-    doc->ApplyTableFormat(0);  // the half table; the global format is left alone
-    EXPECT_DOUBLE_EQ(p.m_dSpanX, 1.214);
-    EXPECT_DOUBLE_EQ(p.m_dSpanY, 0.5765);
-    EXPECT_EQ(doc->m_geometry.railWidth, 0.03);
+    // The half table and the tables of 2.30, 2.55 and 2.84 m; the global format is left alone.
+    const double sizes[4][3] = {{1.275, 0.6375, 0.03}, {2.30, 1.15, 0.08}, {2.55, 1.275, 0.08}, {2.84, 1.42, 0.08}};
+    for (int format : {3, 1, 0})
+    {
+        doc->ApplyTableFormat(format);
+        const TableGeometry& g = doc->m_geometry;
+        EXPECT_EQ(std::tuple(g.length, g.width, g.railWidth), std::tuple(sizes[format][0], sizes[format][1], sizes[format][2]));
+        EXPECT_DOUBLE_EQ(p.m_dSpanX, sizes[format][0] - 0.061);
+        EXPECT_DOUBLE_EQ(p.m_dSpanY, sizes[format][1] - 0.061);
+    }
     EXPECT_EQ(g_nTableFormat, 2);
     doc->ApplyTableFormat(4);  // no such format
     EXPECT_EQ(doc->m_geometry.length, 1.275);
