@@ -27,7 +27,9 @@ TEST(RenderFrame, StylesOneToThreeDrawTheirLines)
     const int half = W / 2 + m - 1, farHalf = L - (W + 1) / 2 + m;
     const std::pair<int, QPoint> lines[] = {
         {1, {third, 200}}, {1, {farThird, 200}}, {1, {300, third}}, {1, {300, twoThirds}},
-        {2, {half, 200}},  {2, {farHalf, 200}},  {2, {300, half}},  {3, {77, 48}},  // 20 + 57 x (133 - 77) / 113
+        {2, {half, 200}},  {2, {farHalf, 200}},  {2, {300, half}},
+        // Style 3: (133, 20) to (20, 77) passes y = 20 + 57 x (133 - 77) / 113 at x = 77; its mirror images.
+        {3, {77, 48}}, {3, {418, 48}}, {3, {77, 220}}, {3, {418, 220}},
         // Style 1's anchor boxes, a = 14 px (0.08 m) deep on each side: left, right, top, bottom.
         {1, {m + 2 * 14 - 1, third + 5}}, {1, {m + L - 2 * 14, third + 5}}, {1, {third + 5, m + 2 * 14 - 1}},
         {1, {third + 5, m + W - 2 * 14}}};
