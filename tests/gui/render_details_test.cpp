@@ -32,7 +32,7 @@ TEST(RenderFrame, StylesOneToThreeDrawTheirLines)
         {3, {77, 48}}, {3, {418, 48}}, {3, {77, 220}}, {3, {418, 220}},
         // Style 1's anchor boxes, a = 14 px (0.08 m) deep on each side: left, right, top, bottom.
         {1, {m + 2 * 14 - 1, third + 5}}, {1, {m + L - 2 * 14, third + 5}}, {1, {third + 5, m + 2 * 14 - 1}},
-        {1, {third + 5, m + W - 2 * 14}}};
+        {1, {third + 5, m + W - 2 * 14}}, {1, {m + 2 * 14 - 1, W - (W + 1) / 3 + m + 5}}};
     for (int style = 0; style <= 3; ++style)
     {
         if (style > 0)
@@ -104,14 +104,18 @@ TEST(RenderErase, BallsMarkersAndTheAimLineEraseToTheCloth)
 // the middle of the short ones, and no spots.
 TEST(RenderHalfTable, SightsAtEvenEighthsAndNoSpots)
 {
-    for (const int format : {2, 0})
+    // Format, window, then the layout: margin m, rail band c, table L x W px.
+    // In the smallest window the rail band is too thin for c / 8: the sights keep a 1-pixel radius.
+    const int cases[3][7] = {{2, 600, 400, 25, 17, 557, 278}, {0, 600, 400, 29, 12, 549, 274},
+                             {0, 300, 200, 14, 6, 279, 139}};
+    for (const auto [format, width, height, margin, band, length, breadth] : cases)
     {
-        ViewHarness h(600, 400);
+        ViewHarness h(width, height);
         CMirobeltView& v = *h.view;
         g_nTableFormat = format;
         v.ApplyTableFormat();
         const int m = v.m_nMarginPx, c = m - v.m_nCushionPx, L = v.m_nTableLengthPx, W = v.m_nTableWidthPx;
-        EXPECT_EQ(std::tuple(m, c, L, W), format ? std::tuple(25, 17, 557, 278) : std::tuple(29, 12, 549, 274));
+        EXPECT_EQ(std::tuple(m, c, L, W), std::tuple(margin, band, length, breadth));
         const QRgb sight = format ? Rgb(10, 10, 0) : kWhite, rail = Rgb(128, 128, 0);
         for (int i = 1; i <= 7; ++i)
         {
