@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -79,4 +81,17 @@ const QImage& ViewHarness::Draw()
 QRgb ViewHarness::Pixel(int x, int y) const
 {
     return view->Picture().pixel(x, y) & 0xFFFFFF;
+}
+
+void Mouse(CMirobeltView& view, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons,
+           Qt::KeyboardModifiers modifiers)
+{
+    QMouseEvent event(type, QPointF(at), QPointF(view.mapToGlobal(at)), button, buttons, modifiers);
+    QCoreApplication::sendEvent(&view, &event);
+}
+
+void Key(CMirobeltView& view, int key, Qt::KeyboardModifiers modifiers, bool autoRepeat)
+{
+    QKeyEvent event(QEvent::KeyPress, key, modifiers, QString(), autoRepeat);
+    QCoreApplication::sendEvent(&view, &event);
 }

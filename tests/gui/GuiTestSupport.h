@@ -4,6 +4,7 @@
 // test program (offscreen platform), a working folder of its own, and a view
 // with its document at a chosen size.
 
+#include <QEvent>
 #include <QImage>
 #include <QString>
 
@@ -47,3 +48,8 @@ struct ViewHarness
 };
 
 inline QRgb Rgb(int r, int g, int b) { return qRgb(r, g, b) & 0xFFFFFF; }
+
+// Pointer and key events sent to the view as Qt delivers them.
+void Mouse(CMirobeltView& view, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons,
+           Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void Key(CMirobeltView& view, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool autoRepeat = false);

@@ -2,10 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
-
 #include <cmath>
 #include <limits>
 #include <tuple>
@@ -13,22 +9,6 @@
 
 #include "GuiTestSupport.h"
 #include "platform/KeyInput.h"
-
-namespace
-{
-void Mouse(CMirobeltView& view, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons,
-           Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QMouseEvent event(type, QPointF(at), QPointF(view.mapToGlobal(at)), button, buttons, modifiers);
-    QCoreApplication::sendEvent(&view, &event);
-}
-
-void Key(CMirobeltView& view, int key, Qt::KeyboardModifiers modifiers, bool autoRepeat = false)
-{
-    QKeyEvent event(QEvent::KeyPress, key, modifiers, QString(), autoRepeat);
-    QCoreApplication::sendEvent(&view, &event);
-}
-}  // namespace
 
 TEST(InputWidgets, WorkedExamplesOfTheThreeHitTests)
 {
@@ -238,4 +218,36 @@ TEST(InputKeys, QtKeyEventsWithAndWithoutNumLock)
     EXPECT_EQ(v.m_dRaiseAngle, 1.0);
     Key(v, Qt::Key_N, Qt::ShiftModifier);
     EXPECT_EQ(v.m_dStrikeHeight, 0.0);
+}
+
+// Aiming goes on over the force bar, the strike widget and the raise cursor
+// without touching them; both axes map the pointer with the horizontal scale.
+TEST(InputPointer, AimingCrossesTheWidgetsAndBothAxesMapToFixedPlaces)
+{
+    ViewHarness h(600, 400);
+    CMirobeltView& v = *h.view;
+    h.Draw();
+    const std::pair<int, double> places[] = {
+        {0, -0.14157614678899083}, {40, 0.041102752293577988}, {200, 0.77181834862385323}, {365, 1.5253688073394496}};
+    for (const auto& [pixel, metres] : places)
+    {
+        EXPECT_DOUBLE_EQ(v.PixelToTableY(pixel), metres) << pixel;
+        EXPECT_DOUBLE_EQ(v.PixelToTableX(pixel), metres) << pixel;
+    }
+    EXPECT_EQ(std::pair(v.MapY(0.3), v.MapY(1.0)), std::pair(96, 249));
+
+    // The strike widget and raise cursor, then the force bar (the fullness strip below it follows the aim).
+    const QRect areas[] = {{0, 352, 50, 48}, {50, 352, 560, 22}};
+    const QImage widgets[] = {v.Picture().copy(areas[0]), v.Picture().copy(areas[1])};
+    g_bNoMouseAbort = 1;  // pointer input makes the next computation give way to the pointer
+    Mouse(v, QEvent::MouseButtonPress, {52, 96}, Qt::LeftButton, Qt::LeftButton);  // on the white ball
+    EXPECT_EQ(g_bNoMouseAbort, 0);
+    ASSERT_EQ(v.m_aim.m_nAimBall, 1);
+    for (const QPoint at : {QPoint(300, 365), QPoint(19, 374), QPoint(36, 391), QPoint(300, 200)})
+    {
+        Mouse(v, QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
+        EXPECT_EQ(std::pair(v.m_aim.dTargetX, v.m_aim.dTargetY), std::pair(v.PixelToTableX(at.x()), v.PixelToTableY(at.y())));
+        EXPECT_EQ(std::tuple(v.m_dForce, v.m_dStrikeHeight, v.m_dStrikeSide, v.m_dRaiseAngle), std::tuple(0.5, 0.0, 0.0, 0.0));
+    }
+    EXPECT_TRUE(v.Picture().copy(areas[0]) == widgets[0] && v.Picture().copy(areas[1]) == widgets[1]);
 }

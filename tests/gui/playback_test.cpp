@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QKeyEvent>
+#include <QAbstractEventDispatcher>
+#include <QFile>
 #include <QThread>
 #include <QTimer>
 
@@ -61,10 +61,10 @@ void PaintBlue(CMirobeltView& view)
     view.ReleaseWindowDC(dc);
 }
 
-void Key(CMirobeltView& view, int key)
+// Timers the view holds with Qt: the demonstration timer once it runs.
+qsizetype LiveTimers(CMirobeltView& view)
 {
-    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-    QCoreApplication::sendEvent(&view, &event);
+    return QAbstractEventDispatcher::instance()->registeredTimers(&view).size();
 }
 
 void FillStraightPath(TrajectoryBuffer& traj, int count, double x0, double x1, double y)
@@ -178,23 +178,66 @@ TEST(PlaybackPlay, PlayDuringAShotStopsItAndPlayAgainReplaysIt)
     EXPECT_EQ(v.m_balls[0].x, endX);
 }
 
-TEST(PlaybackPlay, AnyKeyStopsTheShotAndEscapeShowsTheStart)
+// Any key stops the shot; Escape also shows its start and ends the
+// demonstration. A left press on the table takes over the same way: it is how
+// a user takes the table from the demonstration at start-up.
+TEST(PlaybackPlay, KeysAndLeftPressStopTheShotEscapeAndPressEndTheDemonstration)
 {
     ViewHarness h(490, 300);
     CMirobeltView& v = *h.view;
     SetUpShortShot(v);
+    v.StartDemoTimer();
     PlayAndDuringIt(v, [&v] { Key(v, Qt::Key_A); });
-    EXPECT_EQ(std::tuple(v.m_bPlayLoop, v.m_bAnimating, v.m_nAnimTick), std::tuple(0, 0, 0u));
-    EXPECT_EQ(v.m_balls[0].x, 0.1);
-    PlayAndDuringIt(v, [&v] {
-        PaintBlue(v);
-        Key(v, Qt::Key_Escape);
-    });
-    EXPECT_EQ(v.m_nPositionCount, 0);
-    EXPECT_EQ(h.Pixel(v.MapX(0.1), v.MapY(0.3) + 3), Rgb(255, 255, 255));  // white ball at its start
-    EXPECT_EQ(h.Pixel(v.MapX(0.25), v.MapY(0.4)), Rgb(0, 128, 0));
+    EXPECT_EQ(std::tuple(v.m_bPlayLoop, v.m_bAnimating, v.m_nAnimTick, v.m_balls[0].x), std::tuple(0, 0, 0u, 0.1));
+    EXPECT_EQ(LiveTimers(v), 1);
+    EXPECT_NE(v.m_nDemoTimer, 0u);
+    for (const bool escape : {true, false})
+    {
+        v.StartDemoTimer();
+        PlayAndDuringIt(v, [&] {
+            PaintBlue(v);
+            if (escape)
+                Key(v, Qt::Key_Escape);
+            else
+                Mouse(v, QEvent::MouseButtonPress, {300, 200}, Qt::LeftButton, Qt::LeftButton);
+        });
+        EXPECT_EQ(std::tuple(v.m_bPlayLoop, v.m_bAnimating, v.m_nDemoTimer), std::tuple(0, 0, 0u)) << escape;
+        EXPECT_EQ(LiveTimers(v), 0);
+        EXPECT_EQ(v.m_nPositionCount, 0);
+        EXPECT_EQ(h.Pixel(v.MapX(0.1), v.MapY(0.3) + 3), Rgb(255, 255, 255));  // white ball at its start
+        EXPECT_EQ(h.Pixel(v.MapX(0.25), v.MapY(0.4)), Rgb(0, 128, 0));
+    }
+    v.StartDemoTimer();  // Escape without a shot ends the demonstration too
+    Key(v, Qt::Key_Escape);
+    EXPECT_EQ(std::pair(LiveTimers(v), v.m_nDemoTimer), std::pair(qsizetype(0), 0u));
 }
 
+// The shot the demonstration plays at start-up, taken over by a left press.
+TEST(PlaybackPlay, ALeftPressTakesTheTableFromTheDemonstration)
+{
+    ScopedWorkingFolder folder;
+    QFile demo("demo.se2");
+    ASSERT_TRUE(demo.open(QIODevice::WriteOnly));
+    demo.write("Sequence 1\n1.2 0.9 0.1 0.3 2 1 0.5 0 0 1 0.1 0.6 0.3 0.3 0.02 50 2\n");
+    demo.close();
+    ViewHarness h(490, 300, false);
+    CMirobeltView& v = *h.view;
+    h.Draw();
+    ASSERT_NE(v.m_nDemoTimer, 0u);
+    QTimer watch;
+    int pressed = 0;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (v.m_bAnimating && v.m_nAnimTick > 10 && !pressed++)
+            Mouse(v, QEvent::MouseButtonPress, {300, 200}, Qt::LeftButton, Qt::LeftButton);
+    });
+    watch.start(5);
+    for (int i = 0; i < 2000 && !pressed; ++i)
+        WaitForNextMessage(5);
+    EXPECT_EQ(pressed, 1);
+    EXPECT_EQ(std::tuple(v.m_bPlayLoop, v.m_bAnimating, v.m_nDemoTimer, v.m_nCurPosition), std::tuple(0, 0, 0u, 0));
+    EXPECT_EQ(LiveTimers(v), 0);
+    EXPECT_EQ(std::pair(v.m_balls[0].x, v.m_dForce), std::pair(double(0.1f), double(0.02f)));
+}
 
 TEST(PlaybackPlay, QuitDuringAShotLeavesTheViewAlone)
 {
@@ -213,22 +256,39 @@ TEST(PlaybackPlay, QuitDuringAShotLeavesTheViewAlone)
     v.m_bAnimating = v.m_bPlayLoop = 0;
 }
 
-TEST(PlaybackAnimation, AFrameIsCopiedOverTheTableAreaInOneBlock)
+// Frames go to the window in one block over the table area, at most one per
+// 5 ms, and show trajectory time t = (elapsed ms since the first frame) / 2.
+TEST(PlaybackAnimation, FramesCopyTheTableAreaAtTwoMillisecondsPerUnit)
 {
     ViewHarness h(490, 300);  // margin 21 px, table 454 x 227 px
     CMirobeltView& v = *h.view;
     TrajectoryBuffer* traj = h.doc->m_physics.m_traj;
     for (int b = 0; b < 3; ++b)
         FillStraightPath(traj[b], 200, 0.5 * (b + 1), 0.5 * (b + 1), 0.3 * (b + 1));
+    FillStraightPath(traj[0], 200, 0.5, 2.49, 0.3);  // the white ball: 1 cm per unit
     PaintBlue(v);
     v.m_bAnimating = 1;
     QThread::msleep(6);  // frames are at least 5 ms apart, also across shots
+    const std::uint64_t before = MillisecondClock();
     v.AnimateShotStep();
-    EXPECT_NE(v.m_nAnimTick, 0u);  // a frame was drawn
+    const std::uint64_t first = MillisecondClock();
+    ASSERT_GE(v.m_nAnimTick, 1u);  // a frame was drawn
+    EXPECT_LE(v.m_nAnimTick, (first - before) / 2 + 1);
     EXPECT_NE(h.Pixel(476, 249), Rgb(0, 0, 255));
     EXPECT_EQ((std::array{h.Pixel(477, 100), h.Pixel(100, 250), h.Pixel(v.MapX(0.5), v.MapY(0.3)),
                           h.Pixel(v.MapX(1.0), v.MapY(0.6))}),
               (std::array{Rgb(0, 0, 255), Rgb(0, 0, 255), Rgb(255, 255, 255), Rgb(255, 0, 0)}));
+    const std::uint32_t firstTick = v.m_nAnimTick;
+    v.AnimateShotStep();
+    EXPECT_TRUE(v.m_nAnimTick == firstTick || MillisecondClock() - first >= 5);
+    QThread::msleep(80);
+    const std::uint64_t from = MillisecondClock();
+    v.AnimateShotStep();
+    const std::uint64_t to = MillisecondClock();
+    const std::uint32_t tick = v.m_nAnimTick - 1;
+    EXPECT_GE(tick, (from - first) / 2);
+    EXPECT_LE(tick, (to - before) / 2);
+    EXPECT_EQ(h.Pixel(v.MapX(0.5 + 0.01 * tick), v.MapY(0.3)), Rgb(255, 255, 255));  // the white ball at time tick
     EXPECT_EQ(v.m_balls[0].x, 0.1);
     v.m_bAnimating = 0;
 }

@@ -87,8 +87,8 @@ TEST(PositionsFile, SaveThenOpenRestoresAllButTheTableFormat)
 
     // Recorded in the list and computed at once.
     EXPECT_EQ(ListState(v), std::pair(0, 1));
-    EXPECT_TRUE(v.m_aPositions[0] == v.MakePositionEntry());
-    EXPECT_EQ(v.m_aPositions[0].v[16], 2.0f);
+    const PositionEntry& e = v.m_aPositions[0];
+    EXPECT_EQ(std::tuple(e.v[2], e.v[11], e.v[15], e.v[16]), std::tuple(0.123457f, 0.423457f, 150.0f, 2.0f));
     EXPECT_EQ(v.m_bSetupChanged, 0);
     EXPECT_GT(h.doc->m_physics.m_traj[0].m_nCount, 2);
 }
@@ -298,19 +298,22 @@ TEST(PositionsDemo, TheFirstDrawLoadsTheSequence)
     }
 }
 
-TEST(PositionsExport, WritesTheTrajectoriesOfTheLastShot)
+TEST(PositionsExport, TheDKeyWritesTheTrajectoriesOfTheLastShot)
 {
     ScopedWorkingFolder folder;
     ViewHarness h;
-    ShotSetup setup;
-    setup.force = 0.1;
-    setup.aimTargetX = 1;
-    setup.balls[0] = {0.1, 0.3};
-    setup.balls[1] = {0.5, 0.35};
-    setup.balls[2] = {0.4, 0.9};
-    h.doc->SetShotRequest(setup);
-    h.doc->RunShot();
-    ASSERT_GT(h.doc->m_physics.m_traj[1].m_nCount, 2);
-    h.view->ExportTrajectories();
-    EXPECT_EQ(ReadFile(kTrajectoryExportFileName).toStdString(), FormatTrajectoryExport(h.doc->m_physics.m_traj));
+    for (int b = 0; b < 3; ++b)
+    {
+        TrajectoryBuffer& t = h.doc->m_physics.m_traj[b];
+        t.m_nCount = 2;
+        t.x[0] = t.y[0] = 0;
+        t.x[1] = 0.5 * (b + 1);
+        t.y[1] = 0.25;
+        t.sampleNo[0] = 0;
+        t.sampleNo[1] = 1;
+    }
+    h.view->OnKeyDown(0x44, 1, 0x20);
+    EXPECT_EQ(ReadFile(kTrajectoryExportFileName),
+              "\n--- Format du Fichier :\n--- Pour chaque bille (Blanche, Rouge Pointee):\n--- nbcouples { xi yi }"
+              "\n2\n0.5\n0.25\n0.5\n0.25\n2\n1\n0.25\n1\n0.25\n2\n1.5\n0.25\n1.5\n0.25\n");
 }

@@ -33,20 +33,21 @@ std::unique_ptr<TrajectoryBuffer[]> FilledBuffers()
 
 }  // namespace
 
+// Positions at times 1 to n: the time of the first sample is not written,
+// times between two samples are interpolated, times past the last give the last.
+const std::string kSpotted = "\n3\n1.5\n0.5\n2\n0.75\n2.5\n1";
+const std::string kFilledText =
+    kHeader + "\n3\n0.2\n1.25\n0.4\n1.125\n0.4\n1.125" + "\n2\n0.333333\n2e-07\n0.333333\n2e-07" + kSpotted + "\n";
+
 TEST(TrajectoryExport, EachBallGivesItsCountThenItsPositions)
 {
     EXPECT_EQ(FormatTrajectoryExport(EmptyBuffers().get()), kHeader + "\n0\n0\n0\n");
     auto traj = FilledBuffers();
-    // Positions at times 1 to n: the time of the first sample is not written,
-    // times between two samples are interpolated, times past the last give the last.
-    const std::string spotted = "\n3\n1.5\n0.5\n2\n0.75\n2.5\n1";
-    EXPECT_EQ(FormatTrajectoryExport(traj.get()),
-              kHeader + "\n3\n0.2\n1.25\n0.4\n1.125\n0.4\n1.125" +
-                  "\n2\n0.333333\n2e-07\n0.333333\n2e-07" + spotted + "\n");
+    EXPECT_EQ(FormatTrajectoryExport(traj.get()), kFilledText);
     EXPECT_EQ(FormatTrajectoryExport(traj.get(), true),
               kHeader + "\n3\n0.20000000000000001\n1.25\n0.40000000000000002\n1.125\n0.40000000000000002\n1.125" +
                   "\n2\n0.33333333333333331\n1.9999999999999999e-07\n0.33333333333333331\n1.9999999999999999e-07" +
-                  spotted + "\n");
+                  kSpotted + "\n");
 }
 
 TEST(TrajectoryExport, WrittenFileReplacesTheOldOneAndHoldsTheText)
@@ -56,7 +57,7 @@ TEST(TrajectoryExport, WrittenFileReplacesTheOldOneAndHoldsTheText)
     auto traj = FilledBuffers();
     WriteText(path, std::string(10000, 'o'));  // a longer file: replaced as a whole
     ASSERT_TRUE(WriteTrajectoryExport(path, traj.get()));
-    EXPECT_EQ(ReadText(path), FormatTrajectoryExport(traj.get()));
+    EXPECT_EQ(ReadText(path), kFilledText);
     EXPECT_EQ(folder.Listing(), "trajectoires.txt;");
     EXPECT_FALSE(WriteTrajectoryExport(folder / "trajectoires.txt/x", traj.get()));
 }

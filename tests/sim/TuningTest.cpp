@@ -12,10 +12,7 @@ namespace
 {
 std::string TuningPath(const char* name) { return ::testing::TempDir() + name; }
 
-// 1 + v/100 in the program's form, from the single-precision value read.
-double Factor(float v) { return 1 - static_cast<double>(v) * (-0.01); }
-
-double DecayOf(double friction) { return friction * 0.0032509 / 0.00093025; }
+constexpr double kPlainDecay = 0.0873662993818866;  // 0.025 x 0.0032509 / 0.00093025
 
 void ExpectCoefficients(const std::string& path, double friction, double decay, double gearing)
 {
@@ -30,7 +27,7 @@ TEST(Tuning, MissingFileIsCreatedAndReadsBackAsTheDefaults)
 {
     const std::string path = TuningPath("tuning_missing.prm");
     std::remove(path.c_str());
-    ExpectCoefficients(path, 0.025, DecayOf(0.025), 0.025);
+    ExpectCoefficients(path, 0.025, kPlainDecay, 0.025);
     std::stringstream text;
     text << std::ifstream(path, std::ios::binary).rdbuf();
     EXPECT_EQ(text.str(),
@@ -39,27 +36,24 @@ TEST(Tuning, MissingFileIsCreatedAndReadsBackAsTheDefaults)
               "   Signification des parametres : \n\n"
               "Coeff Frottement Max\nCoeff Effet Bandes\nCoeff Engrenage Bille/Bille\n"
               "Extension future \n... Extensions futures ...\n");
-    ExpectCoefficients(path, 0.025, DecayOf(0.025), 0.025);  // the created file reads as neutral
+    ExpectCoefficients(path, 0.025, kPlainDecay, 0.025);  // the created file reads as neutral
 }
 
+// Value v scales its coefficient by 1 + v/100 (v read in single precision).
 TEST(Tuning, ValuesScaleTheirCoefficients)
 {
-    const double f20 = 0.025 * Factor(20), f10 = 0.025 * Factor(10), plain = DecayOf(0.025);
-    EXPECT_DOUBLE_EQ(f20, 0.03);
-    EXPECT_DOUBLE_EQ(DecayOf(f20) * Factor(-50), 0.5 * DecayOf(0.03));
-    EXPECT_DOUBLE_EQ(DecayOf(f10) * Factor(10), 1.21 * plain);
     const struct
     {
         const char* text;
         double friction, decay, gearing;
     } cases[] = {
-        {"20\n0\n0\n0\n", f20, DecayOf(f20), 0.025},
-        {"20 -50 40 7", f20, DecayOf(f20) * Factor(-50), 0.025 * Factor(40)},
-        {"100 -100 99.999 0", 0.025, plain, 0.025 * Factor(99.999f)},  // the bounds are strict
+        {"20\n0\n0\n0\n", 0.03, 0.10483955925826391, 0.025},
+        {"20 -50 40 7", 0.03, 0.052419779629131955, 0.034999999999999996},
+        {"100 -100 99.999 0", 0.025, kPlainDecay, 0.0499997501373291},  // the bounds are strict
         // A read that finds text keeps the last number: 10 applies three times.
-        {"10\nCoeff\n", f10, DecayOf(f10) * Factor(10), 0.025 * Factor(10)},
-        {"", 0.025, plain, 0.025},
-        {"Coeff 20 20 20", 0.025, plain, 0.025},
+        {"10\nCoeff\n", 0.027500000000000004, 0.1057132222520828, 0.027500000000000004},
+        {"", 0.025, kPlainDecay, 0.025},
+        {"Coeff 20 20 20", 0.025, kPlainDecay, 0.025},
     };
     for (const auto& c : cases)
     {
