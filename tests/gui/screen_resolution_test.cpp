@@ -27,11 +27,6 @@ QRgb DevicePixel(const QImage& picture, double x, double y)
     return picture.pixel(static_cast<int>(x), static_cast<int>(y)) & 0xFFFFFF;
 }
 
-void Mouse(CMirobeltView& view, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons)
-{
-    QMouseEvent event(type, QPointF(at), QPointF(view.mapToGlobal(at)), button, buttons, Qt::NoModifier);
-    QCoreApplication::sendEvent(&view, &event);
-}
 }  // namespace
 
 TEST(ScreenResolution, TheBallIsADiscOfTheScreensOwnPixels)
