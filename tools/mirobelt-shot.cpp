@@ -14,6 +14,7 @@
 #include "diagram/DiagramExport.h"
 #include "diagram/ShotDiagram.h"
 #include "positions/PositionFile.h"
+#include "positions/PositionSetup.h"
 #include "positions/ToolInput.h"
 #include "positions/TrajectoryExport.h"
 #include "sim/MirobeltDoc.h"
@@ -124,25 +125,6 @@ std::string ParseOptions(int argc, char** argv, Options& options)
     if (options.imagePath && !DiagramFormatOfPath(*options.imagePath))
         return "unknown image type of " + *options.imagePath + ": the name must end in .svg, .pdf or .png";
     return {};
-}
-
-ShotSetup SetupOf(const PositionValues& v)
-{
-    ShotSetup setup;
-    setup.balls[0] = {v.whiteX, v.whiteY};
-    setup.balls[1] = {v.redX, v.redY};
-    setup.balls[2] = {v.spottedX, v.spottedY};
-    setup.force = v.force;
-    setup.strikeHeight = v.strikeHeight;
-    setup.strikeSide = v.strikeSide;
-    setup.raiseAngle = v.raiseAngle;
-    setup.strikeMode = v.strikeMode;
-    setup.cueBall = v.cueBall;
-    setup.aimOriginX = v.aimOriginX;
-    setup.aimOriginY = v.aimOriginY;
-    setup.aimTargetX = v.aimTargetX;
-    setup.aimTargetY = v.aimTargetY;
-    return setup;
 }
 
 // What is wrong with the tuning file, empty when it was read or created.
