@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 
@@ -94,4 +97,23 @@ void Key(CMirobeltView& view, int key, Qt::KeyboardModifiers modifiers, bool aut
 {
     QKeyEvent event(QEvent::KeyPress, key, modifiers, QString(), autoRepeat);
     QCoreApplication::sendEvent(&view, &event);
+}
+
+void PaintBlue(CMirobeltView& view, const QRect& area)
+{
+    CDC* dc = view.AcquireWindowDC();
+    dc->FillSolidRect(area.x(), area.y(), area.width(), area.height(), RGB(0, 0, 255));
+    view.ReleaseWindowDC(dc);
+}
+
+void WriteFile(const QString& name, const QByteArray& text)
+{
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) == text.size()) << name.toStdString();
+}
+
+QByteArray ReadFile(const QString& name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }

@@ -53,3 +53,9 @@ inline QRgb Rgb(int r, int g, int b) { return qRgb(r, g, b) & 0xFFFFFF; }
 void Mouse(CMirobeltView& view, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons,
            Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 void Key(CMirobeltView& view, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool autoRepeat = false);
+
+// Fills a part of the window blue straight on its picture, so that what is drawn after shows.
+void PaintBlue(CMirobeltView& view, const QRect& area = QRect(0, 0, 500, 300));
+// Writes a whole file (a test failure if it cannot), reads one back ("<missing>" if it cannot).
+void WriteFile(const QString& name, const QByteArray& text);
+QByteArray ReadFile(const QString& name);

@@ -1,9 +1,10 @@
-// The main window: start geometry, the 500-pixel command, menus, toolbars,
-// status panes, accelerators, recent files, the About box and printing.
+// The main window: start-up, start geometry, the 500-pixel command, menus,
+// toolbars, status panes, accelerators, recent files, the About box and printing.
 
 #include <QAction>
 #include <QApplication>
 #include <QEnterEvent>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -17,7 +18,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <memory>
 #include <tuple>
 #include <vector>
@@ -28,13 +28,15 @@
 #include "app/MirobeltApp.h"
 #include "platform/MessagePump.h"
 
-// Exported by QtGui (the same entry that Qt's own key simulation uses): offers
-// a key press to the shortcut map first; true when an accelerator took it.
+// Exported by QtGui (the entry Qt's own key simulation uses): offers a key
+// press to the shortcut map first; true when an accelerator took it.
 bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k, Qt::KeyboardModifiers mods,
                                   const QString& text, bool autorep, ushort count);
 
 namespace
 {
+const QString kTitle = " - Simulateur de Billard Francais (Ostrevan)";
+
 QStringList MenuTexts(const QWidget* menu)
 {
     QStringList texts;
@@ -50,7 +52,6 @@ protected:
     {
         ResetProgramState();
         g_bFirstDrawDone = 1;  // no demonstration
-        doc = std::make_unique<CMirobeltDoc>(nullptr);
         settings = std::make_unique<QSettings>(folder.File("settings.ini"), QSettings::IniFormat);
         recent = std::make_unique<CRecentFileList>(settings.get(), 4);
         frame = std::make_unique<CMainFrame>(doc.get(), recent.get());
@@ -68,40 +69,71 @@ protected:
     QAction* Command(int id) const { return frame->CommandAction(id); }
 
     ScopedWorkingFolder folder;
-    std::unique_ptr<CMirobeltDoc> doc;
+    std::unique_ptr<CMirobeltDoc> doc = std::make_unique<CMirobeltDoc>(nullptr);
     std::unique_ptr<QSettings> settings;
     std::unique_ptr<CRecentFileList> recent;
     std::unique_ptr<CMainFrame> frame;
 };
 }  // namespace
 
+TEST(AppStartup, InitInstanceBuildsTheWindowAndKeepsSettingsUnderKvo)
+{
+    ScopedWorkingFolder folder;
+    ResetProgramState();
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.Path());
+    {
+        CMirobeltApp app;
+        ASSERT_TRUE(app.InitInstance({"mirobelt"}));
+        PumpPendingMessages();
+        CMainFrame* frame = app.MainFrame();
+        ASSERT_NE(frame, nullptr);
+        EXPECT_TRUE(frame->isVisible());
+        EXPECT_EQ(frame->windowTitle(), "Sans titre" + kTitle);
+        EXPECT_EQ(frame->centralWidget(), frame->View());
+        EXPECT_EQ(frame->View()->GetDocument(), app.Document());
+        EXPECT_EQ(QCoreApplication::organizationName() + "/" + QCoreApplication::applicationName(), "kvo/" + kTitle.mid(3));
+        EXPECT_TRUE(QFile::exists(folder.File("Corrections.prm")));  // the document's tuning file
+        app.RecentFiles()->Add(folder.File("a.bi1"));
+        frame->View()->KillDemoTimer();
+    }
+    QSettings stored(folder.Path() + "/kvo/" + kTitle.mid(3) + ".conf", QSettings::IniFormat);
+    EXPECT_EQ(stored.value("Recent File List/File1").toString(), folder.File("a.bi1"));
+
+    // A file named on the command line names the document; a missing one fails.
+    ASSERT_TRUE(QFile(folder.File("partie.bil")).open(QIODevice::WriteOnly));
+    {
+        CMirobeltApp app;
+        ASSERT_TRUE(app.InitInstance({"mirobelt", folder.File("partie.bil")}));
+        EXPECT_EQ(app.MainFrame()->windowTitle(), "partie.bil" + kTitle);
+        app.MainFrame()->View()->KillDemoTimer();
+    }
+    EXPECT_FALSE(CMirobeltApp().InitInstance({"mirobelt", folder.File("absent.bil")}));
+    PumpPendingMessages();
+    ClearQuitRequest();
+}
+
 TEST(AppLayout, StartGeometryPaneTextsAndPrintFit)
 {
     EXPECT_EQ(InitialFrameGeometry(QSize(1024, 768)), QRect(102, 76, 819, 614));
     // 4/5 of 1366 is 1092.8 and 5/4 of 1092 is 1365: both truncate.
     EXPECT_EQ(InitialFrameGeometry(QSize(1366, 768)), QRect(136, 76, 1092, 614));
-
     EXPECT_EQ(PositionPaneText("PosCourante:", 5), "PosCourante:  5");
     EXPECT_EQ(PositionPaneText("NbPositions:", 199), "NbPositions:199");
     EXPECT_EQ(PositionPaneText("PosCourante:", 0), "");
-
     EXPECT_EQ(FitPictureToPage(QSize(600, 400), QRect(0, 0, 1000, 1000)), QRect(0, 0, 1000, 666));
     EXPECT_EQ(FitPictureToPage(QSize(400, 600), QRect(0, 0, 1000, 1000)), QRect(167, 0, 666, 1000));
     EXPECT_TRUE(FitPictureToPage(QSize(0, 0), QRect(0, 0, 1000, 1000)).isEmpty());
 
-    // A picture red on its left half, blue on its right, printed on a page:
-    // 400 x 800, centred across, x from 300 to 700.
-    QImage picture(100, 200, QImage::Format_RGB32);
+    // Red left half, blue right half, printed 400 x 800 centred across: x from 300 to 700.
+    QImage picture(100, 200, QImage::Format_RGB32), page(1000, 800, QImage::Format_RGB32);
     picture.fill(Qt::blue);
     QPainter(&picture).fillRect(0, 0, 50, 200, Qt::red);
-    QImage page(1000, 800, QImage::Format_RGB32);
     page.fill(Qt::white);
-    {
-        QPainter painter(&page);
-        PaintPictureOnPage(painter, page.rect(), picture);
-    }
-    const std::pair<int, QRgb> row[] = {
-        {250, Rgb(255, 255, 255)}, {400, Rgb(255, 0, 0)}, {600, Rgb(0, 0, 255)}, {750, Rgb(255, 255, 255)}};
+    QPainter painter(&page);
+    PaintPictureOnPage(painter, page.rect(), picture);
+    painter.end();
+    const std::pair<int, QRgb> row[] = {{250, Rgb(255, 255, 255)}, {400, Rgb(255, 0, 0)}, {600, Rgb(0, 0, 255)},
+                                        {750, Rgb(255, 255, 255)}};
     for (const auto& [x, colour] : row)
         EXPECT_EQ(page.pixel(x, 400) & 0xFFFFFF, colour) << x;
 }
@@ -113,7 +145,6 @@ TEST_F(AppFrame, Width500CommandFromTheGameBar)
     button->click();
     PumpPendingMessages();
     EXPECT_EQ(frame->frameGeometry(), QRect(100, 100, 500, 350));
-    EXPECT_EQ(frame->centralWidget(), frame->View());
 }
 
 TEST_F(AppFrame, MenuTextsAndOrder)
@@ -146,19 +177,15 @@ TEST_F(AppFrame, ToolbarButtonsTooltipsPromptsAndIcons)
     const std::vector<Button> game = {
         {ID_SHOT_INTERRUPT, "Interrompt le coup en cours (ESC)"}, {ID_SHOT_PLAY, "Joue le coup (RET)"},
         {ID_SHOW_TRAJECTORY, "Montre la trajectoire (Dbl Click)"}, {0, nullptr},
-        {ID_POSITION_PREV, "Position Precedente"},
-        {ID_POSITION_DELETE, "Efface la position courante de la liste de coups"},
+        {ID_POSITION_PREV, "Position Precedente"}, {ID_POSITION_DELETE, "Efface la position courante de la liste de coups"},
         {ID_POSITION_NEXT, "Position suivante"}, {ID_PLAY_AND_NEXT, "Joue le coup et passe a la position suivante"},
-        {ID_POSITION_LIST_SAVE, "Sauve la liste des positions"},
-        {ID_POSITION_LIST_LOAD, "Charge la liste des positions"}, {0, nullptr}, {ID_MODE_ARTISTIC, "Mode Artistique"},
-        {ID_MODE_NORMAL, "Mode Normal"}, {0, nullptr}, {ID_COLOUR, "Mode couleur", "Mode couleur (Repaint)"},
-        {ID_MONOCHROME, "Mode monochrome", "Mode monochrome (Repaint)"},
+        {ID_POSITION_LIST_SAVE, "Sauve la liste des positions"}, {ID_POSITION_LIST_LOAD, "Charge la liste des positions"},
+        {0, nullptr}, {ID_MODE_ARTISTIC, "Mode Artistique"}, {ID_MODE_NORMAL, "Mode Normal"}, {0, nullptr},
+        {ID_COLOUR, "Mode couleur", "Mode couleur (Repaint)"}, {ID_MONOCHROME, "Mode monochrome", "Mode monochrome (Repaint)"},
         {ID_WIDTH_500, "Fixe la taille de l'ecran a 500 pixels en largeur."},
-        {ID_SHOW_MARKERS, "Affichage de reperes deplacables.",
-         "Affichage de reperes deplacables (Drag and Drop bouton droit.)"},
-        {ID_FRAME_STYLE, "Trace un cadre style 71/2"},
-        {ID_TABLE_FORMAT, "Billard <-> Demi Billard.", "Billard <-> Demi Billard"}, {0, nullptr},
-        {ID_FIND_SHOT, "Chercher un coup (F9)", "Cherche les coups qui marquent le point depuis la position (F9)"}};
+        {ID_SHOW_MARKERS, "Affichage de reperes deplacables.", "Affichage de reperes deplacables (Drag and Drop bouton droit.)"},
+        {ID_FRAME_STYLE, "Trace un cadre style 71/2"}, {ID_TABLE_FORMAT, "Billard <-> Demi Billard.", "Billard <-> Demi Billard"},
+        {0, nullptr}, {ID_FIND_SHOT, "Chercher un coup (F9)", "Cherche les coups qui marquent le point depuis la position (F9)"}};
     const std::vector<Button> file = {{ID_FILE_OPEN, "Ouvre un document existant"},
                                       {ID_FILE_SAVE_AS, "Enregistre le document actif sous un nouveau nom"}};
     const std::tuple<QToolBar*, std::vector<Button>, QSize> bars[] = {{frame->GameBar(), game, QSize(26, 18)},
@@ -217,18 +244,15 @@ TEST_F(AppFrame, StatusPanesFollowTheShownPositionAndBarsToggle)
     EXPECT_EQ(show(5, 7), QStringList({"", "PosCourante:  5", "NbPositions:  7"}));
     EXPECT_EQ(show(0, 7), QStringList({"", "", "NbPositions:  7"}));
 
-    // Each bar toggles with its command; with the game bar hidden the panes
-    // are not refreshed.
+    // Each bar toggles with its command; with the game bar hidden the panes are not refreshed.
     const std::pair<int, QWidget*> toggles[] = {{ID_VIEW_STATUS_BAR, frame->StatusBar()},
                                                 {ID_VIEW_TOOLBAR, frame->GameBar()}};
     for (const auto& [id, bar] : toggles)
         for (const bool shown : {false, true})
         {
-            EXPECT_NE(Command(id)->isChecked(), shown);
             Command(id)->trigger();
-            EXPECT_EQ(bar->isVisible(), shown) << id;
-            EXPECT_EQ(Command(id)->isChecked(), shown);
-            EXPECT_TRUE(frame->FileBar()->isVisible());
+            EXPECT_EQ(std::tuple(bar->isVisible(), Command(id)->isChecked(), frame->FileBar()->isVisible()),
+                      std::tuple(shown, shown, true)) << id;
             if (!shown && id == ID_VIEW_TOOLBAR)
             {
                 EXPECT_EQ(show(9, 12), QStringList({"", "", "NbPositions:  7"}));
@@ -286,22 +310,20 @@ TEST_F(AppFrame, AcceleratorsTakeTheirKeysBeforeTheView)
 
     // Ctrl+N: a new document only drops the document's name.
     frame->SetDocumentTitle("partie.bil");
-    EXPECT_EQ(frame->windowTitle(), "partie.bil - Simulateur de Billard Francais (Ostrevan)");
+    EXPECT_EQ(frame->windowTitle(), "partie.bil" + kTitle);
     EXPECT_TRUE(offer(Qt::Key_N, Qt::ControlModifier));
-    EXPECT_EQ(frame->windowTitle(), "Sans titre - Simulateur de Billard Francais (Ostrevan)");
+    EXPECT_EQ(frame->windowTitle(), "Sans titre" + kTitle);
 }
 
 TEST_F(AppFrame, RecentPositionFiles)
 {
     CMirobeltView* view = frame->View();
-    for (int i = 1; i <= 5; ++i)
+    for (const int i : {1, 2, 3, 4, 5, 3})  // p3 used again: back to the top
         view->m_onPositionFileUsed(folder.File(QStringLiteral("p%1.bi1").arg(i)));
-    view->m_onPositionFileUsed(folder.File("p3.bi1"));  // used again: back to the top
-
-    const QStringList expected = {folder.File("p3.bi1"), folder.File("p5.bi1"), folder.File("p4.bi1"),
-                                  folder.File("p2.bi1")};
+    QStringList expected, menu = {"-"};
+    for (const int i : {3, 5, 4, 2})
+        expected << folder.File(QStringLiteral("p%1.bi1").arg(i));
     EXPECT_EQ(recent->Files(), expected);
-    QStringList menu = {"-"};
     for (int i = 0; i < 4; ++i)
         menu << QStringLiteral("&%1 %2").arg(i + 1).arg(expected[i]);
     EXPECT_EQ(MenuTexts(frame->FileMenu()).mid(3), menu << "-" << "&Quitter");
@@ -309,7 +331,6 @@ TEST_F(AppFrame, RecentPositionFiles)
     // Kept in the settings, read back by a new list.
     settings->sync();
     QSettings stored(folder.File("settings.ini"), QSettings::IniFormat);
-    EXPECT_EQ(stored.value("Recent File List/File1").toString(), expected[0]);
     CRecentFileList reloaded(&stored, 4);
     reloaded.Load();
     EXPECT_EQ(reloaded.Files(), expected);

@@ -13,35 +13,26 @@
 TEST(InputWidgets, WorkedExamplesOfTheThreeHitTests)
 {
     // Strike point: centre (20, 375) with the half-pixel shift, radius 12.
-    CWidgetRect strike{{5, 360, 35, 390}, 0};
+    CWidgetRect strike{{5, 360, 35, 390}, 0}, raise{{-3, 352, 43, 398}, 0}, bar{{55, 360, 605, 370}, 0};
     const std::tuple<QPoint, double, double> strikes[] = {
         {{19, 374}, 0, 0}, {{31, 374}, 0, 1}, {{19, 386}, 1, 0}, {{19, 362}, -1, 0}};
+    double h = 9, s = 9, angle = -1, force = -1;
     for (const auto& [point, height, side] : strikes)
     {
-        double h = 9, s = 9;
-        ASSERT_TRUE(strike.HitTestStrike(point, h, s)) << point.x() << "," << point.y();
-        EXPECT_EQ(std::pair(h, s), std::pair(height, side)) << point.x() << "," << point.y();
+        h = s = 9;
+        EXPECT_TRUE(strike.HitTestStrike(point, h, s) && std::pair(h, s) == std::pair(height, side)) << point.x() << "," << point.y();
     }
-    double h = 9, s = 9, angle = -1, force = -1;
     EXPECT_FALSE(strike.HitTestStrike({32, 374}, h, s));
 
-    CWidgetRect raise{{-3, 352, 43, 398}, 0};
     const std::pair<QPoint, double> angles[] = {{{40, 375}, 0}, {{36, 391}, 45}, {{20, 397}, 90}, {{27, 375}, 0}};
     for (const auto& [point, degrees] : angles)
-    {
-        ASSERT_TRUE(raise.HitTestRaise(point, angle));
-        EXPECT_EQ(angle, degrees);
-    }
+        EXPECT_TRUE(raise.HitTestRaise(point, angle) && angle == degrees) << point.x() << "," << point.y();
     EXPECT_FALSE(raise.HitTestRaise({26, 375}, angle));  // too near the centre
     EXPECT_FALSE(raise.HitTestRaise({43, 375}, angle));  // on the outer radius
 
-    CWidgetRect bar{{55, 360, 605, 370}, 0};
     const std::pair<int, double> forces[] = {{57, 0}, {603, 1}, {54, -3.0 / 546}, {606, 549.0 / 546}};
     for (const auto& [x, value] : forces)
-    {
-        ASSERT_TRUE(bar.HitTestForce({x, 365}, force));
-        EXPECT_EQ(force, value);
-    }
+        EXPECT_TRUE(bar.HitTestForce({x, 365}, force) && force == value) << x;
     EXPECT_FALSE(bar.HitTestForce({607, 365}, force));
     CWidgetRect narrow{{10, 360, 14, 370}, 0};  // no travel: no division by zero
     EXPECT_FALSE(narrow.HitTestForce({12, 365}, force));
@@ -80,17 +71,16 @@ TEST(InputPointer, RightDragRefusedAtTheCushionsAndNearABallLeftPressAimsFromABa
     CMirobeltView& v = *h.view;
     h.Draw();  // lays the table out: origin 26 px, 444 px for 2.489 m
     v.m_aim.dTargetX = v.m_aim.dLastTargetX = 0.7;
+    const auto drag = [&v](QPoint at) { Mouse(v, QEvent::MouseMove, at, Qt::NoButton, Qt::RightButton); };
 
     Mouse(v, QEvent::MouseButtonPress, {43, 79}, Qt::RightButton, Qt::RightButton);  // on the white ball
-    EXPECT_EQ(v.m_balls[0].nDrag, 1);
-    EXPECT_EQ(v.m_balls[0].x, v.PixelToTableX(43));
-    EXPECT_EQ(std::pair(v.m_aim.dTargetX, v.m_aim.dLastTargetX), std::pair(0.0, 0.0));
-    Mouse(v, QEvent::MouseMove, {60, 100}, Qt::NoButton, Qt::RightButton);
-    EXPECT_EQ(v.m_balls[0].x, v.PixelToTableX(60));
-    Mouse(v, QEvent::MouseMove, {24, 100}, Qt::NoButton, Qt::RightButton);  // over the cushion
-    Mouse(v, QEvent::MouseMove, {52, 79}, Qt::NoButton, Qt::RightButton);  // 5 cm from the red ball
+    EXPECT_EQ(std::tuple(v.m_balls[0].nDrag, v.m_balls[0].x, v.m_aim.dTargetX, v.m_aim.dLastTargetX),
+              std::tuple(1, v.PixelToTableX(43), 0.0, 0.0));
+    drag({60, 100});
+    drag({24, 100});  // over the cushion
+    drag({52, 79});   // 5 cm from the red ball
     EXPECT_EQ(std::pair(v.m_balls[0].x, v.m_balls[0].y), std::pair(v.PixelToTableX(60), v.PixelToTableY(100)));
-    Mouse(v, QEvent::MouseMove, {49, 79}, Qt::NoButton, Qt::RightButton);  // 7 cm: clear
+    drag({49, 79});  // 7 cm: clear
     EXPECT_EQ(v.m_balls[0].x, v.PixelToTableX(49));
     Mouse(v, QEvent::MouseButtonRelease, {49, 79}, Qt::RightButton, Qt::NoButton);
     EXPECT_EQ(v.m_balls[0].nDrag, 0);
@@ -135,39 +125,28 @@ TEST(InputPointer, DoubleClickAndSpaceComputeOnlyAChangedSetUp)
     v.m_nCueBall = 2;  // the red ball, straight to the right along row 79
     v.m_aim = CAimLine{0.2, 0.3, 0.9, 0.3};
     v.m_balls[2].x = 2.0;
-    auto redPathShown = [&] { return h.Pixel(79, 79) == Rgb(255, 0, 0); };
-    auto paintBlue = [&](int left, int top, int width, int height) {
-        CDC* dc = v.AcquireWindowDC();
-        dc->FillSolidRect(left, top, width, height, RGB(0, 0, 255));
-        v.ReleaseWindowDC(dc);
-    };
+    // The shot's power (-1 when not computed again), the colour at (305, 155), the red path shown.
+    auto state = [&] { return std::tuple(h.doc->m_dShotPower, h.Pixel(305, 155), h.Pixel(79, 79) == Rgb(255, 0, 0)); };
+    const QRgb blue = Rgb(0, 0, 255), cloth = Rgb(0, 128, 0);
 
     Mouse(v, QEvent::MouseButtonDblClick, {300, 200}, Qt::LeftButton, Qt::LeftButton);
-    EXPECT_EQ(v.m_bSetupChanged, 0);
-    EXPECT_EQ(h.doc->m_dShotDirX, 0.9 - 0.2);
-    EXPECT_TRUE(redPathShown());
+    EXPECT_EQ(std::pair(v.m_bSetupChanged, h.doc->m_dShotDirX), std::pair(0, 0.9 - 0.2));
+    EXPECT_TRUE(std::get<2>(state()));
     h.doc->m_dShotPower = -1;  // a new computation would overwrite it
     v.OnLButtonDblClk(0, {});
     EXPECT_EQ(h.doc->m_dShotPower, -1);
-    // Space shows the paths of an unchanged set-up over a fresh table.
-    paintBlue(0, 0, 500, 300);
+    PaintBlue(v);  // Space shows the paths of an unchanged set-up over a fresh table
     v.OnKeyDown(vk::Space, 1, 0x39);
-    EXPECT_EQ(h.doc->m_dShotPower, -1);
-    EXPECT_EQ(h.Pixel(305, 155), Rgb(0, 128, 0));
-    EXPECT_TRUE(redPathShown());
+    EXPECT_EQ(state(), std::tuple(-1.0, cloth, true));
 
-    paintBlue(300, 150, 10, 10);
+    PaintBlue(v, {300, 150, 10, 10});
     v.m_bSetupChanged = 1;
     v.OnLButtonDblClk(MK_CONTROL, {});  // the paths go over what is shown
-    EXPECT_EQ(h.doc->m_dShotPower, 0.5);
-    EXPECT_EQ(h.Pixel(305, 155), Rgb(0, 0, 255));
-    EXPECT_TRUE(redPathShown());
+    EXPECT_EQ(state(), std::tuple(0.5, blue, true));
     v.m_bSetupChanged = 1;
     v.OnLButtonDblClk(0, {});  // the table is drawn first
-    EXPECT_EQ(h.Pixel(305, 155), Rgb(0, 128, 0));
-    EXPECT_TRUE(redPathShown());
-    // Space computes a changed set-up.
-    v.m_bSetupChanged = 1;
+    EXPECT_EQ(state(), std::tuple(0.5, cloth, true));
+    v.m_bSetupChanged = 1;  // Space computes a changed set-up
     h.doc->m_dShotPower = -1;
     v.OnKeyDown(vk::Space, 1, 0x39);
     EXPECT_EQ(std::pair(h.doc->m_dShotPower, v.m_bSetupChanged), std::pair(0.5, 0));
@@ -209,15 +188,13 @@ TEST(InputKeys, QtKeyEventsWithAndWithoutNumLock)
     CMirobeltView& v = *h.view;
     Key(v, Qt::Key_8, Qt::KeypadModifier);
     Key(v, Qt::Key_Up, Qt::KeypadModifier);
-    EXPECT_DOUBLE_EQ(v.m_dStrikeHeight, -0.04);
     Key(v, Qt::Key_Up, Qt::NoModifier);  // the separate arrow key
     Key(v, Qt::Key_8, Qt::NoModifier);   // the digit row
     Key(v, Qt::Key_8, Qt::KeypadModifier, true);
     EXPECT_DOUBLE_EQ(v.m_dStrikeHeight, -0.04);
     Key(v, Qt::Key_F7, Qt::NoModifier);
-    EXPECT_EQ(v.m_dRaiseAngle, 1.0);
     Key(v, Qt::Key_N, Qt::ShiftModifier);
-    EXPECT_EQ(v.m_dStrikeHeight, 0.0);
+    EXPECT_EQ(std::pair(v.m_dRaiseAngle, v.m_dStrikeHeight), std::pair(1.0, 0.0));
 }
 
 // Aiming goes on over the force bar, the strike widget and the raise cursor
@@ -231,8 +208,8 @@ TEST(InputPointer, AimingCrossesTheWidgetsAndBothAxesMapToFixedPlaces)
         {0, -0.14157614678899083}, {40, 0.041102752293577988}, {200, 0.77181834862385323}, {365, 1.5253688073394496}};
     for (const auto& [pixel, metres] : places)
     {
-        EXPECT_DOUBLE_EQ(v.PixelToTableY(pixel), metres) << pixel;
         EXPECT_DOUBLE_EQ(v.PixelToTableX(pixel), metres) << pixel;
+        EXPECT_DOUBLE_EQ(v.PixelToTableY(pixel), metres) << pixel;
     }
     EXPECT_EQ(std::pair(v.MapY(0.3), v.MapY(1.0)), std::pair(96, 249));
 
@@ -241,13 +218,12 @@ TEST(InputPointer, AimingCrossesTheWidgetsAndBothAxesMapToFixedPlaces)
     const QImage widgets[] = {v.Picture().copy(areas[0]), v.Picture().copy(areas[1])};
     g_bNoMouseAbort = 1;  // pointer input makes the next computation give way to the pointer
     Mouse(v, QEvent::MouseButtonPress, {52, 96}, Qt::LeftButton, Qt::LeftButton);  // on the white ball
-    EXPECT_EQ(g_bNoMouseAbort, 0);
-    ASSERT_EQ(v.m_aim.m_nAimBall, 1);
+    ASSERT_EQ(std::pair(g_bNoMouseAbort, v.m_aim.m_nAimBall), std::pair(0, 1));
     for (const QPoint at : {QPoint(300, 365), QPoint(19, 374), QPoint(36, 391), QPoint(300, 200)})
     {
         Mouse(v, QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
-        EXPECT_EQ(std::pair(v.m_aim.dTargetX, v.m_aim.dTargetY), std::pair(v.PixelToTableX(at.x()), v.PixelToTableY(at.y())));
-        EXPECT_EQ(std::tuple(v.m_dForce, v.m_dStrikeHeight, v.m_dStrikeSide, v.m_dRaiseAngle), std::tuple(0.5, 0.0, 0.0, 0.0));
+        EXPECT_EQ(std::tuple(v.m_aim.dTargetX, v.m_aim.dTargetY, v.m_dForce, v.m_dStrikeHeight, v.m_dStrikeSide, v.m_dRaiseAngle),
+                  std::tuple(v.PixelToTableX(at.x()), v.PixelToTableY(at.y()), 0.5, 0.0, 0.0, 0.0));
     }
     EXPECT_TRUE(v.Picture().copy(areas[0]) == widgets[0] && v.Picture().copy(areas[1]) == widgets[1]);
 }

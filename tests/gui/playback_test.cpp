@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractEventDispatcher>
-#include <QFile>
 #include <QThread>
 #include <QTimer>
 
@@ -53,19 +52,8 @@ void PlayAndDuringIt(CMirobeltView& view, const std::function<void()>& action, b
         view.OnShotPlay();
 }
 
-// Paints the whole window blue, so that what is drawn after shows.
-void PaintBlue(CMirobeltView& view)
-{
-    CDC* dc = view.AcquireWindowDC();
-    dc->FillSolidRect(0, 0, 500, 300, RGB(0, 0, 255));
-    view.ReleaseWindowDC(dc);
-}
-
 // Timers the view holds with Qt: the demonstration timer once it runs.
-qsizetype LiveTimers(CMirobeltView& view)
-{
-    return QAbstractEventDispatcher::instance()->registeredTimers(&view).size();
-}
+qsizetype LiveTimers(CMirobeltView& view) { return QAbstractEventDispatcher::instance()->registeredTimers(&view).size(); }
 
 void FillStraightPath(TrajectoryBuffer& traj, int count, double x0, double x1, double y)
 {
@@ -89,13 +77,12 @@ TEST(PlaybackShotRequest, TheViewSetUpBecomesTheDocumentShot)
     g_bNoMouseAbort = 1;
     SetUpShortShot(v);
     const CMirobeltDoc& doc = *h.doc;
-    // Follow, side, elevation, direction, the spotted ball's place.
+    // Follow, side, elevation, direction, the spotted ball's place; the pointer abort is on again.
     EXPECT_EQ(std::tuple(doc.m_dShotFollow, doc.m_dShotSide, doc.m_dShotElevation, doc.m_dShotDirX,
-                         doc.m_ballStart[2].y),
-              std::tuple(-37.5, -30.0, 5.0, 0.5, 1.0));
-    EXPECT_EQ(g_bNoMouseAbort, 0);
+                         doc.m_ballStart[2].y, g_bNoMouseAbort),
+              std::tuple(-37.5, -30.0, 5.0, 0.5, 1.0, 0));
     const double normal = doc.m_physics.m_dClothFriction;
-    v.m_dStrikeMode = 150;
+    v.m_dStrikeMode = 150;  // artistic: 0.4 of the cloth friction, not compounded by computing again
     v.ComputeShot(0);
     v.ComputeShot(0);
     EXPECT_DOUBLE_EQ(doc.m_physics.m_dClothFriction, normal * 0.4);
@@ -110,21 +97,18 @@ TEST(PlaybackShowTrajectory, PathsWithADotEveryElevenUnits)
     FillStraightPath(traj[0], 13, 0.5, 1.7, 0.3);    // ends at time 12
     FillStraightPath(traj[1], 12, 0.5, 1.6, 0.695);  // no dot
     FillStraightPath(traj[2], 1, 1.0, 1.0, 1.0);
-    const int whiteRow = v.MapY(0.3);
-    const int redRow = v.MapY(0.695);
+    const int whiteRow = v.MapY(0.3), redRow = v.MapY(0.695);
     g_bColour = 0;
     v.OnShowTrajectory();
-    auto blackIn = [&](int row, int x) {
+    auto blackIn = [&](int row, int x) {  // black pixels from x - 2 to x + 1
         int n = 0;
         for (int px = x - 2; px <= x + 1; ++px)
             n += h.Pixel(px, row) == Rgb(0, 0, 0) ? 1 : 0;
         return n;
     };
-    EXPECT_EQ(h.Pixel(v.MapX(1.0), whiteRow), Rgb(0, 0, 0));
-    EXPECT_EQ(h.Pixel(v.MapX(1.0), redRow), Rgb(0, 0, 0));
+    EXPECT_EQ(std::pair(h.Pixel(v.MapX(1.0), whiteRow), h.Pixel(v.MapX(1.0), redRow)), std::pair(Rgb(0, 0, 0), Rgb(0, 0, 0)));
     EXPECT_GT(blackIn(whiteRow - 2, v.MapX(1.7)), 0);  // the dot at time 12
-    EXPECT_EQ(blackIn(whiteRow - 2, v.MapX(1.6)), 0);
-    EXPECT_EQ(blackIn(redRow - 2, v.MapX(1.6)), 0);
+    EXPECT_EQ(blackIn(whiteRow - 2, v.MapX(1.6)) + blackIn(redRow - 2, v.MapX(1.6)), 0);
     g_bColour = 1;
     v.OnShowTrajectory();
     EXPECT_EQ(h.Pixel(v.MapX(1.0), redRow), Rgb(255, 0, 0));
@@ -155,9 +139,8 @@ TEST(PlaybackPlay, AShotPlayedToItsEndBecomesTheNextSetUp)
                   std::tuple(0.0, 0.0, 0.0, 0.0, format == 0 ? 0.2 : 0.5));
         EXPECT_EQ(std::tuple(v.m_bPlayLoop, v.m_bAnimating, v.m_bSetupChanged), std::tuple(0, 0, 1));
         EXPECT_EQ(traj[0].m_nCount, 2);  // the new set-up, computed: nothing moves
-        EXPECT_EQ(v.m_nPositionCount, 1);
-        EXPECT_FLOAT_EQ(v.m_aPositions[0].v[2], 0.1f);  // the start: white ball x, force
-        EXPECT_FLOAT_EQ(v.m_aPositions[0].v[14], 0.02f);
+        // The start was recorded: white ball x, force.
+        EXPECT_EQ(std::tuple(v.m_nPositionCount, v.m_aPositions[0].v[2], v.m_aPositions[0].v[14]), std::tuple(1, 0.1f, 0.02f));
     }
 }
 
@@ -170,17 +153,14 @@ TEST(PlaybackPlay, PlayDuringAShotStopsItAndPlayAgainReplaysIt)
     const double endX = white.x[white.m_nCount - 1];
     h.doc->m_dShotPower = -1;  // a new computation would overwrite it
     PlayAndDuringIt(v, [&v] { v.OnShotPlay(); });
-    EXPECT_EQ(v.m_bPlayLoop + v.m_bAnimating, 0);
-    EXPECT_EQ(std::pair(v.m_balls[0].x, v.m_aim.dTargetX), std::pair(0.1, 0.6));
+    EXPECT_EQ(std::tuple(v.m_bPlayLoop, v.m_bAnimating, v.m_balls[0].x, v.m_aim.dTargetX), std::tuple(0, 0, 0.1, 0.6));
     double powerDuringReplay = 0;
     PlayAndDuringIt(v, [&] { powerDuringReplay = h.doc->m_dShotPower; });
-    EXPECT_EQ(powerDuringReplay, -1);
-    EXPECT_EQ(v.m_balls[0].x, endX);
+    EXPECT_EQ(std::pair(powerDuringReplay, v.m_balls[0].x), std::pair(-1.0, endX));
 }
 
 // Any key stops the shot; Escape also shows its start and ends the
-// demonstration. A left press on the table takes over the same way: it is how
-// a user takes the table from the demonstration at start-up.
+// demonstration, and so does a left press on the table.
 TEST(PlaybackPlay, KeysAndLeftPressStopTheShotEscapeAndPressEndTheDemonstration)
 {
     ViewHarness h(490, 300);
@@ -201,9 +181,8 @@ TEST(PlaybackPlay, KeysAndLeftPressStopTheShotEscapeAndPressEndTheDemonstration)
             else
                 Mouse(v, QEvent::MouseButtonPress, {300, 200}, Qt::LeftButton, Qt::LeftButton);
         });
-        EXPECT_EQ(std::tuple(v.m_bPlayLoop, v.m_bAnimating, v.m_nDemoTimer), std::tuple(0, 0, 0u)) << escape;
-        EXPECT_EQ(LiveTimers(v), 0);
-        EXPECT_EQ(v.m_nPositionCount, 0);
+        EXPECT_EQ(std::tuple(v.m_bPlayLoop, v.m_bAnimating, v.m_nDemoTimer, LiveTimers(v), v.m_nPositionCount),
+                  std::tuple(0, 0, 0u, 0, 0)) << escape;
         EXPECT_EQ(h.Pixel(v.MapX(0.1), v.MapY(0.3) + 3), Rgb(255, 255, 255));  // white ball at its start
         EXPECT_EQ(h.Pixel(v.MapX(0.25), v.MapY(0.4)), Rgb(0, 128, 0));
     }
@@ -216,10 +195,7 @@ TEST(PlaybackPlay, KeysAndLeftPressStopTheShotEscapeAndPressEndTheDemonstration)
 TEST(PlaybackPlay, ALeftPressTakesTheTableFromTheDemonstration)
 {
     ScopedWorkingFolder folder;
-    QFile demo("demo.se2");
-    ASSERT_TRUE(demo.open(QIODevice::WriteOnly));
-    demo.write("Sequence 1\n1.2 0.9 0.1 0.3 2 1 0.5 0 0 1 0.1 0.6 0.3 0.3 0.02 50 2\n");
-    demo.close();
+    WriteFile("demo.se2", "Sequence 1\n1.2 0.9 0.1 0.3 2 1 0.5 0 0 1 0.1 0.6 0.3 0.3 0.02 50 2\n");
     ViewHarness h(490, 300, false);
     CMirobeltView& v = *h.view;
     h.Draw();
@@ -234,8 +210,8 @@ TEST(PlaybackPlay, ALeftPressTakesTheTableFromTheDemonstration)
     for (int i = 0; i < 2000 && !pressed; ++i)
         WaitForNextMessage(5);
     EXPECT_EQ(pressed, 1);
-    EXPECT_EQ(std::tuple(v.m_bPlayLoop, v.m_bAnimating, v.m_nDemoTimer, v.m_nCurPosition), std::tuple(0, 0, 0u, 0));
-    EXPECT_EQ(LiveTimers(v), 0);
+    EXPECT_EQ(std::tuple(v.m_bPlayLoop, v.m_bAnimating, v.m_nDemoTimer, v.m_nCurPosition, LiveTimers(v)),
+              std::tuple(0, 0, 0u, 0, 0));
     EXPECT_EQ(std::pair(v.m_balls[0].x, v.m_dForce), std::pair(double(0.1f), double(0.02f)));
 }
 
@@ -245,28 +221,23 @@ TEST(PlaybackPlay, QuitDuringAShotLeavesTheViewAlone)
     CMirobeltView& v = *h.view;
     SetUpShortShot(v);
     std::uint32_t tickAtQuit = 0;
-    auto quit = [&] {
-        tickAtQuit = v.m_nAnimTick;
-        RequestQuit();
-    };
-    PlayAndDuringIt(v, quit, true);
+    PlayAndDuringIt(v, [&] { tickAtQuit = v.m_nAnimTick; RequestQuit(); }, true);
     // Nothing ran after the quit.
     EXPECT_EQ(std::tuple(v.m_bAnimating, v.m_bPlayLoop, v.m_nAnimTick), std::tuple(1, 1, tickAtQuit));
     ClearQuitRequest();
     v.m_bAnimating = v.m_bPlayLoop = 0;
 }
 
-// Frames go to the window in one block over the table area, at most one per
-// 5 ms, and show trajectory time t = (elapsed ms since the first frame) / 2.
-TEST(PlaybackAnimation, FramesCopyTheTableAreaAtTwoMillisecondsPerUnit)
+// Frames come at most one per 5 ms and show trajectory time t = (elapsed ms
+// since the first frame) / 2; what a frame copies: frame_copy_test.
+TEST(PlaybackAnimation, FramesAtTwoMillisecondsPerUnit)
 {
-    ViewHarness h(490, 300);  // margin 21 px, table 454 x 227 px
+    ViewHarness h(490, 300);
     CMirobeltView& v = *h.view;
     TrajectoryBuffer* traj = h.doc->m_physics.m_traj;
-    for (int b = 0; b < 3; ++b)
+    for (int b = 1; b < 3; ++b)
         FillStraightPath(traj[b], 200, 0.5 * (b + 1), 0.5 * (b + 1), 0.3 * (b + 1));
     FillStraightPath(traj[0], 200, 0.5, 2.49, 0.3);  // the white ball: 1 cm per unit
-    PaintBlue(v);
     v.m_bAnimating = 1;
     QThread::msleep(6);  // frames are at least 5 ms apart, also across shots
     const std::uint64_t before = MillisecondClock();
@@ -274,10 +245,6 @@ TEST(PlaybackAnimation, FramesCopyTheTableAreaAtTwoMillisecondsPerUnit)
     const std::uint64_t first = MillisecondClock();
     ASSERT_GE(v.m_nAnimTick, 1u);  // a frame was drawn
     EXPECT_LE(v.m_nAnimTick, (first - before) / 2 + 1);
-    EXPECT_NE(h.Pixel(476, 249), Rgb(0, 0, 255));
-    EXPECT_EQ((std::array{h.Pixel(477, 100), h.Pixel(100, 250), h.Pixel(v.MapX(0.5), v.MapY(0.3)),
-                          h.Pixel(v.MapX(1.0), v.MapY(0.6))}),
-              (std::array{Rgb(0, 0, 255), Rgb(0, 0, 255), Rgb(255, 255, 255), Rgb(255, 0, 0)}));
     const std::uint32_t firstTick = v.m_nAnimTick;
     v.AnimateShotStep();
     EXPECT_TRUE(v.m_nAnimTick == firstTick || MillisecondClock() - first >= 5);
