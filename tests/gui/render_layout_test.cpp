@@ -36,8 +36,7 @@ TEST(RenderLayout, WorkedExample490x300)
     EXPECT_EQ(v.PixelToTableY(26), 0.0);
 
     // The ball is drawn centred there.
-    h.view->m_balls[1].x = 1.2445;
-    h.view->m_balls[1].y = 0.607;
+    std::tie(h.view->m_balls[1].x, h.view->m_balls[1].y) = std::pair(1.2445, 0.607);
     h.Draw();
     EXPECT_EQ(std::pair(h.Pixel(248, 134), h.Pixel(248 + 7, 134)), std::pair(Rgb(255, 0, 0), Rgb(0, 128, 0)));
 }

@@ -63,8 +63,7 @@ TEST(RenderTable, ColourAndMonochromePictures)
     ScopedWorkingFolder folder;  // the first draw finds no demonstration file
     ViewHarness h(490, 300, false);
     CMirobeltView& v = *h.view;
-    v.m_nCurPosition = 4;
-    v.m_nPositionCount = 7;
+    std::tie(v.m_nCurPosition, v.m_nPositionCount) = std::pair(4, 7);
     g_bFirstDrawDone = 0;
     h.Draw();
     EXPECT_EQ(g_bFirstDrawDone, 1);
@@ -310,16 +309,9 @@ TEST(RenderBalls, FarAndNonFiniteCoordinates)
     ViewHarness h(490, 300);
     CMirobeltView& v = *h.view;
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    v.m_balls[0].x = 1e308;
-    v.m_balls[1].x = nan;
-    v.m_balls[2].y = -1e308;
-    v.m_markers[3].x = nan;
-    v.m_aim.dOriginX = 0.5;
-    v.m_aim.dTargetX = 1e308;
-    v.m_aim.dTargetY = nan;
-    v.m_dForce = 1e300;
-    v.m_dStrikeSide = nan;
-    v.m_dRaiseAngle = 1e308;
+    std::tie(v.m_balls[0].x, v.m_balls[1].x, v.m_balls[2].y, v.m_markers[3].x) = std::tuple(1e308, nan, -1e308, nan);
+    std::tie(v.m_aim.dOriginX, v.m_aim.dTargetX, v.m_aim.dTargetY) = std::tuple(0.5, 1e308, nan);
+    std::tie(v.m_dForce, v.m_dStrikeSide, v.m_dRaiseAngle) = std::tuple(1e300, nan, 1e308);
     g_bShowMarkers = 1;
     h.Draw();
     CDC* dc = v.AcquireWindowDC();
