@@ -12,6 +12,8 @@
 
 #include <cmath>
 #include <map>
+#include <tuple>
+#include <utility>
 
 #include "GuiTestSupport.h"
 #include "app/DiagramExportCommand.h"
@@ -24,22 +26,12 @@ namespace
 // ball centre at 0 m one ball radius inside the cushion nose.
 struct Mapping
 {
-    explicit Mapping(int width)
-    {
-        const double perPixel = (2.55 + 2 * (0.08 + 0.04)) / (width - 1);
-        const int radius = static_cast<int>(0.0305 / perPixel);
-        bed = static_cast<int>(2.55 / perPixel);
-        bedWidth = static_cast<int>(1.275 / perPixel);
-        margin = static_cast<int>(0.08 / perPixel) + static_cast<int>(0.04 / perPixel);
-        origin = margin + radius;
-        scale = (bed - 2 * radius) / (2.55 - 2 * 0.0305);
-    }
-    QPoint operator()(TablePoint p) const
-    {
-        return QPoint(static_cast<int>(p.x * scale + origin), static_cast<int>(p.y * scale + origin));
-    }
-    int bed, bedWidth, margin, origin;
-    double scale;
+    explicit Mapping(int width) : perPixel((2.55 + 2 * (0.08 + 0.04)) / (width - 1)) {}
+    QPoint operator()(TablePoint p) const { return QPoint(int(p.x * scale + origin), int(p.y * scale + origin)); }
+    double perPixel;
+    int radius = int(0.0305 / perPixel), bed = int(2.55 / perPixel), bedWidth = int(1.275 / perPixel);
+    int margin = int(0.08 / perPixel) + int(0.04 / perPixel), origin = margin + radius;
+    double scale = (bed - 2 * radius) / (2.55 - 2 * 0.0305);
 };
 
 // White and red move (a bounce off the top cushion for the white); the spotted
@@ -76,14 +68,9 @@ SvgShapes ParseSvg(const QByteArray& svg)
             continue;
         const QXmlStreamAttributes a = xml.attributes();
         if (xml.name() == QLatin1String("g"))
-        {
-            fill = a.value("fill").toString();
-            stroke = a.value("stroke").toString();
-        }
+            std::tie(fill, stroke) = std::pair(a.value("fill").toString(), a.value("stroke").toString());
         else if (xml.name() == QLatin1String("circle") || xml.name() == QLatin1String("ellipse"))
-        {
             shapes.circles[fill].push_back(QPointF(a.value("cx").toDouble(), a.value("cy").toDouble()));
-        }
         else if (xml.name() == QLatin1String("polyline"))
         {
             QList<QPoint> points;
@@ -101,6 +88,8 @@ QByteArray ReadAll(const QString& path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
+
+QRgb At(const QImage& png, QPoint p) { return png.pixel(p) & 0xFFFFFF; }
 }  // namespace
 
 TEST(DiagramExport, SvgHasACirclePerBallAndAPolylinePerMovingBall)
@@ -115,9 +104,8 @@ TEST(DiagramExport, SvgHasACirclePerBallAndAPolylinePerMovingBall)
         const auto& discs = svg.circles.at(colours[b]);
         ASSERT_EQ(discs.size(), 1u) << b;
         EXPECT_EQ(discs[0] + QPointF(0.5, 0.5), QPointF(map({d.balls[b].x, d.balls[b].y}))) << b;
-    }
-    for (int b = 0; b < 2; ++b)
-    {
+        if (b == 2)
+            break;
         const auto& lines = svg.polylines.at(colours[b]);
         ASSERT_EQ(lines.size(), 1u) << b;
         EXPECT_EQ(lines[0].first(), map(d.trajectories[b].front())) << b;
@@ -138,8 +126,8 @@ TEST(DiagramExport, PngOfTheChosenWidthWithTheBallColours)
         const QRgb expected[3] = {Rgb(255, 255, 255), colour ? Rgb(255, 0, 0) : Rgb(255, 255, 255),
                                   colour ? Rgb(255, 255, 0) : Rgb(255, 255, 255)};
         for (int b = 0; b < 3; ++b)  // a little left of and below the centre, off the ball's line
-            EXPECT_EQ(png.pixel(map({d.balls[b].x, d.balls[b].y}) + QPoint(-3, 3)) & 0xFFFFFF, expected[b]) << b;
-        EXPECT_EQ(png.pixel(map({1.0, 1.1})) & 0xFFFFFF, colour ? Rgb(0, 128, 0) : Rgb(255, 255, 255));
+            EXPECT_EQ(At(png, map({d.balls[b].x, d.balls[b].y}) + QPoint(-3, 3)), expected[b]) << b;
+        EXPECT_EQ(At(png, map({1.0, 1.1})), colour ? Rgb(0, 128, 0) : Rgb(255, 255, 255));
     }
     const QByteArray pdf = RenderDiagram(ShotDiagram(true), DiagramFormat::Pdf, 1600);
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
@@ -156,12 +144,12 @@ TEST(DiagramExport, PngOfTheRailsAndThe71HalfFrame)
     const int anchor = static_cast<int>(0.08 * map.scale + map.origin) - map.origin;
     const int axis = wide / 2 + m - 1, far = bed - (wide + 1) / 2 + m;
     for (const QPoint p : {QPoint(bed + 2 * m - 2, 2), QPoint(2, wide + 2 * m - 2)})  // rails to the far corners
-        EXPECT_EQ(png.pixel(p) & 0xFFFFFF, Rgb(128, 128, 0)) << p.x() << "," << p.y();
+        EXPECT_EQ(At(png, p), Rgb(128, 128, 0)) << p.x() << "," << p.y();
     // The long axis, the line a quarter of the length from each short cushion,
     // and the anchor boxes against the bottom cushion.
     for (const QPoint p : {QPoint(m + 3 * bed / 4, axis), QPoint(far, m), QPoint(axis, m + wide - 1),
                            QPoint(axis + anchor, m + wide - anchor), QPoint(3 * wide / 2 + m - 1 - anchor, m + wide - anchor)})
-        EXPECT_EQ(png.pixel(p) & 0xFFFFFF, Rgb(0, 0, 0)) << p.x() << "," << p.y();
+        EXPECT_EQ(At(png, p), Rgb(0, 0, 0)) << p.x() << "," << p.y();
 }
 
 TEST(DiagramExport, RefusesUnknownTypesAndFilesTheUserCannotWrite)
@@ -192,8 +180,9 @@ TEST(DiagramExport, ToolDrawsThePositionWithItsComputedShot)
 {
     ScopedWorkingFolder folder;
     QFile position(folder.File("shot.bi1"));
-    ASSERT_TRUE(position.open(QIODevice::WriteOnly));
-    position.write("Billard_KVO_le_3_aout_99\n0.8\n0.4\n0.3\n0.4\n2.0\n1.0\n0\n0\n0\n0.5\n1\n0.3\n0.8\n0.4\n0.4\n50\n2\n");
+    ASSERT_TRUE(position.open(QIODevice::WriteOnly) &&
+                position.write("Billard_KVO_le_3_aout_99\n0.8\n0.4\n0.3\n0.4\n2.0\n1.0\n0\n0\n0\n0.5\n1\n0.3\n0.8\n"
+                               "0.4\n0.4\n50\n2\n") > 0);
     position.close();
     auto run = [&](const QStringList& args) {
         QProcess tool;
@@ -205,8 +194,7 @@ TEST(DiagramExport, ToolDrawsThePositionWithItsComputedShot)
     EXPECT_EQ(run({"--image", "shot.png", "--width", "800"}), std::pair(0, QByteArray()));
     const QImage png(folder.File("shot.png"));
     EXPECT_EQ(png.width(), 800);
-    const Mapping map(800);
-    EXPECT_EQ(png.pixel(map({2.0, 1.0})) & 0xFFFFFF, Rgb(255, 255, 0));  // spotted ball, not reached
+    EXPECT_EQ(At(png, Mapping(800)({2.0, 1.0})), Rgb(255, 255, 0));  // spotted ball, not reached
     EXPECT_EQ(run({"--image", "shot.svg"}).first, 0);
     EXPECT_EQ(ParseSvg(ReadAll(folder.File("shot.svg"))).polylines.at("#ffffff").size(), 1u);
     EXPECT_EQ(run({"--image", "shot.gif"}).first, 2);

@@ -1,9 +1,14 @@
-// The table picture and the display commands that change it.
+// The table picture, the display commands that change it, and its details
+// (frame-style lines, outlines, erasing, the half table); the balls, the aim
+// line, the aim aids and the cue-setting widgets.
 
 #include <gtest/gtest.h>
 
+#include <QPoint>
+
 #include <array>
 #include <initializer_list>
+#include <limits>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -12,18 +17,13 @@
 
 namespace
 {
-const QRgb kCloth = Rgb(0, 128, 0);
-const QRgb kRail = Rgb(128, 128, 0);
-const QRgb kWhite = Rgb(255, 255, 255);
-const QRgb kBlack = Rgb(0, 0, 0);
-const QRgb kBlue = Rgb(0, 0, 255);
-const QRgb kRed = Rgb(255, 0, 0);
-const QRgb kYellow = Rgb(255, 255, 0);
+const QRgb kCloth = Rgb(0, 128, 0), kRail = Rgb(128, 128, 0), kWhite = Rgb(255, 255, 255), kBlack = Rgb(0, 0, 0);
+const QRgb kBlue = Rgb(0, 0, 255), kRed = Rgb(255, 0, 0), kYellow = Rgb(255, 255, 0);
+const QRgb kAim = Rgb(128, 255, 255), kGrey = Rgb(128, 128, 128);
 
-// In the 490 x 300 layout (margin 21, rail band 14): a rail pixel clear of the
-// sights and a bed pixel clear of spots and balls.
-constexpr int kRailX = 3, kRailY = 49;
-constexpr int kBedX = 321, kBedY = 51;
+// In the 490 x 300 layout (margin 21, rail band 14, table 454 x 227 px): a
+// rail pixel clear of the sights and a bed pixel clear of spots and balls.
+constexpr int kRailX = 3, kRailY = 49, kBedX = 321, kBedY = 51;
 
 void ExpectPixels(const ViewHarness& h, std::initializer_list<std::tuple<int, int, QRgb>> pixels)
 {
@@ -35,6 +35,27 @@ std::array<std::pair<double, double>, 3> Places(const CMirobeltView& v)
 {
     return {{{v.m_balls[0].x, v.m_balls[0].y}, {v.m_balls[1].x, v.m_balls[1].y}, {v.m_balls[2].x, v.m_balls[2].y}}};
 }
+
+// Moves the aim line's ends, keeping the last drawn ones.
+void SetAim(CMirobeltView& v, double originX, double originY, double targetX, double targetY)
+{
+    std::tie(v.m_aim.dOriginX, v.m_aim.dOriginY, v.m_aim.dTargetX, v.m_aim.dTargetY) =
+        std::tuple(originX, originY, targetX, targetY);
+}
+
+// Draws with the window's drawing context, as the pointer handlers do.
+template <typename Paint>
+void OnWindow(CMirobeltView& v, Paint paint)
+{
+    CDC* dc = v.AcquireWindowDC();
+    paint(*dc);
+    v.ReleaseWindowDC(dc);
+}
+
+void DrawAim(CMirobeltView& v)
+{
+    OnWindow(v, [&](CDC& dc) { v.m_aim.Draw(v, dc); });
+}
 }  // namespace
 
 TEST(RenderTable, ColourAndMonochromePictures)
@@ -42,8 +63,7 @@ TEST(RenderTable, ColourAndMonochromePictures)
     ScopedWorkingFolder folder;  // the first draw finds no demonstration file
     ViewHarness h(490, 300, false);
     CMirobeltView& v = *h.view;
-    v.m_nCurPosition = 4;
-    v.m_nPositionCount = 7;
+    std::tie(v.m_nCurPosition, v.m_nPositionCount) = std::pair(4, 7);
     g_bFirstDrawDone = 0;
     h.Draw();
     EXPECT_EQ(g_bFirstDrawDone, 1);
@@ -57,12 +77,11 @@ TEST(RenderTable, ColourAndMonochromePictures)
                      {v.MapX(0.1), ry, kWhite}, {rx, ry, kRed}, {v.MapX(0.4), v.MapY(0.5), kYellow},
                      {362, 133, kBlack}, {360, 133, kCloth}});
 
-    // Monochrome: paper, black lines, the balls outlined.
+    // Monochrome: paper, black lines, the balls outlined; the objects are not rebuilt.
     v.OnMonochrome();
-    EXPECT_EQ(g_bColour, 0);
     ExpectPixels(h, {{kRailX, kRailY, kWhite}, {kBedX, kBedY, kWhite}, {20, 150, kBlack}, {rx, ry, kWhite},
                      {rx - r, ry, kBlack}});
-    EXPECT_EQ(g_brRedBall.Colour(), RGB(255, 0, 0));  // objects are not rebuilt
+    EXPECT_EQ(g_brRedBall.Colour(), RGB(255, 0, 0));
 
     // Monochrome again changes no setting but draws the aim line anew.
     v.m_aim.dOriginX = 0.5;
@@ -83,41 +102,146 @@ TEST(RenderTable, MarkersShownHiddenAndErased)
 {
     ViewHarness h(490, 300);
     CMirobeltView& v = *h.view;
-    // Marker 5 at (0.10, -0.06), on the top cushion: pixel (43, 15).
+    // Marker 5 at (0.10, -0.06), on the top cushion: pixel (43, 15); marker 9 at 0.22.
     h.Draw();
-    ASSERT_EQ(v.MapX(0.1), 43);
-    ASSERT_EQ(v.MapY(-0.06), 15);
     EXPECT_EQ(h.Pixel(43, 15), kCloth);
-
     v.OnShowMarkers();
-    ExpectPixels(h, {{43, 15, kBlue}, {v.MapX(0.22), 15, kBlue}});  // markers 5 and 9
+    ExpectPixels(h, {{43, 15, kBlue}, {v.MapX(0.22), 15, kBlue}});
 
     // A dragged marker is erased: the table comes back under it alone.
-    CDC* dc = v.AcquireWindowDC();
-    v.m_markers[5].Erase(v, *dc, 0.5, 0.5);
-    v.ReleaseWindowDC(dc);
+    OnWindow(v, [&](CDC& dc) { v.m_markers[5].Erase(v, dc, 0.5, 0.5); });
     ExpectPixels(h, {{43, 15, kCloth}, {v.MapX(0.07), 15, kBlue}});
 
     v.OnShowMarkers();
-    EXPECT_EQ(g_bShowMarkers, 0);
     EXPECT_EQ(h.Pixel(v.MapX(0.22), 15), kCloth);
 }
 
-TEST(RenderTable, FrameStyleCycle)
+// The frame styles cycle 0 to 4 and back; their lines stand where the
+// drawing's formulas put them (m = 21, L = 454, W = 227): style 1 a third of
+// the width from each cushion, style 2 the long axis and a half width from
+// each short cushion, style 3 the corner diagonals, style 4 a grid of W / 4.
+TEST(RenderTable, FrameStyleCycleAndLines)
 {
     ViewHarness h(490, 300);
     CMirobeltView& v = *h.view;
-    // Grid: vertical line 1 at x = 227/4 + 20 = 76, horizontal line 1 at y = 76.
-    for (const int style : {1, 2, 3, 4, 0})
+    const int m = 21, L = 454, W = 227;
+    const int third = W / 3 + m - 1, twoThirds = (2 * W + 2) / 3 + m, farThird = L - (W + 1) / 3 + m;
+    const int half = W / 2 + m - 1, farHalf = L - (W + 1) / 2 + m;
+    const std::pair<int, QPoint> lines[] = {
+        {1, {third, 200}}, {1, {farThird, 200}}, {1, {300, third}}, {1, {300, twoThirds}},
+        {2, {half, 200}},  {2, {farHalf, 200}},  {2, {300, half}},
+        // Style 3: (133, 20) to (20, 77) passes y = 20 + 57 x (133 - 77) / 113 at x = 77; its mirror images.
+        {3, {77, 48}}, {3, {418, 48}}, {3, {77, 220}}, {3, {418, 220}},
+        // Style 1's anchor boxes, a = 14 px (0.08 m) deep on each side: left, right, top, bottom.
+        {1, {m + 2 * 14 - 1, third + 5}}, {1, {m + L - 2 * 14, third + 5}}, {1, {third + 5, m + 2 * 14 - 1}},
+        {1, {third + 5, m + W - 2 * 14}}, {1, {m + 2 * 14 - 1, W - (W + 1) / 3 + m + 5}},
+        {4, {76, 200}}, {4, {300, 76}}};  // the grid's first lines: 227 / 4 + 20
+    for (int press = 0; press <= 5; ++press)
     {
-        v.OnFrameStyle();
+        if (press > 0)
+            v.OnFrameStyle();
+        const int style = press % 5;
         EXPECT_EQ(v.m_nFrameStyle, style);
-        const QRgb grid = style == 4 ? kBlack : kCloth;
-        ExpectPixels(h, {{76, 200, grid}, {300, 76, grid}});
+        for (const auto& [lineStyle, p] : lines)
+        {
+            if (style == 4 && lineStyle != 4)
+                continue;  // the grid crosses some of the other styles' points
+            EXPECT_EQ(h.Pixel(p.x(), p.y()), lineStyle == style ? kBlack : kCloth)
+                << "style " << style << " at " << p.x() << "," << p.y();
+        }
     }
     v.m_bAnimating = 1;
     v.OnFrameStyle();
     EXPECT_EQ(v.m_nFrameStyle, 0);
+}
+
+// The outer edge, the cushion nose and the back of the cushions, on each side,
+// are black lines with rail or cloth on their inner side.
+TEST(RenderTable, OutlinesOfRailsAndCushions)
+{
+    ViewHarness h(490, 300);
+    h.Draw();
+    // Left, top, right, bottom: the outer edge (0 to 2m + L), the cushion nose
+    // (m - 1 to m + L) and the back of the cushions (c - 1 to m + K + L), with K = 7, c = m - K.
+    const int outlines[3][4] = {{0, 0, 496, 269}, {20, 20, 475, 248}, {13, 13, 482, 255}};
+    for (const auto& edges : outlines)
+        for (int side = 0; side < 4; ++side)
+        {
+            const int dx = side % 2 == 0 ? 1 : 0, dy = 1 - dx, inward = side < 2 ? 1 : -1;
+            const int x = dx ? edges[side] : 300, y = dy ? edges[side] : 200;
+            EXPECT_EQ(h.Pixel(x, y), kBlack) << edges[0] << " side " << side;
+            EXPECT_NE(h.Pixel(x + inward * dx, y + inward * dy), kBlack) << edges[0] << " side " << side;
+        }
+}
+
+// Erasing paints the cloth colour in colour and the paper in monochrome: a
+// ball's box, a ball's disc, a marker and the aim line drawn last.
+TEST(RenderTable, BallsMarkersAndTheAimLineEraseToTheCloth)
+{
+    for (const bool colour : {true, false})
+    {
+        ViewHarness h(490, 300);
+        CMirobeltView& v = *h.view;
+        g_bShowMarkers = 1;
+        colour ? v.OnColour() : v.OnMonochrome();
+        const QRgb cloth = colour ? kCloth : kWhite;
+        v.m_aim = CAimLine{0.1, 0.3, 1.5, 0.3};
+        h.Draw();
+        const int row = v.MapY(0.3), red = v.MapX(0.2), r = v.m_nBallRadiusPx;
+        const QPoint spotted(v.MapX(0.4), v.MapY(0.5)), marker(v.MapX(0.1), v.MapY(-0.06));
+        auto clothAcross = [&](int x0, int x1, int y) {
+            int n = 0;
+            for (int x = x0; x < x1; ++x)
+                n += h.Pixel(x, y) == cloth;
+            return n;
+        };
+        EXPECT_LT(clothAcross(red - r, red + r, row), 2 * r) << colour;
+        EXPECT_NE(h.Pixel(v.MapX(1.0), row), cloth);  // the aim line
+        CDC* dc = v.AcquireWindowDC();
+        v.m_balls[1].Draw(v, *dc, 1);
+        v.m_balls[2].EraseDisc(v, *dc, 0, 0);
+        v.m_markers[5].Draw(v, *dc, 1);
+        v.m_aim.dTargetY = 0.9;
+        v.m_aim.Draw(v, *dc);
+        v.ReleaseWindowDC(dc);
+        EXPECT_EQ(clothAcross(red - r, red + r, row), 2 * r) << colour;
+        EXPECT_EQ(clothAcross(spotted.x() - r + 1, spotted.x() + r - 1, spotted.y()), 2 * r - 2) << colour;
+        ExpectPixels(h, {{marker.x(), marker.y(), cloth}, {v.MapX(1.0), row, cloth}});
+    }
+}
+
+// The half table has sights at 2, 4 and 6 eighths of the long rails and in
+// the middle of the short ones, and no spots.
+TEST(RenderTable, HalfTableSightsAtEvenEighthsAndNoSpots)
+{
+    // Format, window, then the layout: margin m, rail band c, table L x W px.
+    // In the smallest window the rail band is too thin for c / 8: the sights keep a 1-pixel radius.
+    const int cases[3][7] = {{2, 600, 400, 25, 17, 557, 278}, {0, 600, 400, 29, 12, 549, 274},
+                             {0, 300, 200, 14, 6, 279, 139}};
+    for (const auto [format, width, height, margin, band, length, breadth] : cases)
+    {
+        ViewHarness h(width, height);
+        CMirobeltView& v = *h.view;
+        g_nTableFormat = format;
+        v.ApplyTableFormat();
+        const int m = v.m_nMarginPx, c = m - v.m_nCushionPx, L = v.m_nTableLengthPx, W = v.m_nTableWidthPx;
+        EXPECT_EQ(std::tuple(m, c, L, W), std::tuple(margin, band, length, breadth));
+        const QRgb sight = format ? Rgb(10, 10, 0) : kWhite;
+        for (int i = 1; i <= 7; ++i)
+        {
+            const QRgb want = format || i % 2 == 0 ? sight : kRail;
+            EXPECT_EQ(h.Pixel(m + i * (L / 8), c / 2), want) << format << " top " << i;
+            EXPECT_EQ(h.Pixel(m + i * (L / 8), 2 * m - c / 2 + W), want) << format << " bottom " << i;
+            if (i > 3)
+                continue;
+            const QRgb wantShort = format || i == 2 ? sight : kRail;
+            EXPECT_EQ(h.Pixel(c / 2, m + i * (W / 4)), wantShort) << format << " left " << i;
+            EXPECT_EQ(h.Pixel(2 * m - c / 2 + L, m + i * (W / 4)), wantShort) << format << " right " << i;
+        }
+        const int q = W / 2 + m - 1;  // the spot's outline, left of its centre
+        EXPECT_EQ(h.Pixel(q - 2, q), format ? kBlack : kCloth);
+        EXPECT_EQ(h.Pixel((3 * W) / 2 + m - 3, q), format ? kBlack : kCloth);
+    }
 }
 
 TEST(RenderTable, TableFormatCycleAndBallReset)
@@ -136,8 +260,7 @@ TEST(RenderTable, TableFormatCycleAndBallReset)
     }
     EXPECT_EQ(formats, (std::vector<std::pair<int, double>>{{3, 2.84}, {0, 1.275}, {1, 2.30}, {2, 2.55}}));
     EXPECT_EQ(lengthsPx[1], 442);  // half table: s = 0.7775 / 300 * 10/9
-    // The default balls fit on every table and stayed put.
-    EXPECT_EQ(Places(v), defaults);
+    EXPECT_EQ(Places(v), defaults);  // the default balls fit on every table and stayed put
 
     // A ball beyond the half table's span: all three go back to their places.
     g_nTableFormat = 3;
@@ -153,4 +276,145 @@ TEST(RenderTable, TableFormatCycleAndBallReset)
     v.m_bAnimating = 1;
     v.OnTableFormat();
     EXPECT_EQ(g_nTableFormat, 0);
+}
+
+TEST(RenderBalls, AbsentBallPlayLoopAndErase)
+{
+    ViewHarness h(490, 300);
+    CMirobeltView& v = *h.view;
+    // A ball at (0, 0) exactly is absent; the whole-view draw leaves the balls
+    // to the play loop while it runs.
+    v.m_balls[1].x = 0;
+    const std::tuple<double, int, QRgb> draws[] = {
+        {0, 0, kCloth}, {0.001, 0, kRed}, {0.001, 1, kCloth}, {0.001, 0, kRed}};
+    for (const auto& [y, playLoop, colour] : draws)
+    {
+        v.m_balls[1].y = y;
+        v.m_bPlayLoop = playLoop;
+        h.Draw();
+        EXPECT_EQ(h.Pixel(26, 26), colour) << y << " " << playLoop;
+    }
+
+    // Erasing leaves the ball's box in cloth colour.
+    OnWindow(v, [&](CDC& dc) { v.m_balls[1].Draw(v, dc, 1); });
+    for (int y = 26 - 5; y < 26 + 5; ++y)
+        for (int x = 26 - 5; x < 26 + 5; ++x)
+            ASSERT_EQ(h.Pixel(x, y), kCloth) << x << "," << y;
+}
+
+// Values from files are taken as they stand: far and non-finite ones draw and
+// erase without harm (the sanitizer build checks for undefined behaviour).
+TEST(RenderBalls, FarAndNonFiniteCoordinates)
+{
+    ViewHarness h(490, 300);
+    CMirobeltView& v = *h.view;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    std::tie(v.m_balls[0].x, v.m_balls[1].x, v.m_balls[2].y, v.m_markers[3].x) = std::tuple(1e308, nan, -1e308, nan);
+    std::tie(v.m_aim.dOriginX, v.m_aim.dTargetX, v.m_aim.dTargetY) = std::tuple(0.5, 1e308, nan);
+    std::tie(v.m_dForce, v.m_dStrikeSide, v.m_dRaiseAngle) = std::tuple(1e300, nan, 1e308);
+    g_bShowMarkers = 1;
+    h.Draw();
+    CDC* dc = v.AcquireWindowDC();
+    for (CViewBall& ball : v.m_balls)
+    {
+        ball.Draw(v, *dc, 1);
+        ball.EraseDisc(v, *dc, 0, 0);
+    }
+    v.m_markers[3].Erase(v, *dc, 0, 0);
+    v.ReleaseWindowDC(dc);
+    SetAim(v, -1e308, v.m_aim.dOriginY, 0.5, 0.5);
+    h.Draw();
+    ExpectPixels(h, {{kBedX, kBedY, kCloth}, {kRailX, kRailY, kRail}});
+}
+
+TEST(RenderAim, LineDrawnErasedAndExtended)
+{
+    ViewHarness h(490, 300);
+    CMirobeltView& v = *h.view;
+    v.m_balls[0].x = 1.0;  // the white ball out of the way
+    h.Draw();
+    const int row = v.MapY(0.3);
+
+    // Target on the cloth: from origin to target only.
+    SetAim(v, 0.3, 0.3, 0.9, 0.3);
+    DrawAim(v);
+    ExpectPixels(h, {{v.MapX(0.6), row, kAim}, {v.MapX(0.1), row, kCloth}, {v.MapX(1.5), row, kCloth}});
+
+    // A new target: the old line is erased.
+    v.m_aim.dTargetY = 0.9;
+    DrawAim(v);
+    ExpectPixels(h, {{v.MapX(0.75), row, kCloth}, {v.MapX(0.6), v.MapY(0.6), kAim}});
+
+    // Target on the rail: across the whole cloth through the origin, cut at
+    // the cushion noses (x = 21 and 21 + 454 - 1).
+    SetAim(v, 0.3, 0.3, 2.6, 0.3);
+    DrawAim(v);
+    ExpectPixels(h, {{v.MapX(0.6), v.MapY(0.6), kCloth}, {21, row, kAim}, {474, row, kAim}, {478, row, kCloth}});
+
+    // Unchanged coordinates: nothing is drawn.
+    OnWindow(v, [&](CDC& dc) { dc.FillSolidRect(100, row, 1, 1, RGB(1, 1, 1)); });
+    DrawAim(v);
+    EXPECT_EQ(h.Pixel(100, row), Rgb(1, 1, 1));
+
+    v.OnMonochrome();
+    EXPECT_EQ(h.Pixel(100, row), kBlack);
+}
+
+TEST(RenderAim, FullnessStripAndGhostBall)
+{
+    ViewHarness h(600, 400);
+    CMirobeltView& v = *h.view;
+    const double R = 0.0305;
+    // From the red ball at the white one; the spotted one half way, one
+    // radius to the player's left.
+    std::tie(v.m_balls[0].x, v.m_balls[1].x, v.m_balls[2].x, v.m_balls[2].y) = std::tuple(0.1, 0.5, 0.3, 0.3 + R);
+    SetAim(v, 0.5, 0.3, 0.1, 0.3);
+    h.Draw();
+    // Strip (55, 375, 285, 398), centre (170, 386), disc half size 11: the
+    // nearest ball (red) in the middle, painted last; the spotted one a disc
+    // radius to the left.
+    ExpectPixels(h, {{170, 386, kRed}, {154, 386, Rgb(255, 255, 0)}, {60, 386, kGrey}});
+    // Ghost ball two radii short of the white ball.
+    EXPECT_DOUBLE_EQ(g_dGhostX, 0.1 + 2 * R);
+    EXPECT_DOUBLE_EQ(g_dGhostY, 0.3);
+
+    // Far from every ball: no ghost ball.
+    SetAim(v, 0.5, 0.3, 1.5, 0.9);
+    h.Draw();
+    EXPECT_EQ(g_dGhostX, -1.0);
+}
+
+TEST(RenderWidgets, StrikePointNeedleForceAndModes)
+{
+    ViewHarness h(600, 400);
+    CMirobeltView& v = *h.view;
+    std::tie(v.m_dStrikeSide, v.m_dStrikeHeight, v.m_dRaiseAngle, v.m_dForce) = std::tuple(0.5, -0.5, 45.0, 0.5);
+    h.Draw();
+    // Strike point: D = 30, p = 3, X = trunc(12 * 0.5 + 20) = 26, Y = trunc(375 - 6) = 369;
+    // inner circle (11, 366, 29, 384).
+    ExpectPixels(h, {{26, 369, kBlack}, {20, 375, kGrey}, {11, 375, kBlack}});
+    // Needle at 45 degrees, radius 23, band 5: (36, 391) to (32, 387).
+    EXPECT_EQ(std::pair(s_ptNeedleOuter, s_ptNeedleInner), std::pair(QPoint(36, 391), QPoint(32, 387)));
+    EXPECT_EQ(h.Pixel(34, 389), kRed);
+    // Force bar (55, 360, 605, 370): fill to 57 + 273 = 330; mark 0.59 at 377.
+    ExpectPixels(h, {{329, 365, kBlack}, {331, 365, kGrey}, {377, 365, kBlack}});
+
+    // Redrawn at 80 degrees: (23, 397) to (23, 392); the old needle is gone.
+    OnWindow(v, [&](CDC& dc) { v.DrawRaiseCursor(dc, v.m_nDrawWidth, v.m_nDrawHeight, 80); });
+    ExpectPixels(h, {{23, 394, kRed}, {34, 389, Rgb(255, 255, 255)}});
+
+    // Normal mode in normal mode: nothing at all.
+    const QImage before = v.Picture().copy();
+    v.OnModeNormal();
+    EXPECT_TRUE(v.Picture() == before);
+    // Artistic mode: only the inner circle goes.
+    v.OnModeArtistic();
+    EXPECT_EQ(std::pair(v.m_dStrikeMode, h.Pixel(11, 375)), std::pair(150.0, kGrey));
+    v.OnModeNormal();
+    EXPECT_TRUE(v.m_dStrikeMode == 50 && v.Picture() == before);
+
+    // Monochrome: paper widgets, black strike point and outlines; the force
+    // fill keeps the paper brush.
+    v.OnMonochrome();
+    ExpectPixels(h, {{20, 375, Rgb(255, 255, 255)}, {26, 369, kBlack}, {300, 365, Rgb(255, 255, 255)}});
 }

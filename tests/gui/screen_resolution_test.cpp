@@ -1,7 +1,6 @@
-// The view's picture at the screen's pixel ratio. These tests run at ratio 1
-// with the other window tests, and again with QT_SCALE_FACTOR 1.5 and 2
-// (test_gui_scaled): whatever the ratio, the program's pixels and metres are
-// the same, and only the picture holds more pixels.
+// The view's picture at the screen's pixel ratio: 1 with the other window
+// tests, QT_SCALE_FACTOR 1.5 and 2 in test_gui_scaled. Whatever the ratio, the
+// program's pixels and metres are the same; only the picture has more pixels.
 
 #include <gtest/gtest.h>
 
@@ -26,7 +25,6 @@ QRgb DevicePixel(const QImage& picture, double x, double y)
 {
     return picture.pixel(static_cast<int>(x), static_cast<int>(y)) & 0xFFFFFF;
 }
-
 }  // namespace
 
 TEST(ScreenResolution, TheBallIsADiscOfTheScreensOwnPixels)
@@ -43,9 +41,7 @@ TEST(ScreenResolution, TheBallIsADiscOfTheScreensOwnPixels)
 
     // Row by row, the red run across the disc follows a circle of 13 x ratio
     // device pixels around the centre of the ball's logical box.
-    const double radius = 13 * ratio;
-    const double cx = v.MapX(1.0) * ratio;
-    const double cy = v.MapY(0.6) * ratio;
+    const double radius = 13 * ratio, cx = v.MapX(1.0) * ratio, cy = v.MapY(0.6) * ratio;
     int rows = 0;
     for (int y = static_cast<int>(cy - radius - 2); y <= cy + radius + 2; ++y)
     {
@@ -67,8 +63,7 @@ TEST(ScreenResolution, PensKeepTheirWidthInLogicalPixels)
     QImage image(ToDeviceSize(QSize(40, 40), ratio), QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
-    const CPen thin(1, RGB(0, 0, 0));
-    const CPen thick(2, RGB(0, 0, 0));
+    const CPen thin(1, RGB(0, 0, 0)), thick(2, RGB(0, 0, 0));
     {
         CDC dc(&image);
         dc.SelectPen(&thin);
@@ -96,9 +91,8 @@ TEST(ScreenResolution, ARightDragPutsTheBallUnderThePointer)
     EXPECT_NEAR(v.m_balls[0].x, 174 * 2.489 / 444, 1e-12);
     EXPECT_NEAR(v.m_balls[0].y, 124 * 2.489 / 444, 1e-12);
     // Drawn there: white under the pointer, cloth a radius and a half away.
-    const QImage& picture = v.Picture();
-    EXPECT_EQ(DevicePixel(picture, 200.5 * ratio, 150.5 * ratio), Rgb(255, 255, 255));
-    EXPECT_EQ(DevicePixel(picture, 208.5 * ratio, 150.5 * ratio), Rgb(0, 128, 0));
+    EXPECT_EQ(DevicePixel(v.Picture(), 200.5 * ratio, 150.5 * ratio), Rgb(255, 255, 255));
+    EXPECT_EQ(DevicePixel(v.Picture(), 208.5 * ratio, 150.5 * ratio), Rgb(0, 128, 0));
 }
 
 // After the window shrinks and the table becomes the half table, no rail,
@@ -125,14 +119,11 @@ TEST(ScreenPicture, NothingOfTheOldTableStaysAfterAShrinkAndAFormatChange)
     const QImage& picture = v.Picture();
     int stale = 0;
     for (int y = 0; y < 380; ++y)
-    {
         for (int x = 0; x < 610; ++x)
         {
-            if (painted.contains(QPoint(x, y)))
-                continue;
             const QRgb c = DevicePixel(picture, (x + 0.5) * ratio, (y + 0.5) * ratio);
-            stale += c == Rgb(128, 128, 0) || c == Rgb(0, 128, 0) || c == Rgb(128, 128, 128) || c == Rgb(0, 0, 0);
+            stale += !painted.contains(QPoint(x, y)) && (c == Rgb(128, 128, 0) || c == Rgb(0, 128, 0) ||
+                                                          c == Rgb(128, 128, 128) || c == Rgb(0, 0, 0));
         }
-    }
     EXPECT_EQ(stale, 0);
 }
