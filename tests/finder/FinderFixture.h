@@ -4,9 +4,8 @@
 #include "finder/ShotSearch.h"
 #include "sim/MirobeltDoc.h"
 
-// Red and spotted side by side across the table, a little more than a ball
-// apart, and the white straight in front of the gap: aimed along +x at the
-// gap, the white touches both at once, so direction 0 scores at libre.
+// Red and spotted a little more than a ball apart, the white straight in front of the gap:
+// aimed along +x, the white touches both at once, so direction 0 scores at libre.
 inline ShotSetup CannonSetup(double force = 0.2)
 {
     ShotSetup s;
@@ -18,8 +17,7 @@ inline ShotSetup CannonSetup(double force = 0.2)
     return s;
 }
 
-// The shot of setup computed to its end by a document of its own, with the
-// rule of game applied to all of its contacts.
+// The shot computed to its end by a document of its own, the rule of game applied to all contacts.
 inline Verdict FullVerdict(const ShotSetup& setup, Game game, int tableFormat = 2)
 {
     CMirobeltDoc doc;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "finder/ContactLog.h"
@@ -10,19 +12,10 @@ namespace
 Contact Ball(int a, int b) { return {0, static_cast<std::int8_t>(a), static_cast<std::int8_t>(b), Cushion::Left}; }
 Contact Band(int ball, Cushion cushion = Cushion::Top) { return {0, static_cast<std::int8_t>(ball), Contact::kCushion, cushion}; }
 
-struct RuleCase
-{
-    const char* name;
-    Game game;
-    int cueBall;  // 0 white, 1 red, 2 spotted
-    std::vector<Contact> contacts;
-    Verdict verdict;
-    int firstBall;
-    const char* path;  // cushions before the second ball
-};
-
-// White is the cue ball unless said otherwise; the computation names the
-// lower-numbered ball first in a ball-to-ball contact.
+// Cue ball 0 white, 1 red, 2 spotted; path: cushions before the second ball. A ball-to-ball
+// contact names the lower-numbered ball first.
+struct RuleCase { const char* name; Game game; int cueBall; std::vector<Contact> contacts;
+                  Verdict verdict; int firstBall; const char* path; };
 const RuleCase kCases[] = {
     {"libre both balls", Game::Libre, 0, {Ball(0, 1), Ball(0, 2)}, Verdict::Scored, 1, ""},
     {"libre kiss on the same ball", Game::Libre, 0, {Ball(0, 2), Ball(0, 2), Band(0)}, Verdict::Open, 2, "H"},
@@ -52,18 +45,17 @@ TEST(PointRule, EachGameOnHandBuiltContacts)
         for (const Contact& contact : c.contacts)
             endAsked = log.OnContact(contact);
         const PointRule& rule = log.Rule();
-        EXPECT_EQ(rule.Result(), c.verdict) << c.name;
-        EXPECT_EQ(endAsked, c.verdict != Verdict::Open) << c.name;
-        EXPECT_EQ(rule.FirstObjectBall(), c.firstBall) << c.name;
-        EXPECT_EQ(rule.CushionPath(), c.path) << c.name;
-        EXPECT_EQ(log.Contacts().size(), c.contacts.size()) << c.name;
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(std::tuple(rule.Result(), endAsked, rule.FirstObjectBall(), rule.CushionPath()),
+                  std::tuple(c.verdict, c.verdict != Verdict::Open, c.firstBall, std::string(c.path)));
+        EXPECT_EQ(log.Contacts().size(), c.contacts.size());
         // A verdict still open when the shot ends is a miss.
-        EXPECT_EQ(log.Result(), c.verdict == Verdict::Open ? Verdict::Missed : c.verdict) << c.name;
+        EXPECT_EQ(log.Result(), c.verdict == Verdict::Open ? Verdict::Missed : c.verdict);
 
         ContactLog full(c.game, c.cueBall, false);
         for (const Contact& contact : c.contacts)
-            EXPECT_FALSE(full.OnContact(contact)) << c.name;
-        EXPECT_EQ(full.Rule().Result(), c.verdict) << c.name;
+            EXPECT_FALSE(full.OnContact(contact));
+        EXPECT_EQ(full.Rule().Result(), c.verdict);
     }
 }
 

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cmath>
-#include <cstdlib>
 #include <regex>
 #include <string>
 #include <vector>
@@ -18,16 +15,9 @@
 namespace
 {
 
-struct ToolRun { int status = -1; std::string out, err; };
-
 ToolRun Solve(const TempFolder& folder, const std::vector<std::string>& args)
 {
-    const std::string out = folder / ".out", err = folder / ".err";
-    std::string command = "cd '" + folder / "." + "' && '" MIROBELT_SOLVE_TOOL "'";
-    for (const std::string& a : args)
-        command += " '" + a + "'";
-    const int status = std::system((command + " >'" + out + "' 2>'" + err + "'").c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(out), ReadText(err)};
+    return folder.Run(MIROBELT_SOLVE_TOOL, args);
 }
 
 PositionValues CannonFile(double force, double tableFormat = 3)
@@ -49,31 +39,20 @@ std::vector<std::string> Matches(const std::string& text, const std::string& pat
 TEST(SolveTool, BadInputIsStatusTwoWithOneLine)
 {
     TempFolder folder;
-    ASSERT_TRUE(WritePositionFile(folder / "p.bi1", kSaveAsHeader, CannonFile(0.2)));
-    PositionValues noCue = CannonFile(0.2);
+    PositionValues noCue = CannonFile(0.2), nan = CannonFile(0.2);
     noCue.cueBall = 7;
-    ASSERT_TRUE(WritePositionFile(folder / "nocue.bi1", kSaveAsHeader, noCue));
-    PositionValues hostile = CannonFile(0.2);
-    hostile.redY = NAN;
-    ASSERT_TRUE(WritePositionFile(folder / "nan.bi1", kSaveAsHeader, hostile));
-    hostile = CannonFile(1e6);
-    ASSERT_TRUE(WritePositionFile(folder / "force.bi1", kSaveAsHeader, hostile));
+    nan.redY = NAN;
+    const std::pair<const char*, PositionValues> inputs[] = {
+        {"p.bi1", CannonFile(0.2)}, {"nocue.bi1", noCue}, {"nan.bi1", nan}, {"force.bi1", CannonFile(1e6)}};
+    for (const auto& [name, v] : inputs)
+        ASSERT_TRUE(WritePositionFile(folder / name, kSaveAsHeader, v));
     WriteText(folder / "text.bi1", "Xyz\n1\n");
-    const std::vector<std::vector<std::string>> bad = {
-        {},
-        {"p.bi1"},
-        {"p.bi1", "--game", "carambole"},
-        {"p.bi1", "--game"},
-        {"p.bi1", "--game", "libre", "--top", "0"},
-        {"p.bi1", "--game", "libre", "--threads", "x"},
-        {"p.bi1", "--game", "libre", "--bogus"},
-        {"absent.bi1", "--game", "libre"},
-        {".", "--game", "libre"},
-        {"text.bi1", "--game", "libre"},
-        {"nocue.bi1", "--game", "libre"},
-        {"nan.bi1", "--game", "libre"},
-        {"force.bi1", "--game", "libre"},
-    };
+    std::vector<std::vector<std::string>> bad = {
+        {}, {"p.bi1"}, {"p.bi1", "--game", "carambole"}, {"p.bi1", "--game"},
+        {"p.bi1", "--game", "libre", "--top", "0"}, {"p.bi1", "--game", "libre", "--threads", "x"},
+        {"p.bi1", "--game", "libre", "--bogus"}};
+    for (const char* file : {"absent.bi1", ".", "text.bi1", "nocue.bi1", "nan.bi1", "force.bi1"})
+        bad.push_back({file, "--game", "libre"});
     for (const auto& args : bad)
     {
         const ToolRun run = Solve(folder, args);
@@ -96,8 +75,8 @@ TEST(SolveTool, JsonListsSolutionFilesThatReopenToTheSetUpAndScore)
     ASSERT_FALSE(files.empty());
     EXPECT_LE(files.size(), 3u);
     EXPECT_EQ(Matches(run.out, "\"rank\": ([0-9]+)").size(), files.size());
-    for (const char* key : {"window_deg", "aim_deg", "first_ball", "cushions_before_second", "force",
-                            "strike_height", "strike_side", "raise"})
+    for (const char* key : {"window_deg", "aim_deg", "first_ball", "cushions_before_second", "force", "strike_height",
+                            "strike_side", "raise"})
         EXPECT_EQ(Matches(run.out, std::string("\"") + key + "\": ([^,]+),").size(), files.size()) << key;
 
     const std::vector<std::string> aims = Matches(run.out, "\"aim_deg\": ([-0-9.]+)");
@@ -109,28 +88,16 @@ TEST(SolveTool, JsonListsSolutionFilesThatReopenToTheSetUpAndScore)
         std::string message;
         ASSERT_TRUE(ReadToolPosition(folder / files[k], v, read, message)) << message;
         EXPECT_EQ(read, kPositionValueLines);
-        EXPECT_EQ(std::vector<double>({v.whiteX, v.whiteY, v.redX, v.redY, v.spottedX, v.spottedY, v.force,
-                                       v.strikeMode, v.tableFormat, v.aimOriginX, v.aimOriginY}),
-                  std::vector<double>({input.whiteX, input.whiteY, input.redX, input.redY, input.spottedX,
-                                       input.spottedY, input.force, input.strikeMode, input.tableFormat,
-                                       input.whiteX, input.whiteY}));
-        EXPECT_EQ(v.cueBall, 1);
+        // The input with the aim from the white ball's centre, one metre long, in the listed direction.
+        PositionValues expected = input;
+        expected.aimOriginX = input.whiteX, expected.aimOriginY = input.whiteY;
+        expected.aimTargetX = v.aimTargetX, expected.aimTargetY = v.aimTargetY;
+        EXPECT_EQ(FormatPositionFile(kSaveAsHeader, v), FormatPositionFile(kSaveAsHeader, expected));
         const double dx = v.aimTargetX - v.aimOriginX, dy = v.aimTargetY - v.aimOriginY;
         EXPECT_NEAR(std::hypot(dx, dy), 1, 1e-5);
-        double degrees = std::atan2(dy, dx) * 180 / M_PI;
-        EXPECT_NEAR(degrees < 0 ? degrees + 360 : degrees, std::stod(aims[k]), 1e-5);
-
-        ShotSetup setup;
-        setup.balls[0] = {v.whiteX, v.whiteY};
-        setup.balls[1] = {v.redX, v.redY};
-        setup.balls[2] = {v.spottedX, v.spottedY};
-        setup.force = v.force;
-        setup.strikeMode = v.strikeMode;
-        setup.cueBall = v.cueBall;
-        setup.aimOriginX = v.aimOriginX;
-        setup.aimOriginY = v.aimOriginY;
-        setup.aimTargetX = v.aimTargetX;
-        setup.aimTargetY = v.aimTargetY;
+        EXPECT_NEAR(std::fmod(std::atan2(dy, dx) * 180 / M_PI + 360, 360), std::stod(aims[k]), 1e-5);
+        const ShotSetup setup{v.force, 0, 0, 0, v.strikeMode, v.cueBall, v.aimOriginX, v.aimOriginY, v.aimTargetX,
+                              v.aimTargetY, {{v.whiteX, v.whiteY}, {v.redX, v.redY}, {v.spottedX, v.spottedY}}};
         EXPECT_EQ(FullVerdict(setup, Game::Libre, 3), Verdict::Scored) << files[k];
     }
 

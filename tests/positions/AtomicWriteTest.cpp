@@ -6,6 +6,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <tuple>
+
 #include "TestFiles.h"
 #include "positions/PositionFile.h"
 
@@ -14,32 +16,22 @@ namespace
 
 const std::string kOldText = "Billard_KVO_le_3_aout_99\nthe old file\n";
 
-// WriteFileAtomically in a child process whose files may not grow past 100
-// bytes: a failure of the writing itself, for any user, root included.
-bool WriteWithSmallFileLimit(const std::string& path, const std::string& text)
+// WriteFileAtomically in a child process, either with files that may not grow
+// past 100 bytes (a failure of the writing itself, for any user, root included)
+// or as the user "nobody" (uid and gid 65534: only root may become it).
+bool WriteInChild(const std::string& path, const std::string& text, bool asNobody = false)
 {
+    if (asNobody && geteuid() != 0)
+        return false;
     const pid_t child = fork();
     if (child == 0)
     {
         signal(SIGXFSZ, SIG_IGN);
         const rlimit small{100, 100};
-        setrlimit(RLIMIT_FSIZE, &small);
+        if (asNobody ? setgid(65534) != 0 || setuid(65534) != 0 : setrlimit(RLIMIT_FSIZE, &small) != 0)
+            _exit(2);
         _exit(WriteFileAtomically(path, text) ? 0 : 1);
     }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-// WriteFileAtomically run as the user "nobody" (uid and gid 65534); only root
-// may run it so, other users get false.
-bool WriteAsNobody(const std::string& path, const std::string& text)
-{
-    if (geteuid() != 0)
-        return false;
-    const pid_t child = fork();
-    if (child == 0)
-        _exit(setgid(65534) == 0 && setuid(65534) == 0 && WriteFileAtomically(path, text) ? 0 : 1);
     int status = 0;
     waitpid(child, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
@@ -48,8 +40,7 @@ bool WriteAsNobody(const std::string& path, const std::string& text)
 mode_t ModeOf(const std::string& path, bool followLink = true)
 {
     struct stat info{};
-    (followLink ? stat(path.c_str(), &info) : lstat(path.c_str(), &info));
-    return info.st_mode;
+    return (followLink ? stat(path.c_str(), &info) : lstat(path.c_str(), &info)) == 0 ? info.st_mode : 0;
 }
 
 }  // namespace
@@ -60,15 +51,13 @@ TEST(AtomicWrite, FailureLeavesTheOldFileAndNoTemporaryFile)
     const std::string path = folder / "pos.bi1";
     WriteText(path, kOldText);
     ASSERT_EQ(chmod(path.c_str(), 0604), 0);
-    EXPECT_FALSE(WriteWithSmallFileLimit(path, std::string(4096, 'x')));
-    EXPECT_EQ(ReadText(path), kOldText);
-    EXPECT_EQ(folder.Listing(), "pos.bi1;");
+    EXPECT_FALSE(WriteInChild(path, std::string(4096, 'x')));
+    EXPECT_EQ(ReadText(path) + folder.Listing(), kOldText + "pos.bi1;");
 
     // A write that fits replaces the file and keeps its permissions.
-    EXPECT_TRUE(WriteWithSmallFileLimit(path, "short\n"));
-    EXPECT_EQ(ReadText(path), "short\n");
-    EXPECT_EQ(folder.Listing(), "pos.bi1;");
-    EXPECT_EQ(ModeOf(path) & 07777, 0604u);
+    EXPECT_TRUE(WriteInChild(path, "short\n"));
+    EXPECT_EQ(std::tuple(ReadText(path), folder.Listing(), ModeOf(path) & 07777),
+              std::tuple("short\n", "pos.bi1;", 0604u));
 
     // A parent that is a plain file, a missing folder, no name at all.
     EXPECT_FALSE(WriteFileAtomically(path + "/pos.bi1", "text"));
@@ -92,9 +81,9 @@ TEST(AtomicWrite, OtherUsersFilesLinksAndDevices)
         ASSERT_EQ(chmod((folder / ".").c_str(), 0711), 0);
         ASSERT_EQ(chmod((folder / "shared").c_str(), 0777), 0);
         WriteText(folder / "shared/theirs.bi1", kOldText);
-        EXPECT_FALSE(WriteAsNobody(folder / "shared/theirs.bi1", "text"));
+        EXPECT_FALSE(WriteInChild(folder / "shared/theirs.bi1", "text", true));
         EXPECT_EQ(ReadText(folder / "shared/theirs.bi1"), kOldText);
-        EXPECT_TRUE(WriteAsNobody(folder / "shared/new.bi1", "text"));
+        EXPECT_TRUE(WriteInChild(folder / "shared/new.bi1", "text", true));
     }
 
     // Links stay links; the files they name are replaced, or made, in their own folder.

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "TestFiles.h"
@@ -37,7 +38,6 @@ struct DemoList
 {
     std::vector<PositionEntry> entries = std::vector<PositionEntry>(kPositionListSlots, Slot(kUntouched));
     int count = 42;
-
     bool Read(const std::string& text)
     {
         TempFolder folder;
@@ -66,10 +66,10 @@ TEST(DemoFile, HeaderAndCountRules)
     for (const Case& c : cases)
     {
         DemoList list;
-        EXPECT_EQ(list.Read(c.text), c.read) << c.text;
-        EXPECT_EQ(list.count, c.count) << c.text;
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(std::pair(list.Read(c.text), list.count), std::pair(c.read, c.count));
         for (std::size_t s = 0; s < c.slots.size(); ++s)
-            EXPECT_TRUE(list.entries[s] == Slot(c.slots[s])) << c.text << "slot " << s;
+            EXPECT_TRUE(list.entries[s] == Slot(c.slots[s])) << "slot " << s;
     }
     DemoList missing;
     EXPECT_FALSE(ReadDemoSequence("/nonexistent/demo.se2", missing.entries.data(), missing.count));
@@ -84,21 +84,16 @@ TEST(DemoFile, ReadingStopsAtTheListEndOrABadNumber)
     DemoList full;
     full.entries[kPositionListMaxCount].v[0] = 12345.0f;  // the spare slot
     ASSERT_TRUE(full.Read(text));
-    EXPECT_EQ(full.count, 199);
-    EXPECT_TRUE(full.entries[198] == Slot(198));
-    EXPECT_EQ(full.entries[199].v[0], 12345.0f);
-    EXPECT_EQ(full.entries[199].v[1], kSentinel);
+    EXPECT_TRUE(full.count == 199 && full.entries[198] == Slot(198));
+    EXPECT_EQ(std::pair(full.entries[199].v[0], full.entries[199].v[1]), std::pair(12345.0f, kSentinel));
 
     DemoList list;
     ASSERT_TRUE(list.Read("Sequence 3\n" + EntryText(1) + "2 2 2 2 2 x 2 2\n" + EntryText(3)));
-    EXPECT_EQ(list.count, 3);
-    EXPECT_TRUE(list.entries[0] == Slot(1));
+    EXPECT_TRUE(list.count == 3 && list.entries[0] == Slot(1) && list.entries[2] == Slot(kUntouched));
     for (int i = 0; i < kPositionValueCount; ++i)
         EXPECT_EQ(list.entries[1].v[i], i < 5 ? 2.0f : kSentinel) << i;
-    EXPECT_TRUE(list.entries[2] == Slot(kUntouched));
 
     DemoList tooBig;  // beyond the range of a float
     ASSERT_TRUE(tooBig.Read("Sequence 1\n1 2 1e39 4\n"));
-    EXPECT_EQ(tooBig.entries[0].v[1], 2.0f);
-    EXPECT_EQ(tooBig.entries[0].v[2], kSentinel);
+    EXPECT_EQ(std::pair(tooBig.entries[0].v[1], tooBig.entries[0].v[2]), std::pair(2.0f, kSentinel));
 }

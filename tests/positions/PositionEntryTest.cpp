@@ -22,9 +22,7 @@ using CountAndCurrent = std::pair<int, int>;
 struct List
 {
     std::vector<PositionEntry> slots = std::vector<PositionEntry>(kPositionListSlots, Entry(-1));
-    int count = 0;
-    int current = -1;
-
+    int count = 0, current = -1;
     CountAndCurrent Record(float seed, bool compareFirstEntry = true)
     {
         RecordPositionEntry(slots.data(), count, current, Entry(seed), compareFirstEntry);
@@ -44,17 +42,15 @@ TEST(PositionEntry, EqualWhenAllSeventeenValuesAre)
         EXPECT_FALSE(Entry(1) == other) << i;
     }
     PositionEntry signedZero = Entry(0), notANumber = Entry(0);
-    signedZero.v[0] = -0.0f;
-    notANumber.v[3] = NAN;
-    EXPECT_TRUE(signedZero == Entry(0));
-    EXPECT_FALSE(notANumber == notANumber);
+    signedZero.v[0] = -0.0f, notANumber.v[3] = NAN;  // compared as numbers, not as bits
+    EXPECT_TRUE(signedZero == Entry(0) && !(notANumber == notANumber));
 }
 
 TEST(PositionEntry, NewEntryBecomesCurrentAndDuplicateIsNotAdded)
 {
     List list;
     EXPECT_EQ(list.Record(10), CountAndCurrent(1, 0));
-    list.Record(20);
+    EXPECT_EQ(list.Record(20), CountAndCurrent(2, 1));
     EXPECT_EQ(list.Record(30), CountAndCurrent(3, 2));
     EXPECT_TRUE(list.slots[1] == Entry(20));
     list.current = 0;
@@ -77,8 +73,7 @@ TEST(PositionEntry, FullListKeepsItsEntriesAndMovesToTheLast)
     ASSERT_EQ(list.count, 199);
     list.current = 5;
     EXPECT_EQ(list.Record(1000), CountAndCurrent(199, 198));
-    EXPECT_TRUE(list.slots[198] == Entry(198));
-    EXPECT_TRUE(list.slots[199] == Entry(1000));  // the spare slot
+    EXPECT_TRUE(list.slots[198] == Entry(198) && list.slots[199] == Entry(1000));  // 199: the spare slot
 
     // When the last kept entry equals an earlier one, that is the one dropped.
     list.slots[198] = Entry(4);

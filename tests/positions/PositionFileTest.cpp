@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -16,9 +17,9 @@ using FileOrder = std::vector<double>;
 
 FileOrder InFileOrder(const PositionValues& v)
 {
-    return {v.redX,       v.redY,       v.whiteX,      v.whiteY,    v.spottedX,  v.spottedY,
-            v.strikeHeight, v.strikeSide, v.raiseAngle, v.force,     double(v.cueBall),
-            v.aimOriginX, v.aimTargetX, v.aimOriginY, v.aimTargetY, v.strikeMode, v.tableFormat};
+    return {v.redX, v.redY, v.whiteX, v.whiteY, v.spottedX, v.spottedY, v.strikeHeight, v.strikeSide, v.raiseAngle,
+            v.force, double(v.cueBall), v.aimOriginX, v.aimTargetX, v.aimOriginY, v.aimTargetY, v.strikeMode,
+            v.tableFormat};
 }
 
 PositionValues FromFileOrder(const FileOrder& f)
@@ -26,8 +27,8 @@ PositionValues FromFileOrder(const FileOrder& f)
     return {f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], int(f[10]), f[11], f[12], f[13], f[14], f[15], f[16]};
 }
 
-const FileOrder kSample = {1.25, 0.5, 0.603125, 0.75, 2.1, 1.000001, -0.25, 0.125, 12, 0.55,
-                           3,    0.4, 1.7,      0.3,  0.9, 150,      2};
+const FileOrder kSample = {1.25, 0.5, 0.603125, 0.75, 2.1, 1.000001, -0.25, 0.125, 12,
+                           0.55, 3,   0.4, 1.7,      0.3,  0.9, 150,      2};
 constexpr double kUntouched = -7;  // no file here holds it
 
 struct Outcome { PositionReadResult result; int count; FileOrder values; };
@@ -55,20 +56,15 @@ TEST(PositionFile, WrittenTextIsExactAndReadsBack)
                               "-0.250000\n0.125000\n12.000000\n0.550000\n3\n"
                               "0.400000\n1.700000\n0.300000\n0.900000\n150.000000\n2.000000\n");
     // The quick-save header holds a blank: the rest of the header line is skipped.
-    PositionValues read;
-    int count = 0;
-    ASSERT_EQ(ReadPositionFile(path, read, &count), PositionReadResult::Read);
-    EXPECT_EQ(count, 17);
-    EXPECT_EQ(InFileOrder(read), kSample);
+    const Outcome o = ReadFrom(ReadText(path));
+    EXPECT_EQ(std::tuple(o.result, o.count, o.values), std::tuple(PositionReadResult::Read, 17, kSample));
 
     // Six decimals are kept.
     PositionValues rounded = FromFileOrder(kSample);
     rounded.whiteX = 1.23456789;
     rounded.redY = -0.0000004;
-    ASSERT_TRUE(WritePositionFile(path, kSaveAsHeader, rounded));
-    ASSERT_EQ(ReadPositionFile(path, read), PositionReadResult::Read);
-    EXPECT_EQ(read.whiteX, 1.234568);
-    EXPECT_EQ(read.redY, -0.0);
+    const FileOrder read = ReadFrom(FormatPositionFile(kSaveAsHeader, rounded)).values;
+    EXPECT_EQ(std::pair(read[2], read[1]), std::pair(1.234568, -0.0));
 
     // The largest doubles are written with all 309 digits and read back exactly.
     PositionValues large = FromFileOrder(kSample);
@@ -78,10 +74,6 @@ TEST(PositionFile, WrittenTextIsExactAndReadsBack)
     EXPECT_EQ(text.find('\n', 25), 25u + 316u);
     EXPECT_EQ(text.substr(25, 17), "10000000000000000");
     EXPECT_EQ(ReadFrom(text).values, InFileOrder(large));
-
-    PositionValues untouched = FromFileOrder(kSample);
-    EXPECT_EQ(ReadPositionFile(folder / "missing.bi1", untouched), PositionReadResult::CannotOpen);
-    EXPECT_EQ(InFileOrder(untouched), kSample);
 }
 
 // Reading stops at the first value that does not convert: that value and all
@@ -115,8 +107,6 @@ TEST(PositionFile, HeaderRulesAndValuesThatStopTheReading)
         {"B\r\n1\t2\v3\f4\r5 6\r\n", read, 6, {{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 6}}},
         // Hostile text.
         {binary, read, 0, {}},
-        {std::string(5000, 'B'), PositionReadResult::WordTooLong, 0, {}},
-        {header + std::string(1 << 20, '7'), PositionReadResult::TooLarge, 0, {}},
         {header + std::string(100000, ' ') + "4\n", read, 1, {{0, 4}}},
         {header + std::string("1\0\n2\n", 5), read, 1, {{0, 1}}},
     };
@@ -130,8 +120,7 @@ TEST(PositionFile, HeaderRulesAndValuesThatStopTheReading)
     {
         SCOPED_TRACE(c.text.substr(0, 60));
         const Outcome o = ReadFrom(c.text);
-        EXPECT_EQ(o.result, c.result);
-        EXPECT_EQ(o.count, c.count);
+        EXPECT_EQ(std::pair(o.result, o.count), std::pair(c.result, c.count));
         for (auto [i, v] : c.values)
             EXPECT_TRUE(o.values[i] == v || (std::isnan(v) && std::isnan(o.values[i]))) << i << ": " << o.values[i];
         for (int i = c.count; i < 17; ++i)

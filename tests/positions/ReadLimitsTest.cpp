@@ -1,5 +1,5 @@
-// Every reader of the program's files ends within its bounds on what is no
-// file of ours, and then changes nothing.
+// Every reader of the program's files ends within its bounds on what is no file of ours, and
+// then changes nothing.
 
 #include <gtest/gtest.h>
 
@@ -33,15 +33,10 @@ TEST(ReadLimits, FoldersDevicesLargeFilesAndLongWordsAreNotRead)
     std::filesystem::create_directory(folder / "folder");
     for (const Case& c : cases)
     {
-        std::string path = c.name;
-        if (path[0] != '/')
-        {
-            path = folder / c.name;
-            if (!c.text.empty())
-                WriteText(path, c.text);
-        }
-        PositionValues values;
-        values.force = -7;
+        const std::string path = c.name[0] == '/' ? c.name : folder / c.name;
+        if (!c.text.empty())
+            WriteText(path, c.text);
+        PositionValues values{.force = -7};
         int valuesRead = -1;
         EXPECT_EQ(ReadPositionFile(path, values, &valuesRead), c.position) << c.name;
         EXPECT_EQ(std::pair(values.force, valuesRead), std::pair(-7.0, 0)) << c.name;

@@ -1,12 +1,27 @@
 #pragma once
 
 #include <stdlib.h>
+#include <sys/wait.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <set>
 #include <string>
+#include <vector>
+
+inline void WriteText(const std::string& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+inline std::string ReadText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+struct ToolRun { int status = -1; std::string out, err; };
 
 // A fresh folder under /tmp, removed with everything in it at the end of the test.
 class TempFolder
@@ -15,8 +30,7 @@ public:
     TempFolder()
     {
         char name[] = "/tmp/mirobelt-positions-XXXXXX";
-        if (mkdtemp(name))
-            m_path = name;
+        m_path = mkdtemp(name) ? name : "";
     }
     ~TempFolder()
     {
@@ -41,17 +55,20 @@ public:
         return names;
     }
 
+    // Runs tool with this folder as its working folder; input (optional) is a
+    // shell command whose output is piped into the tool.
+    ToolRun Run(const char* tool, const std::vector<std::string>& args, const std::string& input = "") const
+    {
+        std::string command = "cd '" + m_path + "' && " + (input.empty() ? "" : input + " | ") + "'" + tool + "'";
+        for (const std::string& a : args)
+            command += " '" + a + "'";
+        const std::string out = m_path + "/.out", err = m_path + "/.err";
+        const int status = std::system((command + " >'" + out + "' 2>'" + err + "'").c_str());
+        ToolRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(out), ReadText(err)};
+        std::filesystem::remove(out), std::filesystem::remove(err);
+        return run;
+    }
+
 private:
     std::string m_path;
 };
-
-inline void WriteText(const std::string& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary) << text;
-}
-
-inline std::string ReadText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}

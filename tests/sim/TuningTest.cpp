@@ -11,7 +11,6 @@
 namespace
 {
 std::string TuningPath(const char* name) { return ::testing::TempDir() + name; }
-
 constexpr double kPlainDecay = 0.0873662993818866;  // 0.025 x 0.0032509 / 0.00093025
 
 void ExpectCoefficients(const std::string& path, double friction, double decay, double gearing)
@@ -42,11 +41,7 @@ TEST(Tuning, MissingFileIsCreatedAndReadsBackAsTheDefaults)
 // Value v scales its coefficient by 1 + v/100 (v read in single precision).
 TEST(Tuning, ValuesScaleTheirCoefficients)
 {
-    const struct
-    {
-        const char* text;
-        double friction, decay, gearing;
-    } cases[] = {
+    const struct { const char* text; double friction, decay, gearing; } cases[] = {
         {"20\n0\n0\n0\n", 0.03, 0.10483955925826391, 0.025},
         {"20 -50 40 7", 0.03, 0.052419779629131955, 0.034999999999999996},
         {"100 -100 99.999 0", 0.025, kPlainDecay, 0.0499997501373291},  // the bounds are strict
