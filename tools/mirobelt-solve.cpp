@@ -32,18 +32,18 @@ const char kUsage[] =
     "                       [--top N] [--threads N] [-o DOSSIER] [--json]\n"
     "\n"
     "Cherche les coups qui marquent le point depuis la position du fichier, selon\n"
-    "les regles du jeu choisi, et les classe du plus facile au plus difficile : la\n"
-    "fenetre est la largeur, en degres, des directions voisines qui marquent aussi.\n"
+    "les règles du jeu choisi, et les classe du plus facile au plus difficile : la\n"
+    "fenêtre est la largeur, en degrés, des directions voisines qui marquent aussi.\n"
     "Seuls comptent les points faits par la bille de tir dans sa course : un point\n"
-    "fait plus tard par une bille qui vient toucher la bille de tir arretee n'est\n"
-    "pas cherche.\n"
+    "fait plus tard par une bille qui vient toucher la bille de tir arrêtée n'est\n"
+    "pas cherché.\n"
     "\n"
     "  --game JEU     libre, une-bande ou trois-bandes\n"
-    "  --aim-only     cherche la visee seule, avec l'effet, la masse et la force du\n"
-    "                 fichier ; sans cette option l'effet et la force sont cherches aussi\n"
-    "  --top N        montre les N meilleures solutions (10 par defaut)\n"
-    "  --threads N    nombre de fils de calcul (par defaut un par coeur)\n"
-    "  -o DOSSIER     ecrit la solution K dans DOSSIER/solution-K.bi1\n"
+    "  --aim-only     cherche la visée seule, avec l'effet, l'élévation et la force du\n"
+    "                 fichier ; sans cette option l'effet et la force sont cherchés aussi\n"
+    "  --top N        montre les N meilleures solutions (10 par défaut)\n"
+    "  --threads N    nombre de fils de calcul (par défaut un par cœur)\n"
+    "  -o DOSSIER     écrit la solution K dans DOSSIER/solution-K.bi1\n"
     "  --json         un objet JSON sur la sortie standard au lieu du tableau\n"
     "  -h, --help     affiche cette aide\n";
 
@@ -220,7 +220,7 @@ int main(int argc, char** argv)
         return Fail(kExitBadInput, message);
     values.tableFormat = TableFormatOf(values, valuesRead);
     if (values.cueBall < 1 || values.cueBall > 3)
-        return Fail(kExitBadInput, "la bille de tir du fichier doit etre 1, 2 ou 3");
+        return Fail(kExitBadInput, "la bille de tir du fichier doit être 1, 2 ou 3");
     // A search computes thousands of shots: values no window can set, which
     // would make every shot run to the end of the trajectory buffers, are refused.
     for (const double v : {values.whiteX, values.whiteY, values.redX, values.redY, values.spottedX, values.spottedY,
@@ -228,7 +228,7 @@ int main(int argc, char** argv)
         if (!std::isfinite(v))
             return Fail(kExitBadInput, "valeur non finie dans " + options.positionPath);
     if (!(values.force >= 0 && values.force <= 1))
-        return Fail(kExitBadInput, "la force du fichier doit etre entre 0 et 1");
+        return Fail(kExitBadInput, "la force du fichier doit être entre 0 et 1");
 
     // Searched with the values a solution file will hold, so that the file
     // gives the very shot that was found.
@@ -270,7 +270,7 @@ int main(int argc, char** argv)
                           ("solution-" + std::to_string(reported.size() + 1) + ".bi1"))
                              .string();
             if (!WritePositionFile(entry.file, kSaveAsHeader, fileValues))
-                return Fail(kExitFailure, "impossible d'ecrire " + entry.file);
+                return Fail(kExitFailure, "impossible d'écrire " + entry.file);
         }
         reported.push_back(entry);
     }
