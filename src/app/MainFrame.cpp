@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
@@ -74,32 +73,6 @@ QString PositionPaneText(const QString& label, int value)
     if (value == 0)
         return QString();
     return label + QStringLiteral("%1").arg(value, 3);
-}
-
-QRect FitPictureToPage(QSize picture, const QRect& page)
-{
-    if (picture.isEmpty() || page.isEmpty())
-        return QRect();
-    const qint64 pw = page.width(), ph = page.height();
-    const qint64 iw = picture.width(), ih = picture.height();
-    qint64 w = pw, h = ph;
-    if (iw * ph >= ih * pw)
-        h = ih * pw / iw;  // the width is the limit
-    else
-        w = iw * ph / ih;
-    return QRect(page.left() + static_cast<int>((pw - w) / 2), page.top(), static_cast<int>(w),
-                 static_cast<int>(h));
-}
-
-void PaintPictureOnPage(QPainter& painter, const QRect& page, const QImage& picture)
-{
-    const QRect target = FitPictureToPage(picture.size(), page);
-    if (target.isEmpty())
-        return;
-    painter.save();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter.drawImage(target, picture);
-    painter.restore();
 }
 
 CMainFrame::CMainFrame(CMirobeltDoc* doc, CRecentFileList* recentFiles, QWidget* parent)

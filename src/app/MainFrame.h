@@ -18,7 +18,6 @@ class QAction;
 class QImage;
 class QLabel;
 class QMenu;
-class QPainter;
 class QStatusBar;
 class QToolBar;
 class ShotFinderPanel;
@@ -77,13 +76,6 @@ QRect InitialFrameGeometry(QSize screen);
 // Text of a position pane: the label and the number right-aligned in three
 // characters ("PosCourante:  5"), or empty for 0.
 QString PositionPaneText(const QString& label, int value);
-
-// Where a picture of the given size lands on a page: as large as the page
-// allows, proportions kept, centred across and at the top of the page.
-QRect FitPictureToPage(QSize picture, const QRect& page);
-
-// Paints the picture onto the page area of painter's device.
-void PaintPictureOnPage(QPainter& painter, const QRect& page, const QImage& picture);
 
 class CMainFrame : public QMainWindow
 {

@@ -1,13 +1,7 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
 #include <regex>
-#include <string>
-#include <vector>
 
 #include "../positions/TestFiles.h"
 #include "FinderFixture.h"
-#include "positions/PositionFile.h"
 #include "positions/ToolInput.h"
 
 #ifdef MIROBELT_SOLVE_TOOL

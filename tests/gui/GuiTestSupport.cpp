@@ -1,17 +1,10 @@
 #include "GuiTestSupport.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 
-#include "platform/MessagePump.h"
 #include "sim/ShotPhysics.h"
 #include "sim/TableGeometry.h"
 
@@ -73,6 +66,28 @@ ViewHarness::~ViewHarness()
     view.reset();
     doc.reset();
     PumpPendingMessages();
+}
+
+FrameHarness::FrameHarness()
+{
+    ResetProgramState();
+    g_bFirstDrawDone = 1;
+    doc = std::make_unique<CMirobeltDoc>(nullptr);
+    settings = std::make_unique<QSettings>(folder.File("settings.ini"), QSettings::IniFormat);
+    recent = std::make_unique<CRecentFileList>(settings.get(), 4);
+    frame = std::make_unique<CMainFrame>(doc.get(), recent.get());
+    frame->show();
+    PumpPendingMessages();
+}
+
+FrameHarness::~FrameHarness()
+{
+    if (frame)
+        frame->View()->KillDemoTimer();
+    frame.reset();
+    doc.reset();
+    PumpPendingMessages();
+    ClearQuitRequest();
 }
 
 const QImage& ViewHarness::Draw()

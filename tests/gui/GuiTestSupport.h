@@ -1,15 +1,41 @@
 #pragma once
 
 // Shared set-up of the headless window tests: one QApplication for the whole
-// test program (offscreen platform), a working folder of its own, and a view
-// with its document at a chosen size.
+// test program (offscreen platform), a working folder of its own, a view with
+// its document at a chosen size or a whole main window; and the headers every
+// window test uses.
 
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QEvent>
+#include <QFile>
 #include <QImage>
+#include <QKeyEvent>
+#include <QPoint>
+#include <QRect>
+#include <QSettings>
 #include <QString>
+#include <QThread>
+#include <QTimer>
 
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <functional>
+#include <limits>
 #include <memory>
+#include <tuple>
+#include <utility>
+#include <vector>
 
+#include "app/MainFrame.h"
+#include "app/MirobeltApp.h"
+#include "platform/KeyInput.h"
+#include "platform/MessagePump.h"
 #include "render/DrawingToolkit.h"
 #include "sim/MirobeltDoc.h"
 #include "view/MirobeltView.h"
@@ -45,6 +71,20 @@ struct ViewHarness
     // Whole-view draw, then the picture.
     const QImage& Draw();
     QRgb Pixel(int x, int y) const;
+};
+
+// The main window with a fresh document, its settings and recent files in a
+// working folder of its own; no demonstration.
+struct FrameHarness
+{
+    FrameHarness();
+    ~FrameHarness();
+
+    ScopedWorkingFolder folder;
+    std::unique_ptr<CMirobeltDoc> doc;
+    std::unique_ptr<QSettings> settings;
+    std::unique_ptr<CRecentFileList> recent;
+    std::unique_ptr<CMainFrame> frame;
 };
 
 inline QRgb Rgb(int r, int g, int b) { return qRgb(r, g, b) & 0xFFFFFF; }

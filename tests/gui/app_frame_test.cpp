@@ -1,32 +1,17 @@
 // The main window: start-up, start geometry, the 500-pixel command, menus,
-// toolbars, status panes, accelerators, recent files, the About box and printing.
+// toolbars, status panes, accelerators, recent files and the About box.
 
 #include <QAction>
-#include <QApplication>
 #include <QEnterEvent>
-#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
-#include <QSettings>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <tuple>
-#include <vector>
-
 #include "GuiTestSupport.h"
-#include "app/Icons.h"
-#include "app/MainFrame.h"
-#include "app/MirobeltApp.h"
-#include "platform/MessagePump.h"
 
 // Exported by QtGui (the entry Qt's own key simulation uses): offers a key
 // press to the shortcut map first; true when an accelerator took it.
@@ -45,34 +30,10 @@ QStringList MenuTexts(const QWidget* menu)
     return texts;
 }
 
-class AppFrame : public ::testing::Test
+class AppFrame : public ::testing::Test, protected FrameHarness
 {
 protected:
-    void SetUp() override
-    {
-        ResetProgramState();
-        g_bFirstDrawDone = 1;  // no demonstration
-        settings = std::make_unique<QSettings>(folder.File("settings.ini"), QSettings::IniFormat);
-        recent = std::make_unique<CRecentFileList>(settings.get(), 4);
-        frame = std::make_unique<CMainFrame>(doc.get(), recent.get());
-        frame->show();
-        PumpPendingMessages();
-    }
-    void TearDown() override
-    {
-        frame->View()->KillDemoTimer();
-        frame.reset();
-        doc.reset();
-        PumpPendingMessages();
-        ClearQuitRequest();
-    }
     QAction* Command(int id) const { return frame->CommandAction(id); }
-
-    ScopedWorkingFolder folder;
-    std::unique_ptr<CMirobeltDoc> doc = std::make_unique<CMirobeltDoc>(nullptr);
-    std::unique_ptr<QSettings> settings;
-    std::unique_ptr<CRecentFileList> recent;
-    std::unique_ptr<CMainFrame> frame;
 };
 }  // namespace
 
@@ -112,7 +73,7 @@ TEST(AppStartup, InitInstanceBuildsTheWindowAndKeepsSettingsUnderKvo)
     ClearQuitRequest();
 }
 
-TEST(AppLayout, StartGeometryPaneTextsAndPrintFit)
+TEST(AppLayout, StartGeometryAndPaneTexts)
 {
     EXPECT_EQ(InitialFrameGeometry(QSize(1024, 768)), QRect(102, 76, 819, 614));
     // 4/5 of 1366 is 1092.8 and 5/4 of 1092 is 1365: both truncate.
@@ -120,22 +81,6 @@ TEST(AppLayout, StartGeometryPaneTextsAndPrintFit)
     EXPECT_EQ(PositionPaneText("PosCourante:", 5), "PosCourante:  5");
     EXPECT_EQ(PositionPaneText("NbPositions:", 199), "NbPositions:199");
     EXPECT_EQ(PositionPaneText("PosCourante:", 0), "");
-    EXPECT_EQ(FitPictureToPage(QSize(600, 400), QRect(0, 0, 1000, 1000)), QRect(0, 0, 1000, 666));
-    EXPECT_EQ(FitPictureToPage(QSize(400, 600), QRect(0, 0, 1000, 1000)), QRect(167, 0, 666, 1000));
-    EXPECT_TRUE(FitPictureToPage(QSize(0, 0), QRect(0, 0, 1000, 1000)).isEmpty());
-
-    // Red left half, blue right half, printed 400 x 800 centred across: x from 300 to 700.
-    QImage picture(100, 200, QImage::Format_RGB32), page(1000, 800, QImage::Format_RGB32);
-    picture.fill(Qt::blue);
-    QPainter(&picture).fillRect(0, 0, 50, 200, Qt::red);
-    page.fill(Qt::white);
-    QPainter painter(&page);
-    PaintPictureOnPage(painter, page.rect(), picture);
-    painter.end();
-    const std::pair<int, QRgb> row[] = {{250, Rgb(255, 255, 255)}, {400, Rgb(255, 0, 0)}, {600, Rgb(0, 0, 255)},
-                                        {750, Rgb(255, 255, 255)}};
-    for (const auto& [x, colour] : row)
-        EXPECT_EQ(page.pixel(x, 400) & 0xFFFFFF, colour) << x;
 }
 
 TEST_F(AppFrame, Width500CommandFromTheGameBar)

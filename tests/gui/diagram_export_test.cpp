@@ -1,19 +1,10 @@
 // Table diagrams written as SVG, PDF and PNG files, from the component, the
 // window's command and the mirobelt-shot tool.
 
-#include <gtest/gtest.h>
-
-#include <QFile>
-#include <QImage>
 #include <QProcess>
 #include <QXmlStreamReader>
 
-#include <sys/stat.h>
-
-#include <cmath>
 #include <map>
-#include <tuple>
-#include <utility>
 
 #include "GuiTestSupport.h"
 #include "app/DiagramExportCommand.h"

@@ -1,44 +1,23 @@
 // The "Coups possibles" panel in the main window.
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QSettings>
 #include <QTreeWidget>
-
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <memory>
 
 #include "../finder/FinderFixture.h"
 #include "GuiTestSupport.h"
-#include "app/MainFrame.h"
-#include "app/MirobeltApp.h"
 #include "finder/gui/ShotFinderPanel.h"
-#include "platform/MessagePump.h"
 
 namespace
 {
 
-class FinderPanel : public ::testing::Test
+class FinderPanel : public ::testing::Test, protected FrameHarness
 {
 protected:
     void SetUp() override
     {
-        ResetProgramState();
-        g_bFirstDrawDone = 1;
-        doc = std::make_unique<CMirobeltDoc>(nullptr);
-        settings = std::make_unique<QSettings>(folder.File("settings.ini"), QSettings::IniFormat);
-        recent = std::make_unique<CRecentFileList>(settings.get(), 4);
-        frame = std::make_unique<CMainFrame>(doc.get(), recent.get());
-        frame->show();
-        PumpPendingMessages();
         panel = frame->FinderPanel();
-
         // Straight ahead scores at libre (see CannonSetup).
         const ShotSetup s = CannonSetup();
         CMirobeltView* view = frame->View();
@@ -46,13 +25,6 @@ protected:
             view->m_balls[b].x = s.balls[b].x, view->m_balls[b].y = s.balls[b].y;
         view->m_nCueBall = s.cueBall;
         view->m_dForce = s.force;
-    }
-    void TearDown() override
-    {
-        frame.reset();
-        doc.reset();
-        PumpPendingMessages();
-        ClearQuitRequest();
     }
     // Lets the panel poll until done() holds; false after timeoutMs.
     static bool WaitFor(const std::function<bool()>& done, int timeoutMs)
@@ -65,11 +37,6 @@ protected:
     }
     bool WaitForEnd(int timeoutMs) { return WaitFor([this] { return !panel->Searching(); }, timeoutMs); }
 
-    ScopedWorkingFolder folder;
-    std::unique_ptr<CMirobeltDoc> doc;
-    std::unique_ptr<QSettings> settings;
-    std::unique_ptr<CRecentFileList> recent;
-    std::unique_ptr<CMainFrame> frame;
     ShotFinderPanel* panel = nullptr;
 };
 

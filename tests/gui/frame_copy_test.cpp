@@ -1,10 +1,7 @@
 // A played shot copies to the window, frame by frame, only what changed in the
 // back buffer; at ratio 1, and at 1.5 and 2 in test_gui_scaled.
 
-#include <gtest/gtest.h>
-
 #include <QScreen>
-#include <QThread>
 
 #include <algorithm>
 #include <cstring>

@@ -1,14 +1,6 @@
 // Pointer and keyboard input of the table view, through its handlers and Qt events.
 
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <limits>
-#include <tuple>
-#include <utility>
-
 #include "GuiTestSupport.h"
-#include "platform/KeyInput.h"
 
 TEST(InputWidgets, WorkedExamplesOfTheThreeHitTests)
 {

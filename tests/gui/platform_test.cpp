@@ -1,12 +1,7 @@
 // The drawing layer, the window drawing context and the key translation.
 
-#include <gtest/gtest.h>
-
-#include <QKeyEvent>
-
 #include "GuiTestSupport.h"
 #include "platform/Gdi.h"
-#include "platform/KeyInput.h"
 
 namespace
 {

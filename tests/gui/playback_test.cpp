@@ -1,20 +1,9 @@
 // The shot request, the trajectory display and played shots; the playing loop
 // runs for real on the offscreen platform.
 
-#include <gtest/gtest.h>
-
 #include <QAbstractEventDispatcher>
-#include <QThread>
-#include <QTimer>
-
-#include <array>
-#include <functional>
-#include <tuple>
-#include <utility>
 
 #include "GuiTestSupport.h"
-#include "platform/KeyInput.h"
-#include "platform/MessagePump.h"
 
 namespace
 {

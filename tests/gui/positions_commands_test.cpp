@@ -2,19 +2,6 @@
 // trajectory export, driven through the view's commands. The file formats
 // themselves are checked in tests/positions.
 
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QTimer>
-
-#include <sys/stat.h>
-
-#include <limits>
-#include <tuple>
-#include <utility>
-
 #include "GuiTestSupport.h"
 #include "positions/TrajectoryExport.h"
 

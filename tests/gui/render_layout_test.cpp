@@ -1,14 +1,6 @@
 // Layout of the table in the window and the cue-setting widgets' rectangles.
 
-#include <gtest/gtest.h>
-
-#include <array>
-#include <tuple>
-#include <utility>
-#include <vector>
-
 #include "GuiTestSupport.h"
-#include "platform/MessagePump.h"
 
 namespace
 {

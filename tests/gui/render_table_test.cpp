@@ -2,17 +2,6 @@
 // (frame-style lines, outlines, erasing, the half table); the balls, the aim
 // line, the aim aids and the cue-setting widgets.
 
-#include <gtest/gtest.h>
-
-#include <QPoint>
-
-#include <array>
-#include <initializer_list>
-#include <limits>
-#include <tuple>
-#include <utility>
-#include <vector>
-
 #include "GuiTestSupport.h"
 
 namespace

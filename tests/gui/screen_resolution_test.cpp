@@ -2,13 +2,10 @@
 // tests, QT_SCALE_FACTOR 1.5 and 2 in test_gui_scaled. Whatever the ratio, the
 // program's pixels and metres are the same; only the picture has more pixels.
 
-#include <gtest/gtest.h>
-
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QRegion>
 
-#include <cmath>
 #include <cstdlib>
 
 #include "GuiTestSupport.h"

@@ -1,15 +1,9 @@
-#include <gtest/gtest.h>
-
 #include <signal.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <tuple>
-
 #include "TestFiles.h"
-#include "positions/PositionFile.h"
 
 namespace
 {

@@ -1,12 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <cstdlib>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "TestFiles.h"
-#include "positions/DemoFile.h"
 
 namespace
 {

@@ -1,13 +1,4 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <string>
-#include <tuple>
-#include <utility>
-#include <vector>
-
 #include "TestFiles.h"
-#include "positions/PositionFile.h"
 
 namespace
 {

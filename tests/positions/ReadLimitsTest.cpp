@@ -1,15 +1,7 @@
 // Every reader of the program's files ends within its bounds on what is no file of ours, and
 // then changes nothing.
 
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-#include <vector>
-
 #include "TestFiles.h"
-#include "positions/DemoFile.h"
-#include "positions/PositionFile.h"
 #include "sim/ShotPhysics.h"
 
 TEST(ReadLimits, FoldersDevicesLargeFilesAndLongWordsAreNotRead)

@@ -1,13 +1,6 @@
-#include <gtest/gtest.h>
-
-#include <sys/stat.h>
-
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "TestFiles.h"
-#include "positions/PositionFile.h"
 
 #ifdef MIROBELT_SHOT_TOOL
 

@@ -1,14 +1,26 @@
 #pragma once
 
+// Files, folders and tool runs of the tests without a window, and the headers they share.
+
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <gtest/gtest.h>
+
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <set>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
+
+#include "positions/DemoFile.h"
+#include "positions/PositionFile.h"
 
 inline void WriteText(const std::string& path, const std::string& text)
 {

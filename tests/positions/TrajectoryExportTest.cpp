@@ -1,8 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-
 #include "TestFiles.h"
 #include "positions/TrajectoryExport.h"
 
