@@ -126,7 +126,7 @@ void CDC::ClipTo(const QRect& reach)
     if (!m_bHole)
         m_painter.setClipRegion(m_clip & reach);
     else if (!reach.intersects(m_rcHole))
-        m_painter.setClipping(false);  // clear of the ellipse: the whole surface
+        m_painter.setClipRect(Surface());  // clear of the ellipse: the whole surface
     else
         m_painter.setClipRegion(QRegion(reach).subtracted(HoleEllipse()));
 }
@@ -138,15 +138,18 @@ const QRegion& CDC::HoleEllipse()
     return m_holeEllipse;
 }
 
+QRect CDC::Surface() const
+{
+    const QPaintDevice* device = m_painter.device();
+    return QRect(0, 0, static_cast<int>(std::ceil(device->width() / m_dRatio)),
+                 static_cast<int>(std::ceil(device->height() / m_dRatio)));
+}
+
 const QRegion& CDC::ClipRegion()
 {
     if (m_bHole)
     {
-        const QPaintDevice* device = m_painter.device();
-        const QSizeF logical(device->width() / m_dRatio, device->height() / m_dRatio);
-        const QRect surface(0, 0, static_cast<int>(std::ceil(logical.width())),
-                            static_cast<int>(std::ceil(logical.height())));
-        m_clip = QRegion(surface).xored(HoleEllipse());
+        m_clip = QRegion(Surface()).xored(HoleEllipse());
         m_bHole = false;
     }
     return m_clip;
@@ -332,7 +335,9 @@ void CDC::RemoveClip()
     m_bClip = false;
     m_bHole = false;
     m_clip = QRegion();
-    m_painter.setClipping(false);
+    // Not setClipping(false): after it, the raster engine ignores the next
+    // clip region that is not a rectangle (the hole of XorClipEllipse).
+    m_painter.setClipRect(Surface());
 }
 
 void CDC::BitBlt(int x, int y, int width, int height, const CDC& source, int sourceX, int sourceY)

@@ -135,6 +135,8 @@ private:
     void Stroke(Draw draw);
     void CopyDevicePixels(const QRect& box, const CDC& source, QPoint sourceOffset);
     const QRegion& ClipRegion();
+    // The whole drawing surface in logical pixels.
+    QRect Surface() const;
     const QRegion& HoleEllipse();
 
     QImage* m_pTarget;

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "sim/ShotPhysics.h"
@@ -119,6 +120,28 @@ void PaintBlue(CMirobeltView& view, const QRect& area)
     CDC* dc = view.AcquireWindowDC();
     dc->FillSolidRect(area.x(), area.y(), area.width(), area.height(), RGB(0, 0, 255));
     view.ReleaseWindowDC(dc);
+}
+
+void ExpectGolden(const QImage& picture, const QString& name)
+{
+    const QString golden = QStringLiteral(MIROBELT_SOURCE_DIR "/tests/gui/golden/") + name + ".png";
+    const QImage actual = picture.convertToFormat(QImage::Format_ARGB32);
+    if (qEnvironmentVariableIntValue("MIROBELT_WRITE_GOLDEN") == 1)
+    {
+        EXPECT_TRUE(actual.save(golden)) << golden.toStdString();
+        return;
+    }
+    const QImage expected = QImage(golden).convertToFormat(QImage::Format_ARGB32);
+    int differing = 0;
+    QPoint first;
+    for (int y = 0; y < std::min(expected.height(), actual.height()); ++y)
+        for (int x = 0; x < std::min(expected.width(), actual.width()); ++x)
+            if (expected.pixel(x, y) != actual.pixel(x, y) && differing++ == 0)
+                first = QPoint(x, y);
+    if (differing > 0 || expected.size() != actual.size())
+        actual.save(QStringLiteral(MIROBELT_BINARY_DIR "/") + name + ".png");
+    EXPECT_EQ(expected.size(), actual.size()) << golden.toStdString();
+    EXPECT_EQ(differing, 0) << name.toStdString() << ": the first at " << first.x() << "," << first.y();
 }
 
 void WriteFile(const QString& name, const QByteArray& text)

@@ -96,6 +96,11 @@ void Key(CMirobeltView& view, int key, Qt::KeyboardModifiers modifiers = Qt::NoM
 
 // Fills a part of the window blue straight on its picture, so that what is drawn after shows.
 void PaintBlue(CMirobeltView& view, const QRect& area = QRect(0, 0, 500, 300));
+// Compares a picture, pixel for pixel, with tests/gui/golden/<name>.png: a
+// picture checked by eye when it was made. A picture that differs is left in
+// the build folder as <name>.png to look at; MIROBELT_WRITE_GOLDEN=1 writes
+// the golden pictures anew instead.
+void ExpectGolden(const QImage& picture, const QString& name);
 // Writes a whole file (a test failure if it cannot), reads one back ("<missing>" if it cannot).
 void WriteFile(const QString& name, const QByteArray& text);
 QByteArray ReadFile(const QString& name);

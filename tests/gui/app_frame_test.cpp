@@ -6,12 +6,14 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 
 #include "GuiTestSupport.h"
+#include "app/Icons.h"
 
 // Exported by QtGui (the entry Qt's own key simulation uses): offers a key
 // press to the shortcut map first; true when an accelerator took it.
@@ -166,6 +168,36 @@ TEST_F(AppFrame, ToolbarButtonsTooltipsPromptsAndIcons)
     EXPECT_FALSE(frame->toolBarBreak(frame->GameBar()));
     EXPECT_EQ(frame->GameBar()->y(), frame->FileBar()->y());
     EXPECT_GE(frame->GameBar()->x(), frame->FileBar()->x() + frame->FileBar()->width());
+}
+
+// The toolbar pictures, 1x above 2x, and the application picture at 16, 32 and 64 pixels.
+TEST_F(AppFrame, IconPicturesAsCheckedByEye)
+{
+    QImage sheet(1100, 180, QImage::Format_ARGB32);
+    sheet.fill(Qt::transparent);
+    QPainter painter(&sheet);
+    int top = 0;
+    for (const QToolBar* bar : {frame->GameBar(), frame->FileBar()})
+    {
+        int left = 0;
+        for (const QAction* action : bar->actions())
+        {
+            if (action->isSeparator())
+                continue;
+            for (const double ratio : {1.0, 2.0})
+            {
+                QImage picture = action->icon().pixmap(bar->iconSize(), ratio).toImage();
+                picture.setDevicePixelRatio(1);
+                painter.drawImage(left, top + (ratio == 1 ? 0 : 20), picture);
+            }
+            left += 54;
+        }
+        top += 60;
+    }
+    for (const int side : {16, 32, 64})
+        painter.drawPixmap(side * 2, 115, MakeApplicationIcon().pixmap(side));
+    painter.end();
+    ExpectGolden(sheet, "icons");
 }
 
 TEST_F(AppFrame, StatusPanesFollowTheShownPositionAndBarsToggle)

@@ -3,84 +3,24 @@
 #include "GuiTestSupport.h"
 #include "platform/Gdi.h"
 
-namespace
-{
-void ExpectPixels(const QImage& image, std::initializer_list<std::tuple<int, int, QRgb>> pixels)
-{
-    for (const auto& [x, y, colour] : pixels)
-        EXPECT_EQ(image.pixel(x, y) & 0xFFFFFF, colour) << "at " << x << "," << y;
-}
-
-QImage WhiteImage()
+// Selecting an object without a handle keeps the one selected; a memory
+// context's bitmap outlives the context. (The drawing itself:
+// ScreenResolution.DrawingOperationsAsCheckedByEye.)
+TEST(PlatformDrawing, SelectionAndMemoryContexts)
 {
     QImage image(40, 40, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
-}
-
-const QRgb kWhite = Rgb(255, 255, 255), kBlack = Rgb(0, 0, 0), kRed = Rgb(255, 0, 0), kBlue = Rgb(0, 0, 255);
-}  // namespace
-
-// A rectangle covers its left and top edges, not its right and bottom ones.
-TEST(PlatformDrawing, RectangleAndSelection)
-{
-    QImage image = WhiteImage();
-    const CPen pen(1, RGB(0, 0, 0));
     const CBrush brush(RGB(255, 0, 0)), none;
     {
         CDC dc(&image);
-        dc.SelectPen(&pen);
         dc.SelectBrush(&brush);
-        EXPECT_EQ(dc.SelectBrush(&none), &brush);  // an object without a handle is not selected
+        EXPECT_EQ(dc.SelectBrush(&none), &brush);
         EXPECT_EQ(dc.SelectedBrush(), &brush);
-        dc.Rectangle(10, 10, 20, 16);
     }
-    ExpectPixels(image, {{10, 10, kBlack}, {19, 15, kBlack}, {20, 15, kWhite}, {19, 16, kWhite}, {15, 13, kRed}});
-}
-
-TEST(PlatformDrawing, FillEllipseAndClips)
-{
-    QImage image = WhiteImage();
-    const CPen pen(1, RGB(0, 0, 0));
-    const CBrush green(RGB(0, 128, 0));
-    {
-        CDC dc(&image);
-        dc.FillSolidRect(0, 0, 40, 40, RGB(0, 0, 255));
-        dc.SetClipRect(0, 0, 20, 40);
-        dc.FillSolidRect(0, 0, 40, 40, RGB(255, 0, 0));
-        dc.RemoveClip();
-        dc.SelectPen(&pen);
-        dc.SelectBrush(&green);
-        dc.Ellipse(24, 4, 36, 16);
-    }
-    // Inside the ellipse, and the corner of its box that stays.
-    ExpectPixels(image, {{5, 5, kRed}, {25, 30, kBlue}, {30, 10, Rgb(0, 128, 0)}, {24, 4, kBlue}});
-
-    // The exclusive-or clip leaves the ellipse out.
-    image = WhiteImage();
-    {
-        CDC dc(&image);
-        dc.XorClipEllipse(10, 10, 30, 30);
-        dc.FillSolidRect(0, 0, 40, 40, RGB(0, 0, 0));
-        dc.RemoveClip();
-    }
-    ExpectPixels(image, {{20, 20, kWhite}, {2, 2, kBlack}});
-}
-
-TEST(PlatformDrawing, BlockCopyReplacesPixels)
-{
     CMemoryDC back;
     back.CreateCompatible(10, 10);
-    back.DC()->FillSolidRect(0, 0, 10, 10, RGB(1, 2, 3));
-    QImage image = WhiteImage();
-    {
-        CDC dc(&image);
-        dc.BitBlt(5, 5, 10, 10, *back.DC(), 0, 0);
-    }
-    ExpectPixels(image, {{5, 5, Rgb(1, 2, 3)}, {14, 14, Rgb(1, 2, 3)}, {15, 15, kWhite}});
     back.Delete();
     EXPECT_FALSE(back.IsValid());
-    EXPECT_FALSE(back.Bitmap().isNull());  // the bitmap outlives its context
+    EXPECT_FALSE(back.Bitmap().isNull());
 }
 
 TEST(PlatformWindowContext, AcquireTwiceReleaseOnceReleasesAndResizeSizesThePicture)
@@ -113,13 +53,16 @@ TEST(PlatformKeys, ScanCodesStateBitsAndCommandKeys)
         {Qt::Key_F7, none, true, 0x41 | KF_REPEAT, 0}, {Qt::Key_Escape, none, false, 0, 0x1B},
         {Qt::Key_Return, none, false, 0, 0x0D}, {Qt::Key_Enter, pad, false, 0, 0x0D},
         {Qt::Key_Space, none, false, 0, 0x20}, {Qt::Key_D, Qt::ShiftModifier, false, 0, 0x44},
-        {Qt::Key_N, none, false, 0, 0x4E}};
+        {Qt::Key_N, none, false, 0, 0x4E},
+        // The digit row: scan codes 2 to 11.
+        {Qt::Key_1, none, false, 0x02, 0x31}, {Qt::Key_9, none, false, 0x0A, 0x39}, {Qt::Key_0, none, false, 0x0B, 0x30}};
     for (const auto& [key, modifiers, autoRepeat, flags, virtualKey] : cases)
     {
         const KeyMessage message =
             TranslateKeyEvent(QKeyEvent(QEvent::KeyPress, key, modifiers, QString(), autoRepeat));
-        // Each case gives either the scan code and bits or the virtual key.
-        EXPECT_EQ(flags != 0 ? message.flags : message.key, flags | virtualKey) << std::hex << key;
+        // Each case gives the scan code and bits, the virtual key, or both.
+        EXPECT_TRUE(flags == 0 || message.flags == flags) << std::hex << key << " " << message.flags;
+        EXPECT_TRUE(virtualKey == 0 || message.key == virtualKey) << std::hex << key << " " << message.key;
         EXPECT_TRUE(autoRepeat || message.repeatCount == 1u) << std::hex << key;
     }
 }
