@@ -47,6 +47,7 @@ TEST(FrameCopy, EachFrameShowsAWholeTableCopyAndTheEndAFreshDraw)
     g_bNoMouseAbort = 1;
     v.RecomputeIfNeeded();
 
+    PaintBlue(v);  // the first frame copies the whole table over it
     v.m_bAnimating = 1;
     int frames = 0;
     while (v.m_bAnimating != 0 && frames < 3000)

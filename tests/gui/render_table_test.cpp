@@ -136,6 +136,8 @@ TEST(RenderTable, FrameStyleCycleAndLines)
             EXPECT_EQ(h.Pixel(p.x(), p.y()), lineStyle == style ? kBlack : kCloth)
                 << "style " << style << " at " << p.x() << "," << p.y();
         }
+        if (press < 5)
+            ExpectGolden(v.Picture(), QStringLiteral("frame-style-%1").arg(style));
     }
     v.m_bAnimating = 1;
     v.OnFrameStyle();

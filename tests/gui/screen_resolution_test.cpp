@@ -55,7 +55,7 @@ TEST(ScreenResolution, TheBallIsADiscOfTheScreensOwnPixels)
 }
 
 // Every drawing operation: pens keep their width and boxes their edges in
-// logical pixels; a block copy covers its whole logical box.
+// logical pixels; a block copy covers its whole logical box, within the clip.
 TEST(ScreenResolution, DrawingOperationsAsCheckedByEye)
 {
     const double ratio = ScreenRatio();
@@ -88,6 +88,8 @@ TEST(ScreenResolution, DrawingOperationsAsCheckedByEye)
         dc.XorClipEllipse(64, 44, 84, 64);
         dc.FillSolidRect(60, 40, 30, 30, RGB(255, 128, 0));
         dc.RemoveClip();
+        dc.SetClipRect(94, 44, 114, 64);
+        dc.XorClipEllipse(100, 48, 110, 58);
         dc.BitBlt(94, 44, 20, 20, *back.DC(), 0, 0);
     }
     ExpectGolden(image, QStringLiteral("drawing-at-%1").arg(ratio));
