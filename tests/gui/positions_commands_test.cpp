@@ -281,21 +281,28 @@ TEST(PositionsDemo, TheFirstDrawLoadsTheSequence)
     }
 }
 
+// For each ball its count, then its places at times 1 to n: the time of the
+// first sample is not written, times between two samples are interpolated,
+// times past the last give the last. A longer file is replaced as a whole.
 TEST(PositionsExport, TheDKeyWritesTheTrajectoriesOfTheLastShot)
 {
     ScopedWorkingFolder folder;
     ViewHarness h;
-    for (int b = 0; b < 3; ++b)
+    const struct { int ball; std::uint32_t stamp; double x, y; } samples[] = {
+        {0, 0, 0.1, 1.5}, {0, 1, 0.2, 1.25}, {0, 2, 0.4, 1.125}, {1, 0, 0.5, 0.5},
+        {1, 1, 1.0 / 3.0, 2e-7}, {2, 0, 1.0, 0.25}, {2, 2, 2.0, 0.75}, {2, 2, 2.5, 1.0}};
+    TrajectoryBuffer* traj = h.doc->m_physics.m_traj;
+    traj[0].m_nCount = traj[1].m_nCount = traj[2].m_nCount = 0;
+    for (const auto& [ball, stamp, x, y] : samples)
     {
-        TrajectoryBuffer& t = h.doc->m_physics.m_traj[b];
-        t.m_nCount = 2;
-        t.x[0] = t.y[0] = t.sampleNo[0] = 0;
-        t.x[1] = 0.5 * (b + 1);
-        t.y[1] = 0.25;
-        t.sampleNo[1] = 1;
+        TrajectoryBuffer& b = traj[ball];
+        std::tie(b.x[b.m_nCount], b.y[b.m_nCount], b.sampleNo[b.m_nCount]) = std::tuple(x, y, stamp);
+        ++b.m_nCount;
     }
+    WriteFile(kTrajectoryExportFileName, QByteArray(10000, 'o'));
     h.view->OnKeyDown(0x44, 1, 0x20);
     EXPECT_EQ(ReadFile(kTrajectoryExportFileName),
               "\n--- Format du Fichier :\n--- Pour chaque bille (Blanche, Rouge Pointee):\n--- nbcouples { xi yi }"
-              "\n2\n0.5\n0.25\n0.5\n0.25\n2\n1\n0.25\n1\n0.25\n2\n1.5\n0.25\n1.5\n0.25\n");
+              "\n3\n0.2\n1.25\n0.4\n1.125\n0.4\n1.125\n2\n0.333333\n2e-07\n0.333333\n2e-07\n3\n1.5\n0.5\n2\n0.75\n2.5\n1\n");
+    EXPECT_EQ(QDir().entryList(QDir::Files), QStringList({kTrajectoryExportFileName}));
 }

@@ -1,5 +1,5 @@
 // The table picture, the display commands that change it, and its details
-// (frame-style lines, erasing, the half table); the balls, the aim line, the
+// (frame styles, erasing, the half table); the balls, the aim line, the
 // aim aids and the cue-setting widgets.
 
 #include "GuiTestSupport.h"
@@ -85,59 +85,34 @@ TEST(RenderTable, PicturesWithEveryAidAsCheckedByEye)
     EXPECT_EQ(h.Pixel(v.MapX(2.0), v.MapY(0.2)), Rgb(1, 2, 3));
 }
 
-TEST(RenderTable, MarkersShownHiddenAndErased)
+// Shown, the markers stand on the top cushion (markers 5 and 9 at 0.10 and
+// 0.22 m); hidden again, the table is as before. (Erasing one: ErasedBallsMarkersAndAimLine.)
+TEST(RenderTable, MarkersShownAndHidden)
 {
     ViewHarness h(490, 300);
     CMirobeltView& v = *h.view;
-    // Marker 5 at (0.10, -0.06), on the top cushion: pixel (43, 15); marker 9 at 0.22.
-    h.Draw();
-    EXPECT_EQ(h.Pixel(43, 15), kCloth);
+    const QImage before = h.Draw().copy();
     v.OnShowMarkers();
-    ExpectPixels(h, {{43, 15, kBlue}, {v.MapX(0.22), 15, kBlue}});
-
-    // A dragged marker is erased: the table comes back under it alone.
-    OnWindow(v, [&](CDC& dc) { v.m_markers[5].Erase(v, dc, 0.5, 0.5); });
-    ExpectPixels(h, {{43, 15, kCloth}, {v.MapX(0.07), 15, kBlue}});
-
+    EXPECT_EQ(std::pair(h.Pixel(43, 15), h.Pixel(v.MapX(0.22), 15)), std::pair(kBlue, kBlue));
     v.OnShowMarkers();
-    EXPECT_EQ(h.Pixel(v.MapX(0.22), 15), kCloth);
+    EXPECT_TRUE(v.Picture() == before);
 }
 
-// The frame styles cycle 0 to 4 and back; their lines stand where the
-// drawing's formulas put them (m = 21, L = 454, W = 227): style 1 a third of
-// the width from each cushion, style 2 the long axis and a half width from
-// each short cushion, style 3 the corner diagonals, style 4 a grid of W / 4.
-TEST(RenderTable, FrameStyleCycleAndLines)
+// The frame styles cycle 0 to 4 and back, the five pictures checked by eye
+// (style 1 the 47 frame, 2 the 71/2 frame, 3 big corners, 4 a grid); not while
+// a shot is animated.
+TEST(RenderTable, FrameStyleCycle)
 {
     ViewHarness h(490, 300);
     CMirobeltView& v = *h.view;
-    const int m = 21, L = 454, W = 227;
-    const int third = W / 3 + m - 1, twoThirds = (2 * W + 2) / 3 + m, farThird = L - (W + 1) / 3 + m;
-    const int half = W / 2 + m - 1, farHalf = L - (W + 1) / 2 + m;
-    const std::pair<int, QPoint> lines[] = {
-        {1, {third, 200}}, {1, {farThird, 200}}, {1, {300, third}}, {1, {300, twoThirds}},
-        {2, {half, 200}},  {2, {farHalf, 200}},  {2, {300, half}},
-        // Style 3: (133, 20) to (20, 77) passes y = 20 + 57 x (133 - 77) / 113 at x = 77; its mirror images.
-        {3, {77, 48}}, {3, {418, 48}}, {3, {77, 220}}, {3, {418, 220}},
-        // Style 1's anchor boxes, a = 14 px (0.08 m) deep on each side: left, right, top, bottom.
-        {1, {m + 2 * 14 - 1, third + 5}}, {1, {m + L - 2 * 14, third + 5}}, {1, {third + 5, m + 2 * 14 - 1}},
-        {1, {third + 5, m + W - 2 * 14}}, {1, {m + 2 * 14 - 1, W - (W + 1) / 3 + m + 5}},
-        {4, {76, 200}}, {4, {300, 76}}};  // the grid's first lines: 227 / 4 + 20
+    h.Draw();
     for (int press = 0; press <= 5; ++press)
     {
         if (press > 0)
             v.OnFrameStyle();
-        const int style = press % 5;
-        EXPECT_EQ(v.m_nFrameStyle, style);
-        for (const auto& [lineStyle, p] : lines)
-        {
-            if (style == 4 && lineStyle != 4)
-                continue;  // the grid crosses some of the other styles' points
-            EXPECT_EQ(h.Pixel(p.x(), p.y()), lineStyle == style ? kBlack : kCloth)
-                << "style " << style << " at " << p.x() << "," << p.y();
-        }
+        EXPECT_EQ(v.m_nFrameStyle, press % 5);
         if (press < 5)
-            ExpectGolden(v.Picture(), QStringLiteral("frame-style-%1").arg(style));
+            ExpectGolden(v.Picture(), QStringLiteral("frame-style-%1").arg(press));
     }
     v.m_bAnimating = 1;
     v.OnFrameStyle();
@@ -332,14 +307,9 @@ TEST(RenderWidgets, StrikePointNeedleForceAndModes)
     CMirobeltView& v = *h.view;
     std::tie(v.m_dStrikeSide, v.m_dStrikeHeight, v.m_dRaiseAngle, v.m_dForce) = std::tuple(0.5, -0.5, 45.0, 0.5);
     h.Draw();
-    // Strike point: D = 30, p = 3, X = trunc(12 * 0.5 + 20) = 26, Y = trunc(375 - 6) = 369;
-    // inner circle (11, 366, 29, 384).
-    ExpectPixels(h, {{26, 369, kBlack}, {20, 375, kGrey}, {11, 375, kBlack}});
     // Needle at 45 degrees, radius 23, band 5: (36, 391) to (32, 387).
     EXPECT_EQ(std::pair(s_ptNeedleOuter, s_ptNeedleInner), std::pair(QPoint(36, 391), QPoint(32, 387)));
     EXPECT_EQ(h.Pixel(34, 389), kRed);
-    // Force bar (55, 360, 605, 370): fill to 57 + 273 = 330; mark 0.59 at 377.
-    ExpectPixels(h, {{329, 365, kBlack}, {331, 365, kGrey}, {377, 365, kBlack}});
 
     // Redrawn at 80 degrees: (23, 397) to (23, 392); the old needle is gone.
     OnWindow(v, [&](CDC& dc) { v.DrawRaiseCursor(dc, v.m_nDrawWidth, v.m_nDrawHeight, 80); });
@@ -354,5 +324,4 @@ TEST(RenderWidgets, StrikePointNeedleForceAndModes)
     EXPECT_EQ(std::pair(v.m_dStrikeMode, h.Pixel(11, 375)), std::pair(150.0, kGrey));
     v.OnModeNormal();
     EXPECT_TRUE(v.m_dStrikeMode == 50 && v.Picture() == before);
-
 }
