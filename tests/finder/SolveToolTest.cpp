@@ -65,15 +65,13 @@ TEST(SolveTool, JsonListsSolutionFilesThatReopenToTheSetUpAndScore)
     const ToolRun run = Solve(folder, {"p.bi1", "--game", "libre", "--aim-only", "--top", "3", "--json", "-o", "out"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out.rfind("{\"game\": \"libre\", \"search\": \"visee-seule\", \"evaluated\": ", 0), 0u) << run.out;
-    const std::vector<std::string> files = Matches(run.out, "\"file\": \"([^\"]*)\"");
+    const std::vector<std::string> files = Matches(run.out, "\"file\": \"([^\"]*)\""),
+                                   aims = Matches(run.out, "\"aim_deg\": ([-0-9.]+)");
     ASSERT_FALSE(files.empty());
     EXPECT_LE(files.size(), 3u);
-    EXPECT_EQ(Matches(run.out, "\"rank\": ([0-9]+)").size(), files.size());
-    for (const char* key : {"window_deg", "aim_deg", "first_ball", "cushions_before_second", "force", "strike_height",
+    for (const char* key : {"rank", "window_deg", "first_ball", "cushions_before_second", "force", "strike_height",
                             "strike_side", "raise"})
         EXPECT_EQ(Matches(run.out, std::string("\"") + key + "\": ([^,]+),").size(), files.size()) << key;
-
-    const std::vector<std::string> aims = Matches(run.out, "\"aim_deg\": ([-0-9.]+)");
     for (std::size_t k = 0; k < files.size(); ++k)
     {
         EXPECT_EQ(files[k], "out/solution-" + std::to_string(k + 1) + ".bi1");
@@ -81,7 +79,6 @@ TEST(SolveTool, JsonListsSolutionFilesThatReopenToTheSetUpAndScore)
         int read = 0;
         std::string message;
         ASSERT_TRUE(ReadToolPosition(folder / files[k], v, read, message)) << message;
-        EXPECT_EQ(read, kPositionValueLines);
         // The input with the aim from the white ball's centre, one metre long, in the listed direction.
         PositionValues expected = input;
         expected.aimOriginX = input.whiteX, expected.aimOriginY = input.whiteY;
