@@ -87,6 +87,31 @@ TEST(InputPointer, RightDragRefusedAtTheCushionsAndNearABallLeftPressAimsFromABa
               std::tuple(0, v.PixelToTableX(330), v.PixelToTableY(200)));
 }
 
+// From the pointer's place, in metres: a ball is taken within its radius R =
+// 30.5 mm, and not where it would come within sqrt(4.001) R = 61.0 mm of
+// another; a shown marker is taken within 1 mm + R / 4 = 8.6 mm.
+TEST(InputPointer, ReachOfBallsAndMarkers)
+{
+    ViewHarness h(490, 300);
+    CMirobeltView& v = *h.view;
+    h.Draw();
+    g_bShowMarkers = 1;
+    const double x = v.PixelToTableX(200), y = v.PixelToTableY(100);
+    // The white ball's and the red ball's distance, the marker's; what is taken.
+    const std::tuple<double, double, double, int, int> cases[] = {
+        {0.0304, 1, 1, 1, 0}, {0.0306, 1, 1, 0, 0}, {0, 0.0610, 1, 0, 0}, {0, 0.0611, 1, 1, 0},
+        {1, 1, 0.0085, 0, 1}, {1, 1, 0.0087, 0, 0}};
+    for (const auto& [white, red, marker, whiteTaken, markerTaken] : cases)
+    {
+        std::tie(v.m_balls[0].x, v.m_balls[1].x, v.m_markers[4].x) = std::tuple(x + white, x + red, x + marker);
+        v.m_balls[0].y = v.m_balls[1].y = v.m_markers[4].y = y;
+        v.OnMouseMove(MK_RBUTTON, {200, 100});
+        EXPECT_EQ(std::pair(v.m_balls[0].nDrag, v.m_markers[4].nDrag), std::pair(whiteTaken, markerTaken))
+            << white << " " << red << " " << marker;
+        v.OnRButtonUp(0, {});
+    }
+}
+
 TEST(InputPointer, MarkerDragWhenShownAndHandOverToALowerMarker)
 {
     ViewHarness h(490, 300);
