@@ -1,9 +1,11 @@
 #include "positions/DemoFile.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <vector>
 
+#include "positions/AtomicWrite.h"
 #include "positions/TextScanner.h"
 
 namespace
@@ -57,4 +59,23 @@ bool ReadDemoSequence(const std::string& path, PositionEntry* entries, int& coun
     if (result)
         *result = found;
     return found == FileReadResult::Read;
+}
+
+std::string FormatDemoSequence(const PositionEntry* entries, int count)
+{
+    std::string text = "Sequence " + std::to_string(count) + "\n";
+    char number[32];
+    for (int e = 0; e < count; ++e)
+        for (int i = 0; i < kPositionValueCount; ++i)
+        {
+            const std::to_chars_result end = std::to_chars(number, number + sizeof number, entries[e].v[i]);
+            text.append(number, end.ptr);
+            text += i + 1 < kPositionValueCount ? ' ' : '\n';
+        }
+    return text;
+}
+
+bool WriteDemoSequence(const std::string& path, const PositionEntry* entries, int count, std::string* reason)
+{
+    return WriteFileAtomically(path, FormatDemoSequence(entries, count), reason);
 }

@@ -18,3 +18,13 @@
 // (optional) tells what was found.
 bool ReadDemoSequence(const std::string& path, PositionEntry* entries, int& count,
                       FileReadResult* result = nullptr);
+
+// The text of a sequence file holding the first count entries: the word
+// "Sequence", the count, then a line of 17 numbers per entry, each written as
+// the shortest text that reads back to the same value.
+std::string FormatDemoSequence(const PositionEntry* entries, int count);
+
+// Writes that text to path as WriteFileAtomically does; false, the file left
+// as it was, when it cannot be written (reason, optional, tells why).
+bool WriteDemoSequence(const std::string& path, const PositionEntry* entries, int count,
+                       std::string* reason = nullptr);

@@ -147,6 +147,39 @@ TEST(PositionsList, RecordingComparesEveryEntryAndTheTableFormat)
     EXPECT_EQ(ListState(v), std::pair(2, 3));
 }
 
+// The list kept in a sequence file, the demonstration's format, and read back;
+// a file refused or a save refused leaves the list and the file as they were.
+TEST(PositionsList, SavedAndReadBackAsASequenceFile)
+{
+    ScopedWorkingFolder folder;
+    ViewHarness h;
+    CMirobeltView& v = *h.view;
+    QStringList notes;
+    v.m_showStatusMessage = [&](const QString& note) { notes << note; };
+    RecordSetUps(v, {0.1234567, 0.6});
+    QString chosen = "liste.se2";
+    v.m_chooseSavePath = v.m_chooseOpenPath = [&] { return chosen; };
+    v.OnPositionListSave();
+    const QByteArray text = "Sequence 2\n1.2 0.5 0.1234567 0.4 1.6 0.9 0.25 -0.5 12 1 0.1234567 0.4234567 0.4 0.45 0.01 150 2\n"
+                            "1.2 0.5 0.6 0.4 1.6 0.9 0.25 -0.5 12 1 0.6 0.9 0.4 0.45 0.01 150 2\n";
+    EXPECT_EQ(ReadFile("liste.se2"), text);
+
+    v.OnPositionDelete();
+    v.OnPositionDelete();
+    v.OnPositionListLoad();
+    EXPECT_EQ(std::tuple(ListState(v), v.m_balls[0].x, g_nShownPositionCount), std::tuple(std::pair(0, 2), double(0.1234567f), 2));
+
+    chmod("liste.se2", 0444);
+    WriteFile("autre.se2", "Donnees 1\n" + text.mid(11));
+    v.OnPositionNext();
+    v.OnPositionListSave();
+    chosen = "autre.se2";
+    v.OnPositionListLoad();
+    EXPECT_EQ(std::pair(ListState(v), ReadFile("liste.se2")), std::pair(std::pair(1, 2), text));
+    EXPECT_EQ(notes, QStringList({"Liste de 2 positions enregistrée dans liste.se2", "2 positions lues dans liste.se2",
+                                  "Impossible d'enregistrer liste.se2", "autre.se2 n'est pas une liste de positions"}));
+}
+
 TEST(PositionsList, PreviousNextAndDeleteAtTheEnds)
 {
     ViewHarness h;
@@ -259,6 +292,7 @@ TEST(PositionsDemo, TheFirstEntryComingAgainIsShownBeforeItIsPlayed)
     };
     EXPECT_EQ(playFrom(0, false), std::pair(1, false));
     EXPECT_EQ(playFrom(-1, true), std::pair(0, false));
+    EXPECT_EQ(playFrom(0, true), std::pair(1, true));
     EXPECT_EQ(playFrom(1, true), std::pair(0, true));
 }
 

@@ -74,6 +74,7 @@ TEST(ScreenResolution, DrawingOperationsAsCheckedByEye)
         dc.SelectBrush(&red);
         dc.Rectangle(2, 2, 20, 12);
         dc.Ellipse(24, 2, 44, 16);
+        dc.Ellipse(46, 12, 47, 13);  // a box of one pixel: a point
         dc.FillSolidRect(48, 2, 10, 6, RGB(0, 128, 0));
         dc.Line(2, 20, 40, 30);
         dc.Polyline(points, 4);

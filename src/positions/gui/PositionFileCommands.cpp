@@ -2,19 +2,17 @@
 // chosen name and the open command.
 
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 
 #include <string>
 
+#include "positions/gui/FileChooser.h"
 #include "sim/ShotPhysics.h"
 #include "sim/TableGeometry.h"
 #include "view/MirobeltView.h"
 
 namespace
 {
-
-std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 // The status note of a file that could not be opened, %1 for its name.
 QString OpenFailureNote(PositionReadResult result)
@@ -83,20 +81,7 @@ void CMirobeltView::OnFileOpen()
     if (m_bPlayLoop)
         m_bPlayLoop = 0;
 
-    QString path;
-    if (m_chooseOpenPath)
-    {
-        path = m_chooseOpenPath();
-    }
-    else
-    {
-        QFileDialog dialog(this, QString(), QString(), QStringLiteral("*.bi1"));
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setDefaultSuffix(QStringLiteral("bi1"));
-        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-            path = dialog.selectedFiles().constFirst();
-    }
+    const QString path = m_chooseOpenPath ? m_chooseOpenPath() : ChooseFileToOpen(this, QStringLiteral("bi1"));
     if (path.isEmpty())
         return;
     OpenPositionFile(path);
@@ -152,24 +137,10 @@ void CMirobeltView::OnFileSaveAs()
     if (m_bPlayLoop)
         m_bPlayLoop = 0;
 
-    QString path;
-    if (m_chooseSavePath)
-    {
-        path = m_chooseSavePath();
-    }
-    else
-    {
-        // The dialog offers the next numbered name, pos0.bi1, pos1.bi1, ...
-        const QString suggested = QStringLiteral("pos%1.bi1").arg(m_nSaveCounter);
-        QFileDialog dialog(this, QString(), suggested, QStringLiteral("*.bi1"));
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setDefaultSuffix(QStringLiteral("bi1"));
-        dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-        dialog.selectFile(suggested);
-        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-            path = dialog.selectedFiles().constFirst();
-    }
+    // The dialog offers the next numbered name, pos0.bi1, pos1.bi1, ...
+    const QString path = m_chooseSavePath ? m_chooseSavePath()
+                                          : ChooseFileToSave(this, QStringLiteral("bi1"),
+                                                             QStringLiteral("pos%1.bi1").arg(m_nSaveCounter));
     if (path.isEmpty())
         return;
 

@@ -1,9 +1,14 @@
 // The position list of the table view: recording the set-up, stepping
-// through the entries, deleting, and playing one entry after another.
+// through the entries, deleting, playing one entry after another, and keeping
+// the list in a sequence file of the demonstration's format.
+
+#include <QFileInfo>
 
 #include <cmath>
 #include <limits>
 
+#include "positions/DemoFile.h"
+#include "positions/gui/FileChooser.h"
 #include "render/DrawingToolkit.h"
 #include "sim/TableGeometry.h"
 #include "view/MirobeltView.h"
@@ -183,6 +188,43 @@ void CMirobeltView::OnPlayAndNext()
     }
 }
 
-void CMirobeltView::OnPositionListSave() {}
+void CMirobeltView::OnPositionListSave()
+{
+    const QString path = m_chooseSavePath ? m_chooseSavePath() : ChooseFileToSave(this, QStringLiteral("se2"));
+    if (path.isEmpty())
+        return;
+    const QString name = QFileInfo(path).fileName();
+    const bool written = WriteDemoSequence(LocalPath(path), m_aPositions, m_nPositionCount);
+    if (m_showStatusMessage)
+        m_showStatusMessage(written ? QStringLiteral("Liste de %1 positions enregistrée dans %2").arg(m_nPositionCount).arg(name)
+                                    : QStringLiteral("Impossible d'enregistrer %1").arg(name));
+}
 
-void CMirobeltView::OnPositionListLoad() {}
+// The entries of the file replace the list, and the first one is shown.
+void CMirobeltView::OnPositionListLoad()
+{
+    const QString path = m_chooseOpenPath ? m_chooseOpenPath() : ChooseFileToOpen(this, QStringLiteral("se2"));
+    if (path.isEmpty())
+        return;
+    const QString name = QFileInfo(path).fileName();
+    int count = m_nPositionCount;
+    FileReadResult result = FileReadResult::CannotOpen;
+    if (!ReadDemoSequence(LocalPath(path), m_aPositions, count, &result))
+    {
+        if (m_showStatusMessage)
+            m_showStatusMessage((result == FileReadResult::CannotOpen ? QStringLiteral("Impossible d'ouvrir %1")
+                                 : result == FileReadResult::IsFolder ? QStringLiteral("%1 est un dossier")
+                                                                       : QStringLiteral("%1 n'est pas une liste de positions"))
+                                    .arg(name));
+        return;
+    }
+    m_bPlayLoop = 0;
+    m_nPositionCount = count;
+    m_nCurPosition = -1;
+    if (m_nPositionCount > 0)
+        OnPositionNext();
+    else
+        OnDraw(nullptr);  // the panes show the empty list
+    if (m_showStatusMessage)
+        m_showStatusMessage(QStringLiteral("%1 positions lues dans %2").arg(count).arg(name));
+}
