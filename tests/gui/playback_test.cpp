@@ -118,8 +118,9 @@ TEST(PlaybackPlay, AShotPlayedToItsEndBecomesTheNextSetUp)
             now[b] = {v.m_balls[b].x, v.m_balls[b].y};
         EXPECT_EQ(now, end);
         // Cue settings and aim back to their start values, the force to the table's.
-        EXPECT_EQ(std::tuple(v.m_dStrikeHeight, v.m_dRaiseAngle, v.m_aim.dOriginX, v.m_aim.dTargetX, v.m_dForce),
-                  std::tuple(0.0, 0.0, 0.0, 0.0, format == 0 ? 0.2 : 0.5));
+        EXPECT_EQ(std::tuple(v.m_dStrikeHeight, v.m_dStrikeSide, v.m_dRaiseAngle, v.m_aim.dOriginX, v.m_aim.dTargetX,
+                             v.m_dForce),
+                  std::tuple(0.0, 0.0, 0.0, 0.0, 0.0, format == 0 ? 0.2 : 0.5));
         EXPECT_EQ(std::tuple(v.m_bPlayLoop, v.m_bAnimating, v.m_bSetupChanged), std::tuple(0, 0, 1));
         EXPECT_EQ(traj[0].m_nCount, 2);  // the new set-up, computed: nothing moves
         // The start was recorded: white ball x, force.

@@ -295,10 +295,13 @@ TEST(RenderAim, FullnessStripAndGhostBall)
     EXPECT_DOUBLE_EQ(g_dGhostX, 0.1 + 2 * R);
     EXPECT_DOUBLE_EQ(g_dGhostY, 0.3);
 
-    // Far from every ball: no ghost ball.
-    SetAim(v, 0.5, 0.3, 1.5, 0.9);
-    h.Draw();
-    EXPECT_EQ(g_dGhostX, -1.0);
+    // A target farther than sqrt(10) R from every ball: no ghost ball.
+    for (const double k : {3.1, 3.2})
+    {
+        SetAim(v, 0.5, 0.3, 0.1 + k * R, 0.3);
+        h.Draw();
+        EXPECT_EQ(g_dGhostX, k < 3.16 ? 0.1 + 2 * R : -1.0) << k;
+    }
 }
 
 TEST(RenderWidgets, StrikePointNeedleForceAndModes)
