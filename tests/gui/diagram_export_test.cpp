@@ -2,6 +2,8 @@
 // window's command and the mirobelt-shot tool.
 
 #include <QProcess>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QXmlStreamReader>
 
 #include <map>
@@ -79,7 +81,8 @@ SvgShapes ParseSvg(const QByteArray& svg)
 TEST(DiagramExport, SvgHasACirclePerBallAndAPolylinePerMovingBall)
 {
     const TableDiagram d = ShotDiagram(true);
-    const SvgShapes svg = ParseSvg(RenderDiagram(d, DiagramFormat::Svg, 1600));
+    const QByteArray text = RenderDiagram(d, DiagramFormat::Svg, 1600);
+    const SvgShapes svg = ParseSvg(text);
     const Mapping map(1600);
     const QString colours[3] = {"#ffffff", "#ff0000", "#ffff00"};
     for (int b = 0; b < 3; ++b)
@@ -97,6 +100,15 @@ TEST(DiagramExport, SvgHasACirclePerBallAndAPolylinePerMovingBall)
     }
     EXPECT_EQ(svg.polylines.count(colours[2]), 0u);  // the spotted ball did not move
     EXPECT_GT(svg.polylines.at(colours[0])[0].size(), 50);  // a line through the places, not a chord
+
+    // Drawn by an SVG viewer, as checked by eye.
+    QSvgRenderer viewer(text);
+    QImage shown(800, 432, QImage::Format_RGB32);
+    shown.fill(Qt::white);
+    QPainter painter(&shown);
+    viewer.render(&painter);
+    painter.end();
+    ExpectGolden(shown, "diagram-svg");
 }
 
 // The PNG in colour with the 71/2 frame, in monochrome with the 47 frame.

@@ -25,7 +25,8 @@ TEST(InputWidgets, WorkedExamplesOfTheThreeHitTests)
     const std::pair<int, double> forces[] = {{57, 0}, {603, 1}, {54, -3.0 / 546}, {606, 549.0 / 546}};
     for (const auto& [x, value] : forces)
         EXPECT_TRUE(bar.HitTestForce({x, 365}, force) && force == value) << x;
-    EXPECT_FALSE(bar.HitTestForce({607, 365}, force));
+    for (const int x : {53, 607})
+        EXPECT_FALSE(bar.HitTestForce({x, 365}, force)) << x;
     CWidgetRect narrow{{10, 360, 14, 370}, 0};  // no travel: no division by zero
     EXPECT_FALSE(narrow.HitTestForce({12, 365}, force));
 }
@@ -103,10 +104,10 @@ TEST(InputPointer, ReachOfBallsAndMarkers)
         {1, 1, 0.0085, 0, 1}, {1, 1, 0.0087, 0, 0}};
     for (const auto& [white, red, marker, whiteTaken, markerTaken] : cases)
     {
-        std::tie(v.m_balls[0].x, v.m_balls[1].x, v.m_markers[4].x) = std::tuple(x + white, x + red, x + marker);
-        v.m_balls[0].y = v.m_balls[1].y = v.m_markers[4].y = y;
+        std::tie(v.m_balls[0].x, v.m_balls[1].x, v.m_markers[0].x) = std::tuple(x + white, x + red, x + marker);
+        v.m_balls[0].y = v.m_balls[1].y = v.m_markers[0].y = y;
         v.OnMouseMove(MK_RBUTTON, {200, 100});
-        EXPECT_EQ(std::pair(v.m_balls[0].nDrag, v.m_markers[4].nDrag), std::pair(whiteTaken, markerTaken))
+        EXPECT_EQ(std::pair(v.m_balls[0].nDrag, v.m_markers[0].nDrag), std::pair(whiteTaken, markerTaken))
             << white << " " << red << " " << marker;
         v.OnRButtonUp(0, {});
     }
