@@ -53,8 +53,8 @@ TEST(ShotSearch, AimOnlyFindsTheKnownDirectionAndEverySolutionScores)
     for (const double side : {-1.0, 1.0})
     {
         const double edge = best.aimDegrees + side * best.windowDegrees / 2;
-        EXPECT_EQ(FullVerdict(AimedSetup(CannonSetup(), edge - side * 0.003), Game::Libre), Verdict::Scored);
-        EXPECT_EQ(FullVerdict(AimedSetup(CannonSetup(), edge + side * 0.003), Game::Libre), Verdict::Missed);
+        EXPECT_EQ(FullVerdict(AimedSetup(CannonSetup(), edge - side * 0.0005), Game::Libre), Verdict::Scored);
+        EXPECT_EQ(FullVerdict(AimedSetup(CannonSetup(), edge + side * 0.0005), Game::Libre), Verdict::Missed);
     }
 }
 
