@@ -86,9 +86,12 @@ TEST(ScreenResolution, DrawingOperationsAsCheckedByEye)
         dc.XorClipEllipse(10, 46, 30, 64);
         dc.FillSolidRect(0, 40, 60, 30, RGB(0, 0, 255));
         dc.RemoveClip();
-        dc.XorClipEllipse(64, 44, 84, 64);
-        dc.FillSolidRect(60, 40, 30, 30, RGB(255, 128, 0));
-        dc.RemoveClip();
+        for (const QRect hole : {QRect(64, 44, 20, 20), QRect(105, 21, 10, 10)})
+        {
+            dc.XorClipEllipse(hole.left(), hole.top(), hole.right() + 1, hole.bottom() + 1);
+            dc.FillSolidRect(hole.left() - 4, hole.top() - 4, hole.width() + 8, hole.height() + 8, RGB(255, 128, 0));
+            dc.RemoveClip();
+        }
         dc.SetClipRect(94, 44, 114, 64);
         dc.XorClipEllipse(100, 48, 110, 58);
         dc.BitBlt(94, 44, 20, 20, *back.DC(), 0, 0);
