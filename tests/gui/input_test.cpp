@@ -111,6 +111,11 @@ TEST(InputPointer, ReachOfBallsAndMarkers)
             << white << " " << red << " " << marker;
         v.OnRButtonUp(0, {});
     }
+    // A ball dragged onto a marker leaves the marker where it is.
+    std::tie(v.m_balls[0].x, v.m_markers[0].x) = std::tuple(x, v.PixelToTableX(205));
+    v.OnMouseMove(MK_RBUTTON, {200, 100});
+    v.OnMouseMove(MK_RBUTTON, {205, 100});
+    EXPECT_EQ(std::tuple(v.m_balls[0].nDrag, v.m_balls[0].x, v.m_markers[0].nDrag), std::tuple(1, v.PixelToTableX(205), 0));
 }
 
 TEST(InputPointer, MarkerDragWhenShownAndHandOverToALowerMarker)
