@@ -36,6 +36,8 @@ TEST(Tuning, MissingFileIsCreatedAndReadsBackAsTheDefaults)
               "Coeff Frottement Max\nCoeff Effet Bandes\nCoeff Engrenage Bille/Bille\n"
               "Extension future \n... Extensions futures ...\n");
     ExpectCoefficients(path, 0.025, kPlainDecay, 0.025);  // the created file reads as neutral
+    // Under a file, which no folder is: not missing but not there either, nothing made.
+    EXPECT_EQ(std::make_unique<CShotPhysics>()->LoadTuning((path + "/x").c_str()), TuningFileResult::CannotOpen);
 }
 
 // Value v scales its coefficient by 1 + v/100 (v read in single precision).
