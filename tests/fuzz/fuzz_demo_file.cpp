@@ -1,5 +1,6 @@
 // Demonstration sequences of any content: reading must not crash, the count
-// must stay within the list, and the spare slot must never be written.
+// must stay within the list, the spare slot must never be written, and the
+// list read, written out, must read back to the same text.
 
 #include <cstring>
 
@@ -34,5 +35,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const unsigned char* unused = reinterpret_cast<const unsigned char*>(&entries[count]);
     for (std::size_t i = 0; i < sizeof(PositionEntry) * (kPositionListSlots - count); ++i)
         FUZZ_CHECK(unused[i] == kSentinelByte);
+
+    const std::string text = FormatDemoSequence(entries, count);
+    static PositionEntry again[kPositionListSlots];
+    int againCount = kUnsetCount;
+    const std::string& path = FuzzInputFile(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+    FUZZ_CHECK(ReadDemoSequence(path, again, againCount) && againCount == count);
+    FUZZ_CHECK(FormatDemoSequence(again, againCount) == text);
     return 0;
 }
