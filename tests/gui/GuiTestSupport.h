@@ -8,29 +8,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QEvent>
 #include <QFile>
-#include <QImage>
 #include <QKeyEvent>
-#include <QPoint>
-#include <QRect>
 #include <QSettings>
-#include <QString>
 #include <QThread>
-#include <QTimer>
 
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
-
-#include <array>
-#include <cmath>
-#include <functional>
-#include <limits>
-#include <memory>
-#include <tuple>
-#include <utility>
-#include <vector>
 
 #include "app/MainFrame.h"
 #include "app/MirobeltApp.h"

@@ -25,8 +25,9 @@ TEST(InputWidgets, WorkedExamplesOfTheThreeHitTests)
     const std::pair<int, double> forces[] = {{57, 0}, {603, 1}, {54, -3.0 / 546}, {606, 549.0 / 546}};
     for (const auto& [x, value] : forces)
         EXPECT_TRUE(bar.HitTestForce({x, 365}, force) && force == value) << x;
-    for (const int x : {53, 607})
-        EXPECT_FALSE(bar.HitTestForce({x, 365}, force)) << x;
+    for (const QPoint miss : {QPoint(53, 365), QPoint(607, 365), QPoint(57, 358), QPoint(57, 372)})
+        EXPECT_FALSE(bar.HitTestForce(miss, force)) << miss.x() << "," << miss.y();
+    EXPECT_TRUE(bar.HitTestForce({57, 359}, force) && bar.HitTestForce({57, 371}, force));
     CWidgetRect narrow{{10, 360, 14, 370}, 0};  // no travel: no division by zero
     EXPECT_FALSE(narrow.HitTestForce({12, 365}, force));
 }

@@ -11,12 +11,8 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <memory>
 #include <set>
 #include <string>
-#include <tuple>
-#include <utility>
 #include <vector>
 
 #include "positions/DemoFile.h"
