@@ -1,7 +1,9 @@
 // Demonstration sequences of any content: reading must not crash, the count
-// must stay within the list, the spare slot must never be written, and the
-// list read, written out, must read back to the same text.
+// must stay within the list, no entry past the count (the spare slot among
+// them) may be written, and the list read, written out, must read back to the
+// same text.
 
+#include <algorithm>
 #include <cstring>
 
 #include "FuzzInput.h"
@@ -11,30 +13,26 @@ namespace
 {
 constexpr int kUnsetCount = -5;
 constexpr unsigned char kSentinelByte = 0xA5;
+PositionEntry entries[kPositionListSlots];
+
+bool UntouchedFrom(int first)
+{
+    const auto* begin = reinterpret_cast<const unsigned char*>(entries + first);
+    const auto* end = reinterpret_cast<const unsigned char*>(entries + kPositionListSlots);
+    return std::all_of(begin, end, [](unsigned char byte) { return byte == kSentinelByte; });
+}
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static PositionEntry entries[kPositionListSlots];
     std::memset(entries, kSentinelByte, sizeof entries);
     int count = kUnsetCount;
-
-    const bool accepted = ReadDemoSequence(FuzzInputFile(data, size), entries, count);
-    if (!accepted || count == kUnsetCount)
+    if (!ReadDemoSequence(FuzzInputFile(data, size), entries, count) || count == kUnsetCount)
     {
-        // Refused, or no number of positions: nothing was read.
-        for (std::size_t i = 0; i < sizeof entries; ++i)
-            FUZZ_CHECK(reinterpret_cast<const unsigned char*>(entries)[i] == kSentinelByte);
+        FUZZ_CHECK(UntouchedFrom(0));  // refused, or no number of positions: nothing was read
         return 0;
     }
-    FUZZ_CHECK(count >= 0 && count <= kPositionListMaxCount);
-    const unsigned char* spare = reinterpret_cast<const unsigned char*>(&entries[kPositionListMaxCount]);
-    for (std::size_t i = 0; i < sizeof(PositionEntry); ++i)
-        FUZZ_CHECK(spare[i] == kSentinelByte);
-    // Entries past the count are never written either.
-    const unsigned char* unused = reinterpret_cast<const unsigned char*>(&entries[count]);
-    for (std::size_t i = 0; i < sizeof(PositionEntry) * (kPositionListSlots - count); ++i)
-        FUZZ_CHECK(unused[i] == kSentinelByte);
+    FUZZ_CHECK(count >= 0 && count <= kPositionListMaxCount && UntouchedFrom(count));
 
     const std::string text = FormatDemoSequence(entries, count);
     static PositionEntry again[kPositionListSlots];

@@ -1,7 +1,6 @@
 #include "GuiTestSupport.h"
 
 #include <QMouseEvent>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdlib>
@@ -38,16 +37,12 @@ void ResetProgramState()
 
 ScopedWorkingFolder::ScopedWorkingFolder() : m_previous(QDir::currentPath())
 {
-    QTemporaryDir dir(QDir::tempPath() + "/mirobelt-test-XXXXXX");
-    dir.setAutoRemove(false);
-    m_path = dir.path();
-    QDir::setCurrent(m_path);
+    QDir::setCurrent(m_folder.path());
 }
 
 ScopedWorkingFolder::~ScopedWorkingFolder()
 {
     QDir::setCurrent(m_previous);
-    QDir(m_path).removeRecursively();
 }
 
 ViewHarness::ViewHarness(int width, int height, bool firstDrawDone)

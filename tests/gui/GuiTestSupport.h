@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <sys/stat.h>
@@ -35,12 +36,12 @@ class ScopedWorkingFolder
 public:
     ScopedWorkingFolder();
     ~ScopedWorkingFolder();
-    QString Path() const { return m_path; }
-    QString File(const QString& name) const { return m_path + "/" + name; }
+    QString Path() const { return m_folder.path(); }
+    QString File(const QString& name) const { return m_folder.filePath(name); }
 
 private:
     QString m_previous;
-    QString m_path;
+    QTemporaryDir m_folder{QDir::tempPath() + "/mirobelt-test-XXXXXX"};
 };
 
 // A document and a shown view whose client area is width x height pixels.

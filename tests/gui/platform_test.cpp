@@ -1,27 +1,7 @@
-// The drawing layer, the window drawing context and the key translation.
+// The window drawing context and the key translation (the drawing itself:
+// ScreenResolution.DrawingOperationsAsCheckedByEye).
 
 #include "GuiTestSupport.h"
-#include "platform/Gdi.h"
-
-// Selecting an object without a handle keeps the one selected; a memory
-// context's bitmap outlives the context. (The drawing itself:
-// ScreenResolution.DrawingOperationsAsCheckedByEye.)
-TEST(PlatformDrawing, SelectionAndMemoryContexts)
-{
-    QImage image(40, 40, QImage::Format_RGB32);
-    const CBrush brush(RGB(255, 0, 0)), none;
-    {
-        CDC dc(&image);
-        dc.SelectBrush(&brush);
-        EXPECT_EQ(dc.SelectBrush(&none), &brush);
-        EXPECT_EQ(dc.SelectedBrush(), &brush);
-    }
-    CMemoryDC back;
-    back.CreateCompatible(10, 10);
-    back.Delete();
-    EXPECT_FALSE(back.IsValid());
-    EXPECT_FALSE(back.Bitmap().isNull());
-}
 
 TEST(PlatformWindowContext, AcquireTwiceReleaseOnceReleasesAndResizeSizesThePicture)
 {
