@@ -6,9 +6,8 @@
 
 namespace
 {
-const QRgb kCloth = Rgb(0, 128, 0), kRail = Rgb(128, 128, 0), kWhite = Rgb(255, 255, 255), kBlack = Rgb(0, 0, 0);
-const QRgb kBlue = Rgb(0, 0, 255), kRed = Rgb(255, 0, 0), kYellow = Rgb(255, 255, 0);
-const QRgb kAim = Rgb(128, 255, 255), kGrey = Rgb(128, 128, 128);
+const QRgb kCloth = Rgb(0, 128, 0), kRail = Rgb(128, 128, 0), kBlack = Rgb(0, 0, 0), kGrey = Rgb(128, 128, 128);
+const QRgb kRed = Rgb(255, 0, 0), kYellow = Rgb(255, 255, 0);
 
 // In the 490 x 300 layout (margin 21, rail band 14, table 454 x 227 px): a
 // rail pixel clear of the sights and a bed pixel clear of spots and balls.
