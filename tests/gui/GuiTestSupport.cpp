@@ -110,6 +110,16 @@ void Key(CMirobeltView& view, int key, Qt::KeyboardModifiers modifiers, bool aut
     QCoreApplication::sendEvent(&view, &event);
 }
 
+void SetUpShortShot(CMirobeltView& view, double force)
+{
+    view.m_nCueBall = 1;
+    view.m_dForce = force;
+    view.m_dStrikeHeight = 0.5;
+    view.m_aim = CAimLine{0.1, 0.3, 0.6, 0.3};
+    std::tie(view.m_balls[1].x, view.m_balls[1].y, view.m_balls[2].x, view.m_balls[2].y) = std::tuple(1.2, 0.9, 2.0, 1.0);
+    view.RecomputeIfNeeded();
+}
+
 void PaintBlue(CMirobeltView& view, const QRect& area)
 {
     CDC* dc = view.AcquireWindowDC();

@@ -80,6 +80,10 @@ void Mouse(CMirobeltView& view, QEvent::Type type, QPoint at, Qt::MouseButton bu
            Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 void Key(CMirobeltView& view, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool autoRepeat = false);
 
+// A soft draw shot of the white ball to the right, clear of the other balls,
+// computed: at the default force of 0.02 under 400 samples, so it plays in
+// well under a second.
+void SetUpShortShot(CMirobeltView& view, double force = 0.02);
 // Fills a part of the window blue straight on its picture, so that what is drawn after shows.
 void PaintBlue(CMirobeltView& view, const QRect& area = QRect(0, 0, 500, 300));
 // Compares a picture, pixel for pixel, with tests/gui/golden/<name>.png: a

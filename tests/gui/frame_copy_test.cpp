@@ -36,16 +36,8 @@ TEST(FrameCopy, EachFrameShowsAWholeTableCopyAndTheEndAFreshDraw)
         v.m_markers[i].y = 0.3 + 0.01 * (i % 3);
     }
     v.m_nFrameStyle = 4;
-    v.m_nCueBall = 1;
-    v.m_dForce = 0.05;
-    v.m_aim = CAimLine{0.1, 0.3, 0.6, 0.3};
-    v.m_balls[1].x = 1.2;
-    v.m_balls[1].y = 0.9;
-    v.m_balls[2].x = 2.0;
-    v.m_balls[2].y = 1.0;
+    SetUpShortShot(v, 0.05);
     h.Draw();
-    g_bNoMouseAbort = 1;
-    v.RecomputeIfNeeded();
 
     PaintBlue(v);  // the first frame copies the whole table over it
     v.m_bAnimating = 1;

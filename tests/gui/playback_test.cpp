@@ -7,21 +7,6 @@
 
 namespace
 {
-// A soft draw shot of the white ball to the right, clear of the other balls:
-// under 400 samples, so it plays in well under a second.
-void SetUpShortShot(CMirobeltView& view)
-{
-    view.m_nCueBall = 1;
-    view.m_dForce = 0.02;
-    view.m_dStrikeHeight = 0.5;
-    view.m_aim = CAimLine{0.1, 0.3, 0.6, 0.3};
-    view.m_balls[1].x = 1.2;
-    view.m_balls[1].y = 0.9;
-    view.m_balls[2].x = 2.0;
-    view.m_balls[2].y = 1.0;
-    view.RecomputeIfNeeded();
-}
-
 // Plays the shot (with Return, or the play command) and runs an action from
 // inside the playing loop once a few frames are drawn.
 void PlayAndDuringIt(CMirobeltView& view, const std::function<void()>& action, bool withReturn = false)
