@@ -73,6 +73,19 @@ struct FrameHarness
     std::unique_ptr<CMainFrame> frame;
 };
 
+// The fixture of the view tests: a working folder of their own, a view of
+// Width x Height pixels, and the status notes it shows.
+template <int Width = 600, int Height = 400>
+class ViewTest : public ::testing::Test
+{
+protected:
+    ViewTest() { v.m_showStatusMessage = [this](const QString& note) { notes << note; }; }
+    ScopedWorkingFolder folder;
+    ViewHarness h{Width, Height};
+    CMirobeltView& v = *h.view;
+    QStringList notes;
+};
+
 inline QRgb Rgb(int r, int g, int b) { return qRgb(r, g, b) & 0xFFFFFF; }
 
 // Pointer and key events sent to the view as Qt delivers them.

@@ -2,6 +2,9 @@
 
 #include "GuiTestSupport.h"
 
+class InputPointer : public ViewTest<490, 300> {};
+class InputKeys : public ViewTest<> {};
+
 TEST(InputWidgets, WorkedExamplesOfTheThreeHitTests)
 {
     // Strike point: centre (20, 375) with the half-pixel shift, radius 12.
@@ -59,13 +62,11 @@ TEST(InputWidgets, GestureLatchAndWidgetsNeverDrawn)
     EXPECT_EQ(std::tuple(v.m_strikeWidget.nState, v.m_dStrikeHeight, v.m_dForce), std::tuple(-1, 1.0, 1.0));
 }
 
-TEST(InputPointer, RightDragRefusedAtTheCushionsAndNearABallLeftPressAimsFromABall)
+TEST_F(InputPointer, RightDragRefusedAtTheCushionsAndNearABallLeftPressAimsFromABall)
 {
-    ViewHarness h(490, 300);
-    CMirobeltView& v = *h.view;
     h.Draw();  // lays the table out: origin 26 px, 444 px for 2.489 m
     v.m_aim.dTargetX = v.m_aim.dLastTargetX = 0.7;
-    const auto drag = [&v](QPoint at) { Mouse(v, QEvent::MouseMove, at, Qt::NoButton, Qt::RightButton); };
+    const auto drag = [this](QPoint at) { Mouse(v, QEvent::MouseMove, at, Qt::NoButton, Qt::RightButton); };
 
     Mouse(v, QEvent::MouseButtonPress, {43, 79}, Qt::RightButton, Qt::RightButton);  // on the white ball
     EXPECT_EQ(std::tuple(v.m_balls[0].nDrag, v.m_balls[0].x, v.m_aim.dTargetX, v.m_aim.dLastTargetX),
@@ -92,10 +93,8 @@ TEST(InputPointer, RightDragRefusedAtTheCushionsAndNearABallLeftPressAimsFromABa
 // From the pointer's place, in metres: a ball is taken within its radius R =
 // 30.5 mm, and not where it would come within sqrt(4.001) R = 61.0 mm of
 // another; a shown marker is taken within 1 mm + R / 4 = 8.6 mm.
-TEST(InputPointer, ReachOfBallsAndMarkers)
+TEST_F(InputPointer, ReachOfBallsAndMarkers)
 {
-    ViewHarness h(490, 300);
-    CMirobeltView& v = *h.view;
     h.Draw();
     g_bShowMarkers = 1;
     const double x = v.PixelToTableX(200), y = v.PixelToTableY(100);
@@ -119,10 +118,8 @@ TEST(InputPointer, ReachOfBallsAndMarkers)
     EXPECT_EQ(std::tuple(v.m_balls[0].nDrag, v.m_balls[0].x, v.m_markers[0].nDrag), std::tuple(1, v.PixelToTableX(205), 0));
 }
 
-TEST(InputPointer, MarkerDragWhenShownAndHandOverToALowerMarker)
+TEST_F(InputPointer, MarkerDragWhenShownAndHandOverToALowerMarker)
 {
-    ViewHarness h(490, 300);
-    CMirobeltView& v = *h.view;
     h.Draw();
     // Marker 3 stands at pixel (33, 15), marker 1 at (22, 15); one row lower
     // the pointer is still on them and inside the markers' box.
@@ -142,10 +139,8 @@ TEST(InputPointer, MarkerDragWhenShownAndHandOverToALowerMarker)
     EXPECT_EQ(v.m_markers[3].nDrag, 0);
 }
 
-TEST(InputPointer, DoubleClickAndSpaceComputeOnlyAChangedSetUp)
+TEST_F(InputPointer, DoubleClickAndSpaceComputeOnlyAChangedSetUp)
 {
-    ViewHarness h(490, 300);
-    CMirobeltView& v = *h.view;
     v.m_nCueBall = 2;  // the red ball, straight to the right along row 79
     v.m_aim = CAimLine{0.2, 0.3, 0.9, 0.3};
     v.m_balls[2].x = 2.0;
@@ -176,10 +171,8 @@ TEST(InputPointer, DoubleClickAndSpaceComputeOnlyAChangedSetUp)
     EXPECT_EQ(std::pair(h.doc->m_dShotPower, v.m_bSetupChanged), std::pair(0.5, 0));
 }
 
-TEST(InputKeys, KeypadAndFunctionKeyStepsAndLimits)
+TEST_F(InputKeys, KeypadAndFunctionKeyStepsAndLimits)
 {
-    ViewHarness h;
-    CMirobeltView& v = *h.view;
     double *side = &v.m_dStrikeSide, *height = &v.m_dStrikeHeight, *raise = &v.m_dRaiseAngle;
     const double keep = std::numeric_limits<double>::quiet_NaN();
     // Rows: the value set beforehand (keep: none), the flags word pressed so
@@ -206,10 +199,8 @@ TEST(InputKeys, KeypadAndFunctionKeyStepsAndLimits)
     EXPECT_EQ(v.m_dStrikeHeight, -0.7);
 }
 
-TEST(InputKeys, QtKeyEventsWithAndWithoutNumLock)
+TEST_F(InputKeys, QtKeyEventsWithAndWithoutNumLock)
 {
-    ViewHarness h;
-    CMirobeltView& v = *h.view;
     Key(v, Qt::Key_8, Qt::KeypadModifier);
     Key(v, Qt::Key_Up, Qt::KeypadModifier);
     Key(v, Qt::Key_Up, Qt::NoModifier);  // the separate arrow key
@@ -223,7 +214,7 @@ TEST(InputKeys, QtKeyEventsWithAndWithoutNumLock)
 
 // Aiming goes on over the force bar, the strike widget and the raise cursor
 // without touching them; both axes map the pointer with the horizontal scale.
-TEST(InputPointer, AimingCrossesTheWidgetsAndBothAxesMapToFixedPlaces)
+TEST(InputAim, CrossesTheWidgetsAndBothAxesMapToFixedPlaces)
 {
     ViewHarness h(600, 400);
     CMirobeltView& v = *h.view;

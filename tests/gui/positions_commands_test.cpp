@@ -28,11 +28,13 @@ void RecordSetUps(CMirobeltView& v, std::initializer_list<double> whiteXs)
 std::pair<int, int> ListState(const CMirobeltView& v) { return {v.m_nCurPosition, v.m_nPositionCount}; }
 }  // namespace
 
-TEST(PositionsFile, SaveThenOpenRestoresAllButTheTableFormat)
+class PositionsFile : public ViewTest<> {};
+class PositionsList : public ViewTest<> {};
+class PositionsDemo : public ViewTest<> {};
+class PositionsExport : public ViewTest<> {};
+
+TEST_F(PositionsFile, SaveThenOpenRestoresAllButTheTableFormat)
 {
-    ScopedWorkingFolder folder;
-    ViewHarness h;
-    CMirobeltView& v = *h.view;
     QStringList used;
     v.m_onPositionFileUsed = [&](const QString& path) { used << path; };
     v.m_chooseSavePath = v.m_chooseOpenPath = [&] { return folder.File("pos.bi1"); };
@@ -64,11 +66,8 @@ TEST(PositionsFile, SaveThenOpenRestoresAllButTheTableFormat)
     EXPECT_GT(h.doc->m_physics.m_traj[0].m_nCount, 2);
 }
 
-TEST(PositionsFile, QuickSaveRefusedAndPartialFiles)
+TEST_F(PositionsFile, QuickSaveRefusedAndPartialFiles)
 {
-    ScopedWorkingFolder folder;
-    ViewHarness h;
-    CMirobeltView& v = *h.view;
     ArrangeSetUp(v, 0.3);  // the quick save opens like the others
     v.OnFileSave();
     ArrangeSetUp(v, 0.9);
@@ -77,8 +76,6 @@ TEST(PositionsFile, QuickSaveRefusedAndPartialFiles)
 
     // A refused first word or a missing file changes nothing, with a note.
     ArrangeSetUp(v, 0.9);
-    QStringList notes;
-    v.m_showStatusMessage = [&](const QString& note) { notes << note; };
     WriteFile("bad.bi1", "billard\n0.5\n");
     v.OpenPositionFile("bad.bi1");
     v.OpenPositionFile("missing.bi1");
@@ -94,13 +91,8 @@ TEST(PositionsFile, QuickSaveRefusedAndPartialFiles)
     EXPECT_EQ(std::pair(v.m_nPositionCount, v.m_bSetupChanged), std::pair(2, 0));
 }
 
-TEST(PositionsFile, FailedSavesAndUnreadableOpensKeepEverythingWithANote)
+TEST_F(PositionsFile, FailedSavesAndUnreadableOpensKeepEverythingWithANote)
 {
-    ScopedWorkingFolder folder;
-    ViewHarness h;
-    CMirobeltView& v = *h.view;
-    QStringList notes;
-    v.m_showStatusMessage = [&](const QString& note) { notes << note; };
     const QByteArray old = "Billard_KVO_le_3_aout_99\nold\n";
     WriteFile("current.bi1", old);
     // A folder in the way of the save dialog's choice: not a recent file.
@@ -128,13 +120,8 @@ TEST(PositionsFile, FailedSavesAndUnreadableOpensKeepEverythingWithANote)
 
 // The list kept in a sequence file, the demonstration's format, and read back;
 // a file refused or a save refused leaves the list and the file as they were.
-TEST(PositionsList, SavedAndReadBackAsASequenceFile)
+TEST_F(PositionsList, SavedAndReadBackAsASequenceFile)
 {
-    ScopedWorkingFolder folder;
-    ViewHarness h;
-    CMirobeltView& v = *h.view;
-    QStringList notes;
-    v.m_showStatusMessage = [&](const QString& note) { notes << note; };
     RecordSetUps(v, {0.1234567, 0.6});
     QString chosen = "liste.se2";
     v.m_chooseSavePath = v.m_chooseOpenPath = [&] { return chosen; };
@@ -159,10 +146,8 @@ TEST(PositionsList, SavedAndReadBackAsASequenceFile)
                                   "Impossible d'enregistrer liste.se2", "autre.se2 n'est pas une liste de positions"}));
 }
 
-TEST(PositionsList, PreviousNextAndDeleteAtTheEnds)
+TEST_F(PositionsList, PreviousNextAndDeleteAtTheEnds)
 {
-    ViewHarness h;
-    CMirobeltView& v = *h.view;
     RecordSetUps(v, {0.5, 0.6, 0.7});
     v.OnPositionNext();  // at the last entry: nothing
     EXPECT_EQ(v.m_nCurPosition, 2);
@@ -194,10 +179,8 @@ TEST(PositionsList, PreviousNextAndDeleteAtTheEnds)
     EXPECT_EQ(ListState(v), std::pair(-1, 0));
 }
 
-TEST(PositionsList, GoingToAnEntrySetsItsTableFormat)
+TEST_F(PositionsList, GoingToAnEntrySetsItsTableFormat)
 {
-    ViewHarness h;
-    CMirobeltView& v = *h.view;
     PositionEntry entry{{0.5f, 0.3f, 0.2f, 0.25f, 0.9f, 0.4f, 0.1f, 0.2f, 30, 2.9f, 0.5f, 0.8f, 0.3f, 0.35f, 0.2f,
                          150, 0}};
     v.m_aPositions[0] = entry;
@@ -224,10 +207,8 @@ TEST(PositionsList, GoingToAnEntrySetsItsTableFormat)
 }
 
 // Wrapping to entry 0 with the demonstration: PositionsDemo below.
-TEST(PositionsList, PlayAndNextStopsAtTheLastEntry)
+TEST_F(PositionsList, PlayAndNextStopsAtTheLastEntry)
 {
-    ViewHarness h;
-    CMirobeltView& v = *h.view;
     RecordSetUps(v, {0.5, 0.6});
     v.OnPlayAndNext();  // without the demonstration: nothing after the last entry
     EXPECT_EQ(std::pair(v.m_nCurPosition, v.m_balls[0].x), std::pair(1, 0.6));
@@ -243,10 +224,8 @@ TEST(PositionsList, PlayAndNextStopsAtTheLastEntry)
 // Play-and-next shows each position two seconds before its shot during the
 // demonstration, entry 0 too when the sequence starts over, but not the first
 // shot of the demonstration nor outside it.
-TEST(PositionsDemo, TheFirstEntryComingAgainIsShownBeforeItIsPlayed)
+TEST_F(PositionsDemo, TheFirstEntryComingAgainIsShownBeforeItIsPlayed)
 {
-    ViewHarness h;
-    CMirobeltView& v = *h.view;
     v.m_aim = CAimLine{0.5, 0.3, 1.5, 0.3};
     for (const double x : {0.5, 0.6})
     {
@@ -254,7 +233,7 @@ TEST(PositionsDemo, TheFirstEntryComingAgainIsShownBeforeItIsPlayed)
         v.RecordPosition();
     }
     // Whether the shot's first frame, where it is stopped, came 2 s or more after the command.
-    const auto playFrom = [&v](int entry, bool demonstration) {
+    const auto playFrom = [this](int entry, bool demonstration) {
         v.m_nCurPosition = entry;
         if (demonstration)
             v.StartDemoTimer();
@@ -275,7 +254,7 @@ TEST(PositionsDemo, TheFirstEntryComingAgainIsShownBeforeItIsPlayed)
     EXPECT_EQ(playFrom(1, true), std::pair(0, true));
 }
 
-TEST(PositionsDemo, TheFirstDrawLoadsTheSequence)
+TEST(PositionsDemoStart, TheFirstDrawLoadsTheSequence)
 {
     ScopedWorkingFolder folder;
     const QByteArray entry = "0.5 0.3 0.2 0.25 0.9 0.4 0 0 0 1 0.2 0.8 0.25 0.25 0.5 50 2\n";
@@ -297,10 +276,8 @@ TEST(PositionsDemo, TheFirstDrawLoadsTheSequence)
 // For each ball its count, then its places at times 1 to n: the time of the
 // first sample is not written, times between two samples are interpolated,
 // times past the last give the last. A longer file is replaced as a whole.
-TEST(PositionsExport, TheDKeyWritesTheTrajectoriesOfTheLastShot)
+TEST_F(PositionsExport, TheDKeyWritesTheTrajectoriesOfTheLastShot)
 {
-    ScopedWorkingFolder folder;
-    ViewHarness h;
     const struct { int ball; std::uint32_t stamp; double x, y; } samples[] = {
         {0, 0, 0.1, 1.5}, {0, 1, 0.2, 1.25}, {0, 2, 0.4, 1.125}, {1, 0, 0.5, 0.5},
         {1, 1, 1.0 / 3.0, 2e-7}, {2, 0, 1.0, 0.25}, {2, 2, 2.0, 0.75}, {2, 2, 2.5, 1.0}};

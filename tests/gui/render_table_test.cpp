@@ -46,6 +46,7 @@ void DrawAim(CMirobeltView& v)
 }
 }  // namespace
 
+class RenderBalls : public ViewTest<490, 300> {};
 // The view with every aid on, in colour and in monochrome: the markers (shown
 // by their command), frame
 // style 3, the aim line at the spotted ball with the ghost ball and the
@@ -182,10 +183,8 @@ TEST(RenderTable, TableFormatCycleAndBallReset)
     EXPECT_EQ(g_nTableFormat, 0);
 }
 
-TEST(RenderBalls, AbsentBallAndPlayLoop)
+TEST_F(RenderBalls, AbsentBallAndPlayLoop)
 {
-    ViewHarness h(490, 300);
-    CMirobeltView& v = *h.view;
     // A ball at (0, 0) exactly is absent; the whole-view draw leaves the balls
     // to the play loop while it runs.
     v.m_balls[1].x = 0;
@@ -203,10 +202,8 @@ TEST(RenderBalls, AbsentBallAndPlayLoop)
 
 // Values from files are taken as they stand: far and non-finite ones draw and
 // erase without harm (the sanitizer build checks for undefined behaviour).
-TEST(RenderBalls, FarAndNonFiniteCoordinates)
+TEST_F(RenderBalls, FarAndNonFiniteCoordinates)
 {
-    ViewHarness h(490, 300);
-    CMirobeltView& v = *h.view;
     const double nan = std::numeric_limits<double>::quiet_NaN();
     std::tie(v.m_balls[0].x, v.m_balls[1].x, v.m_balls[2].y, v.m_markers[3].x) = std::tuple(1e308, nan, -1e308, nan);
     std::tie(v.m_aim.dOriginX, v.m_aim.dTargetX, v.m_aim.dTargetY) = std::tuple(0.5, 1e308, nan);
