@@ -271,6 +271,15 @@ TEST(RenderAim, FullnessStripAndGhostBall)
         h.Draw();
         EXPECT_EQ(g_dGhostX, k < 3.16 ? 0.1 + 2 * R : -1.0) << k;
     }
+
+    // A ball whose disc would stand past either end of the strip is left out.
+    for (const double side : {11.1, -11.1})
+    {
+        std::tie(v.m_balls[0].y, v.m_balls[1].y, v.m_balls[2].y) = std::tuple(0.6, 0.6, 0.6 + side * R);
+        SetAim(v, 0.5, 0.6, 0.1, 0.6);
+        h.Draw();
+        EXPECT_EQ(h.Pixel(side > 0 ? 57 : 283, 386), kGrey) << side;
+    }
 }
 
 TEST(RenderWidgets, StrikePointNeedleForceAndModes)
