@@ -81,9 +81,9 @@ class ViewTest : public ::testing::Test
 protected:
     ViewTest() { v.m_showStatusMessage = [this](const QString& note) { notes << note; }; }
     ScopedWorkingFolder folder;
+    QStringList notes;  // outlives the view
     ViewHarness h{Width, Height};
     CMirobeltView& v = *h.view;
-    QStringList notes;
 };
 
 inline QRgb Rgb(int r, int g, int b) { return qRgb(r, g, b) & 0xFFFFFF; }
