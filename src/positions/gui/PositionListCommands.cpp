@@ -4,8 +4,10 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "positions/DemoFile.h"
 #include "positions/gui/FileChooser.h"
@@ -207,9 +209,12 @@ void CMirobeltView::OnPositionListLoad()
     if (path.isEmpty())
         return;
     const QString name = QFileInfo(path).fileName();
-    int count = m_nPositionCount;
+    // Read into a list of its own, as a new window starts with: entries the
+    // file does not fill are empty, never left over from the current list.
+    std::vector<PositionEntry> read(kPositionListSlots);
+    int count = 0;
     FileReadResult result = FileReadResult::CannotOpen;
-    if (!ReadDemoSequence(LocalPath(path), m_aPositions, count, &result))
+    if (!ReadDemoSequence(LocalPath(path), read.data(), count, &result))
     {
         if (m_showStatusMessage)
             m_showStatusMessage((result == FileReadResult::CannotOpen ? QStringLiteral("Impossible d'ouvrir %1")
@@ -218,6 +223,7 @@ void CMirobeltView::OnPositionListLoad()
                                     .arg(name));
         return;
     }
+    std::copy(read.begin(), read.end(), m_aPositions);
     m_bPlayLoop = 0;
     m_nPositionCount = count;
     m_nCurPosition = -1;
