@@ -163,6 +163,7 @@ TEST_F(PositionsList, PreviousNextAndDeleteAtTheEnds)
     v.OnPositionPrev();  // stays at entry 0 and shows it again
     EXPECT_EQ(std::pair(v.m_nCurPosition, v.m_balls[0].x), std::pair(0, double(0.5f)));
     EXPECT_EQ(h.Pixel(v.MapX(0.5) - 2, v.MapY(0.4) - 2), Rgb(255, 255, 255));  // off the aim line
+    EXPECT_EQ(h.Pixel(v.MapX(0.65), v.MapY(0.425) - 1), Rgb(128, 255, 255));  // the same aim line, drawn again
 
     // Delete steps back and drops the last entry.
     v.m_nCurPosition = 2;
@@ -198,6 +199,7 @@ TEST_F(PositionsList, GoingToAnEntrySetsItsTableFormat)
     v.m_nPositionCount = 3;
 
     v.m_bAnimating = v.m_bPlayLoop = 1;  // even while a shot is being animated
+    v.m_bSetupChanged = 0;
     v.OnPositionNext();
     EXPECT_EQ(std::pair(g_nTableFormat, h.doc->m_geometry.length), std::pair(0, 1.275));
     EXPECT_EQ(std::pair(v.m_nCueBall, v.m_aim.dTargetY), std::pair(2, double(0.35f)));

@@ -33,11 +33,15 @@ TEST(Motion, RestCoincidentCentresAndPlacesOutsideTheSpan)
     EXPECT_EQ(ball.wz, 0.9874208829065749);
     EXPECT_EQ(other.wz, -0.15811388300841897);
 
-    // Sliding along x that ends within the step: the step keeps the velocity, less the rolling loss.
-    ball = {0.5, 0.5, 1, 0, 0, -1 / p->m_dRadius + 1e-9, 0};
-    EXPECT_EQ(p->StepBall(0, 0.0005), 1);
-    EXPECT_DOUBLE_EQ(ball.vx, 0.9999985);  // 0.003 m/s² of rolling loss
-    EXPECT_EQ(ball.vy, 0);
+    // Sliding along one axis that ends within the step: the step keeps the velocity, less the rolling loss.
+    const double spin = 1 / p->m_dRadius - 1e-9;
+    for (const bool alongX : {true, false})
+    {
+        ball = alongX ? BallState{0.5, 0.5, 1, 0, 0, -spin, 0} : BallState{0.5, 0.5, 0, 1, spin, 0, 0};
+        EXPECT_EQ(p->StepBall(0, 0.0005), 1);
+        EXPECT_DOUBLE_EQ(alongX ? ball.vx : ball.vy, 0.9999985) << alongX;  // 0.003 m/s² of rolling loss
+        EXPECT_EQ(alongX ? ball.vy : ball.vx, 0) << alongX;
+    }
 
     ball = {p->m_dSpanX + 0.01, 0.5, 2, 0, 0, 0, 0};  // square cushion hit: put back, not mirrored
     p->CheckCushions(0);
