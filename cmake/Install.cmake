@@ -88,6 +88,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)   # the Qt 6 libraries, found by dpkg-shlibdeps
 # Qt only recommends its platform plugins, but the window cannot open without them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+# Qt's file and print dialogs in French; without it they are in English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "simulateur de billard français (carambole)")
 set(CPACK_PACKAGE_DESCRIPTION
     "Mirobelt simule le billard français à trois billes : on place la blanche,\n\

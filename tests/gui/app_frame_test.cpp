@@ -16,6 +16,7 @@
 
 #include "GuiTestSupport.h"
 #include "app/Icons.h"
+#include "positions/gui/FileChooser.h"
 
 // Exported by QtGui (the entry Qt's own key simulation uses): offers a key
 // press to the shortcut map first; true when an accelerator took it.
@@ -58,6 +59,15 @@ TEST(AppStartup, InitInstanceBuildsTheWindowAndKeepsSettingsUnderKvo)
         EXPECT_EQ(frame->View()->GetDocument(), app.Document());
         EXPECT_EQ(QCoreApplication::organizationName() + "/" + QCoreApplication::applicationName(), "kvo/" + kTitle.mid(3));
         EXPECT_TRUE(QFile::exists(folder.File("Corrections.prm")));  // the document's tuning file
+        // Qt's own dialogs speak French too.
+        QStringList buttons;
+        QTimer::singleShot(0, [&] {
+            for (const QPushButton* button : QApplication::activeModalWidget()->findChildren<QPushButton*>())
+                buttons << button->text();
+            QApplication::activeModalWidget()->close();
+        });
+        EXPECT_EQ(ChooseFileToOpen(frame, "bi1"), "");
+        EXPECT_EQ(buttons, QStringList({"&Ouvrir", "Annuler"}));
         app.RecentFiles()->Add(folder.File("a.bi1"));
         frame->View()->KillDemoTimer();
     }
