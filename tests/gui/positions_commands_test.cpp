@@ -267,7 +267,6 @@ TEST(PositionsDemoStart, TheFirstDrawLoadsTheSequence)
     ScopedWorkingFolder folder;
     const QByteArray entry = "0.5 0.3 0.2 0.25 0.9 0.4 0 0 0 1 0.2 0.8 0.25 0.25 0.5 50 2\n";
     const std::pair<QByteArray, int> cases[] = {{"Sequence 2\n" + entry + "0.6" + entry.mid(3), 2},
-                                                {"Seq -3\n", 0},
                                                 {"Donnees 2\n" + entry + entry, 0}};
     for (const auto& [text, count] : cases)
     {
@@ -277,7 +276,7 @@ TEST(PositionsDemoStart, TheFirstDrawLoadsTheSequence)
         EXPECT_EQ(g_bFirstDrawDone, 1);
         EXPECT_EQ(ListState(*h.view), std::pair(-1, count));
         EXPECT_EQ(h.view->m_nDemoTimer != 0, count != 0);
-        EXPECT_EQ(h.view->m_aPositions[1].v[0], count == 2 ? 0.6f : count ? 0.5f : 0.0f);
+        EXPECT_EQ(h.view->m_aPositions[1].v[0], count == 2 ? 0.6f : 0.0f);
     }
 }
 
