@@ -106,7 +106,7 @@ TEST(PlaybackPlay, AShotPlayedToItsEndBecomesTheNextSetUp)
         EXPECT_EQ(std::tuple(v.m_dStrikeHeight, v.m_dStrikeSide, v.m_dRaiseAngle, v.m_aim.dOriginX, v.m_aim.dTargetX,
                              v.m_dForce),
                   std::tuple(0.0, 0.0, 0.0, 0.0, 0.0, format == 0 ? 0.2 : 0.5));
-        EXPECT_EQ(std::tuple(v.m_bPlayLoop, v.m_bAnimating, v.m_bSetupChanged), std::tuple(0, 0, 1));
+        EXPECT_EQ(std::tuple(v.m_bPlayLoop, v.m_bAnimating, v.m_nAnimTick, v.m_bSetupChanged), std::tuple(0, 0, 0u, 1));
         EXPECT_EQ(traj[0].m_nCount, 2);  // the new set-up, computed: nothing moves
         // The start was recorded: white ball x, force.
         EXPECT_EQ(std::tuple(v.m_nPositionCount, v.m_aPositions[0].v[2], v.m_aPositions[0].v[14]), std::tuple(1, 0.1f, 0.02f));
