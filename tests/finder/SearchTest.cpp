@@ -8,6 +8,7 @@
 #include "FinderFixture.h"
 #include "finder/BackgroundSearch.h"
 #include "finder/FileValues.h"
+#include "finder/ShotEvaluator.h"
 #include "sim/TableGeometry.h"
 
 namespace
@@ -78,6 +79,16 @@ TEST(ShotSearch, CancelledSearchEndsPromptlyWithNoSolution)
     EXPECT_TRUE(search.Result().cancelled);
     EXPECT_TRUE(search.Result().solutions.empty());
     EXPECT_LT(search.Result().evaluated, 20 * kCoarseDirections);
+}
+
+// The three-cushion shot of the demonstration: off the red, then the top, bottom and right cushions.
+TEST(ShotSearch, EvaluatorNamesTheBallAndCushionsOfAShot)
+{
+    const ShotSetup shot{.force = 0.9, .strikeSide = -0.5, .aimOriginX = 0.7, .aimOriginY = 0.45, .aimTargetX = 0.964746,
+                         .aimTargetY = 0.308899, .balls = {{0.7, 0.45}, {1.1, 0.3}, {2.413153, 0.756744}}};
+    const ShotOutcome o = ShotEvaluator(CMirobeltDoc(), Game::TroisBandes, 1).Evaluate(shot, false);
+    EXPECT_EQ(std::tuple(o.verdict, o.firstBall, o.cushionsBeforeSecond, o.cushionPath),
+              std::tuple(Verdict::Scored, 1, 3, std::string("HBD")));
 }
 
 TEST(ShotSearch, AimedSetUpsPointWhereAsked)

@@ -46,3 +46,9 @@ TEST(PlatformKeys, ScanCodesStateBitsAndCommandKeys)
         EXPECT_TRUE(autoRepeat || message.repeatCount == 1u) << std::hex << key;
     }
 }
+
+// A logical box covers every device pixel it touches, even in part.
+TEST(PlatformPixels, LogicalBoxesInDevicePixels)
+{
+    EXPECT_EQ(ToDevicePixels(QRect(1, 1, 3, 3), 1.5), QRect(1, 1, 5, 5));  // 1.5 to 6 in device pixels
+}
