@@ -186,7 +186,7 @@ TEST_F(InputKeys, KeypadAndFunctionKeyStepsAndLimits)
         {height, keep, 0x48 | KF_REPEAT, 1, 0.68}, {height, keep, 0x48 | KF_ALTDOWN, 1, 0.68},
         {height, keep, 0x48 | KF_EXTENDED, 1, 0.68},
         // F7 up to 88 degrees; F6, if it ever reaches the view, down; F5 to 0; F8 to 88.
-        {raise, 87, 0x41, 1, 88}, {raise, 90, 0x41, 1, 88}, {raise, keep, 0x40, 1, 87}, {raise, keep, 0x3F, 1, 0},
+        {raise, 88, 0x41, 1, 88}, {raise, 90, 0x41, 1, 88}, {raise, keep, 0x40, 1, 87}, {raise, keep, 0x3F, 1, 0},
         {raise, keep, 0x42 | KF_ALTDOWN, 1, 0}, {raise, keep, 0x42, 1, 88}};
     for (const auto& [field, preset, flags, presses, want] : steps)
     {
