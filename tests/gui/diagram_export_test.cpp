@@ -1,7 +1,9 @@
 // Table diagrams written as SVG, PDF and PNG files, from the component, the
 // window's command and the mirobelt-shot tool.
 
+#include <QFileDialog>
 #include <QProcess>
+#include <QSpinBox>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -79,6 +81,29 @@ TEST(DiagramExport, RefusesUnknownTypesAndFilesTheUserCannotWrite)
     EXPECT_EQ(ExportViewDiagram(*h.view, folder.File("link.png"), 700), "Image exportée : link.png");
     EXPECT_EQ(QFile::symLinkTarget(folder.File("link.png")), folder.File("real.PNG"));
     EXPECT_EQ(QImage(folder.File("real.PNG")).width(), 700);
+}
+
+// The window's command: a file name, then for a PNG its width, 1600 pixels to
+// start with, in steps of 100.
+TEST(DiagramExport, CommandAsksForTheFileThenThePngWidth)
+{
+    ScopedWorkingFolder folder;
+    ViewHarness h(600, 400);
+    QString widthAsked;
+    QTimer::singleShot(0, [&] {
+        auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        files->selectFile(folder.File("table.png"));
+        QTimer::singleShot(0, [&] {
+            auto* width = QApplication::activeModalWidget()->findChild<QSpinBox*>();
+            widthAsked = QStringLiteral("%1 by %2").arg(width->value()).arg(width->singleStep());
+            width->setValue(700);
+            qobject_cast<QDialog*>(QApplication::activeModalWidget())->accept();
+        });
+        static_cast<QDialog*>(files)->accept();
+    });
+    EXPECT_EQ(RunDiagramExportCommand(*h.view, h.view.get()), "Image exportée : table.png");
+    EXPECT_EQ(widthAsked, "1600 by 100");
+    EXPECT_EQ(QImage(folder.File("table.png")).width(), 700);
 }
 
 TEST(DiagramExport, ToolDrawsThePositionWithItsComputedShot)
