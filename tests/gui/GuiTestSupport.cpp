@@ -1,6 +1,7 @@
 #include "GuiTestSupport.h"
 
 #include <QMouseEvent>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdlib>
@@ -108,6 +109,19 @@ void Key(CMirobeltView& view, int key, Qt::KeyboardModifiers modifiers, bool aut
 {
     QKeyEvent event(QEvent::KeyPress, key, modifiers, QString(), autoRepeat);
     QCoreApplication::sendEvent(&view, &event);
+}
+
+void OnTheNextDialog(const std::function<void(QDialog&)>& act)
+{
+    QTimer::singleShot(0, [act] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr)
+        {
+            ADD_FAILURE() << "no dialog is open";
+            return;
+        }
+        act(*dialog);
+    });
 }
 
 void SetUpShortShot(CMirobeltView& view, double force)

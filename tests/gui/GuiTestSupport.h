@@ -6,6 +6,7 @@
 // window test uses.
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -93,6 +94,9 @@ void Mouse(CMirobeltView& view, QEvent::Type type, QPoint at, Qt::MouseButton bu
            Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 void Key(CMirobeltView& view, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool autoRepeat = false);
 
+// Once the event loop runs again (inside the dialog's own loop), acts on the
+// modal dialog then open; a test failure rather than a crash when none is.
+void OnTheNextDialog(const std::function<void(QDialog&)>& act);
 // A soft draw shot of the white ball to the right, clear of the other balls,
 // computed: at the default force of 0.02 under 400 samples, so it plays in
 // well under a second.

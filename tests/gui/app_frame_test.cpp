@@ -61,10 +61,10 @@ TEST(AppStartup, InitInstanceBuildsTheWindowAndKeepsSettingsUnderKvo)
         EXPECT_TRUE(QFile::exists(folder.File("Corrections.prm")));  // the document's tuning file
         // Qt's own dialogs speak French too.
         QStringList buttons;
-        QTimer::singleShot(0, [&] {
-            for (const QPushButton* button : QApplication::activeModalWidget()->findChildren<QPushButton*>())
+        OnTheNextDialog([&](QDialog& dialog) {
+            for (const QPushButton* button : dialog.findChildren<QPushButton*>())
                 buttons << button->text();
-            QApplication::activeModalWidget()->close();
+            dialog.close();
         });
         EXPECT_EQ(ChooseFileToOpen(frame, "bi1"), "");
         EXPECT_EQ(buttons, QStringList({"&Ouvrir", "Annuler"}));
@@ -271,14 +271,11 @@ TEST_F(AppFrame, StatusPanesFollowTheShownPositionAndBarsToggle)
 TEST_F(AppFrame, AboutBoxIsModalWithItsTitleAndOk)
 {
     QString seen;
-    QTimer::singleShot(0, [&] {
-        if (QWidget* dialog = QApplication::activeModalWidget())
-        {
-            seen = dialog->windowTitle() + QStringLiteral(" %1 high").arg(dialog->height());
-            for (QPushButton* button : dialog->findChildren<QPushButton*>())
-                seen += " | " + button->text();
-            dialog->close();
-        }
+    OnTheNextDialog([&](QDialog& dialog) {
+        seen = dialog.windowTitle() + QStringLiteral(" %1 high").arg(dialog.height());
+        for (const QPushButton* button : dialog.findChildren<QPushButton*>())
+            seen += " | " + button->text();
+        dialog.close();
     });
     Command(ID_APP_ABOUT)->trigger();
     EXPECT_EQ(seen, "A propos de Mirobelt 242 high | OK");

@@ -90,16 +90,15 @@ TEST(DiagramExport, CommandAsksForTheFileThenThePngWidth)
     ScopedWorkingFolder folder;
     ViewHarness h(600, 400);
     QString widthAsked;
-    QTimer::singleShot(0, [&] {
-        auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        files->selectFile(folder.File("table.png"));
-        QTimer::singleShot(0, [&] {
-            auto* width = QApplication::activeModalWidget()->findChild<QSpinBox*>();
+    OnTheNextDialog([&](QDialog& files) {
+        qobject_cast<QFileDialog*>(&files)->selectFile(folder.File("table.png"));
+        OnTheNextDialog([&](QDialog& widthDialog) {
+            auto* width = widthDialog.findChild<QSpinBox*>();
             widthAsked = QStringLiteral("%1 by %2").arg(width->value()).arg(width->singleStep());
             width->setValue(700);
-            qobject_cast<QDialog*>(QApplication::activeModalWidget())->accept();
+            widthDialog.accept();
         });
-        static_cast<QDialog*>(files)->accept();
+        files.accept();
     });
     EXPECT_EQ(RunDiagramExportCommand(*h.view, h.view.get()), "Image exportée : table.png");
     EXPECT_EQ(widthAsked, "1600 by 100");
