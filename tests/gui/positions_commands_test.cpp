@@ -146,7 +146,7 @@ TEST_F(PositionsList, SavedAndReadBackAsASequenceFile)
     WriteFile("courte.se2", text.left(text.indexOf('\n', 12) + 1).replace("Sequence 2", "Sequence 3"));
     chosen = "courte.se2";
     v.OnPositionListLoad();
-    EXPECT_EQ(std::tuple(v.m_nPositionCount, v.m_aPositions[0].v[2], v.m_aPositions[1].v[2]), std::tuple(3, 0.1234567f, 0.0f));
+    EXPECT_EQ(std::tuple(ListState(v), v.m_aPositions[0].v[2], v.m_aPositions[1].v[2]), std::tuple(std::pair(0, 3), 0.1234567f, 0.0f));
     EXPECT_EQ(notes, QStringList({"Liste de 2 positions enregistrée dans liste.se2", "2 positions lues dans liste.se2",
                                   "Impossible d'enregistrer liste.se2", "autre.se2 n'est pas une liste de positions",
                                   "3 positions lues dans courte.se2"}));
