@@ -110,7 +110,7 @@ void CMainFrame::PreCreateWindow()
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         area = screen->availableGeometry();
     SetOuterGeometry(InitialFrameGeometry(area.size()).translated(area.topLeft()));
-    SetDocumentTitle(m_strDocTitle);
+    SetDocumentTitle(QString());
 }
 
 void CMainFrame::SetOuterGeometry(const QRect& rect)
@@ -125,7 +125,6 @@ void CMainFrame::SetOuterGeometry(const QRect& rect)
 
 void CMainFrame::SetDocumentTitle(const QString& title)
 {
-    m_strDocTitle = title;
     const QString shown = title.isEmpty() ? Utf8(kUntitled) : title;
     setWindowTitle(shown + QStringLiteral(" - ") + Utf8(kApplicationTitle));
 }

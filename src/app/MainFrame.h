@@ -109,7 +109,6 @@ public:
     void SetOuterGeometry(const QRect& rect);
     // Name of the framework document shown in the title ("Sans titre" when empty).
     void SetDocumentTitle(const QString& title);
-    QString DocumentTitle() const { return m_strDocTitle; }
     // The recent entries of the File menu, rebuilt from the list.
     void RebuildRecentFileMenu();
 
@@ -141,7 +140,6 @@ private:
     CRecentFileList* m_pRecentFiles;
     bool m_bCreated = false;
     CMirobeltView* m_pView = nullptr;
-    QString m_strDocTitle;
 
     QStatusBar* m_wndStatusBar = nullptr;
     QToolBar* m_wndToolBar = nullptr;
