@@ -22,7 +22,8 @@ TEST(InputWidgets, WorkedExamplesOfTheThreeHitTests)
     const std::pair<QPoint, double> angles[] = {{{40, 375}, 0}, {{36, 391}, 45}, {{20, 397}, 90}, {{27, 375}, 0}};
     for (const auto& [point, degrees] : angles)
         EXPECT_TRUE(raise.HitTestRaise(point, angle) && angle == degrees) << point.x() << "," << point.y();
-    EXPECT_FALSE(raise.HitTestRaise({26, 375}, angle));  // too near the centre
+    for (const QPoint inside : {QPoint(26, 375), QPoint(26, 378)})  // too near the centre: d² 36 and 45 of 45.8
+        EXPECT_FALSE(raise.HitTestRaise(inside, angle)) << inside.y();
     EXPECT_FALSE(raise.HitTestRaise({43, 375}, angle));  // on the outer radius
 
     const std::pair<int, double> forces[] = {{57, 0}, {603, 1}, {54, -3.0 / 546}, {606, 549.0 / 546}};
