@@ -108,11 +108,7 @@ TEST(DiagramExport, CommandAsksForTheFileThenThePngWidth)
 TEST(DiagramExport, ToolDrawsThePositionWithItsComputedShot)
 {
     ScopedWorkingFolder folder;
-    QFile position(folder.File("shot.bi1"));
-    ASSERT_TRUE(position.open(QIODevice::WriteOnly) &&
-                position.write("Billard_KVO_le_3_aout_99\n0.8\n0.4\n0.3\n0.4\n2.0\n1.0\n0\n0\n0\n0.5\n1\n0.3\n0.8\n"
-                               "0.4\n0.4\n50\n2\n") > 0);
-    position.close();
+    WriteFile("shot.bi1", "Billard_KVO_le_3_aout_99\n0.8\n0.4\n0.3\n0.4\n2.0\n1.0\n0\n0\n0\n0.5\n1\n0.3\n0.8\n0.4\n0.4\n50\n2\n");
     auto run = [&](const QStringList& args) {
         QProcess tool;
         tool.setWorkingDirectory(folder.Path());

@@ -7,9 +7,8 @@ namespace
 {
 struct PaintCounter : QObject
 {
-    explicit PaintCounter(int& paints) : paints(paints) {}
+    int paints = 0;
     bool eventFilter(QObject*, QEvent* event) override { paints += event->type() == QEvent::Paint; return false; }
-    int& paints;
 };
 }  // namespace
 
@@ -20,14 +19,12 @@ TEST(PlatformWindowContext, AcquireTwiceReleaseOnceReleasesAndResizeSizesThePict
     CDC* first = view.AcquireWindowDC();
     EXPECT_EQ(view.AcquireWindowDC(), first);
     EXPECT_EQ(s_nWindowDCCount, 1);
-    // What is drawn is on the screen when the release returns, also after a paint from Qt.
-    view.repaint();
-    int paints = 0;
-    PaintCounter counter(paints);
+    view.repaint();  // what is drawn is on the screen when the release returns, also after a paint from Qt
+    PaintCounter counter;
     view.installEventFilter(&counter);
     first->FillSolidRect(0, 0, 5, 5, RGB(0, 0, 255));
     view.ReleaseWindowDC(first);
-    EXPECT_EQ(std::pair(s_nWindowDCCount, paints), std::pair(0, 1));
+    EXPECT_EQ(std::pair(s_nWindowDCCount, counter.paints), std::pair(0, 1));
     view.ReleaseWindowDC(first);  // a further release does nothing
     EXPECT_EQ(s_nWindowDCCount, 0);
     view.resize(420, 260);
