@@ -86,8 +86,8 @@ TEST(ScreenResolution, ARightDragPutsTheBallUnderThePointer)
     EXPECT_EQ(DevicePixel(v.Picture(), 208.5 * ratio, 150.5 * ratio), Rgb(0, 128, 0));
 }
 
-// After the window shrinks and the table becomes the half table, no rail,
-// cloth or widget colour is left outside the new table and widgets.
+// After the window shrinks, and again after the table becomes the half table,
+// no rail, cloth or widget colour is left outside the new table and widgets.
 TEST(ScreenPicture, NothingOfTheOldTableStaysAfterAShrinkAndAFormatChange)
 {
     const double ratio = ScreenRatio();
@@ -97,24 +97,27 @@ TEST(ScreenPicture, NothingOfTheOldTableStaysAfterAShrinkAndAFormatChange)
     v.ApplyTableFormat();
     v.m_aim = CAimLine{0.1, 0.3, 0.6, 0.3};  // the fullness strip is drawn
     h.Draw();
+    // The table with its rails, the three widgets (their pens reach a pixel
+    // further at ratio 1.5), and the fullness strip under the force bar (54 to
+    // 274 across, 356 to 378 down at 600 x 380).
+    const auto stalePixels = [&] {
+        QRegion painted(0, 0, v.m_nTableLengthPx + 2 * v.m_nMarginPx + 1, v.m_nTableWidthPx + 2 * v.m_nMarginPx + 1);
+        for (const CWidgetRect* widget : {&v.m_strikeWidget, &v.m_raiseCursor, &v.m_forceBar})
+            painted |= QRect(QPoint(widget->rc.left, widget->rc.top), QPoint(widget->rc.right + 1, widget->rc.bottom + 1));
+        painted |= QRect(QPoint(54, 356), QPoint(274, 378));
+        int stale = 0;
+        for (int y = 0; y < 380; ++y)
+            for (int x = 0; x < 610; ++x)
+            {
+                const QRgb c = DevicePixel(v.Picture(), (x + 0.5) * ratio, (y + 0.5) * ratio);
+                stale += !painted.contains(QPoint(x, y)) && (c == Rgb(128, 128, 0) || c == Rgb(0, 128, 0) ||
+                                                              c == Rgb(128, 128, 128) || c == Rgb(0, 0, 0));
+            }
+        return stale;
+    };
     v.resize(600, 380);
+    EXPECT_EQ(stalePixels(), 0);
     g_nTableFormat = 0;
     v.ApplyTableFormat();
-
-    // The table with its rails, the three widgets, and the fullness strip
-    // under the force bar (54 to 274 across, 356 to 378 down at this size).
-    QRegion painted(0, 0, v.m_nTableLengthPx + 2 * v.m_nMarginPx + 1, v.m_nTableWidthPx + 2 * v.m_nMarginPx + 1);
-    for (const CWidgetRect* widget : {&v.m_strikeWidget, &v.m_raiseCursor, &v.m_forceBar})
-        painted |= QRect(QPoint(widget->rc.left, widget->rc.top), QPoint(widget->rc.right, widget->rc.bottom));
-    painted |= QRect(QPoint(54, 356), QPoint(274, 378));
-    const QImage& picture = v.Picture();
-    int stale = 0;
-    for (int y = 0; y < 380; ++y)
-        for (int x = 0; x < 610; ++x)
-        {
-            const QRgb c = DevicePixel(picture, (x + 0.5) * ratio, (y + 0.5) * ratio);
-            stale += !painted.contains(QPoint(x, y)) && (c == Rgb(128, 128, 0) || c == Rgb(0, 128, 0) ||
-                                                          c == Rgb(128, 128, 128) || c == Rgb(0, 0, 0));
-        }
-    EXPECT_EQ(stale, 0);
+    EXPECT_EQ(stalePixels(), 0);
 }
