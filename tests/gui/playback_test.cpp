@@ -42,6 +42,8 @@ void FillStraightPath(TrajectoryBuffer& traj, int count, double x0, double x1, d
 }
 }  // namespace
 
+class PlaybackPlay : public ViewTest<490, 300> {};
+
 TEST(PlaybackShotRequest, TheViewSetUpBecomesTheDocumentShot)
 {
     ViewHarness h;
@@ -65,10 +67,8 @@ TEST(PlaybackShotRequest, TheViewSetUpBecomesTheDocumentShot)
 // Straight paths of 13, 12 and 1 samples: a dot every eleven time units, so
 // only the white path (to time 12) has one; drawn in black without the
 // colour mode, in the balls' colours with it.
-TEST(PlaybackShowTrajectory, PathsWithADotEveryElevenUnits)
+TEST_F(PlaybackPlay, ShowTrajectoryPathsWithADotEveryElevenUnits)
 {
-    ViewHarness h(490, 300);
-    CMirobeltView& v = *h.view;
     v.m_bSetupChanged = 0;
     TrajectoryBuffer* traj = h.doc->m_physics.m_traj;
     FillStraightPath(traj[0], 13, 0.5, 1.7, 0.3);
@@ -82,7 +82,7 @@ TEST(PlaybackShowTrajectory, PathsWithADotEveryElevenUnits)
     }
 }
 
-TEST(PlaybackPlay, AShotPlayedToItsEndBecomesTheNextSetUp)
+TEST(PlaybackEnd, AShotPlayedToItsEndBecomesTheNextSetUp)
 {
     for (const int format : {2, 0})
     {
@@ -113,15 +113,13 @@ TEST(PlaybackPlay, AShotPlayedToItsEndBecomesTheNextSetUp)
     }
 }
 
-TEST(PlaybackPlay, PlayDuringAShotStopsItAndPlayAgainReplaysIt)
+TEST_F(PlaybackPlay, PlayDuringAShotStopsItAndPlayAgainReplaysIt)
 {
-    ViewHarness h(490, 300);
-    CMirobeltView& v = *h.view;
     SetUpShortShot(v);
     const TrajectoryBuffer& white = h.doc->m_physics.m_traj[0];
     const double endX = white.x[white.m_nCount - 1];
     h.doc->m_dShotPower = -1;  // a new computation would overwrite it
-    PlayAndDuringIt(v, [&v] { v.OnShotPlay(); });
+    PlayAndDuringIt(v, [this] { v.OnShotPlay(); });
     EXPECT_EQ(std::tuple(v.m_bPlayLoop, v.m_bAnimating, v.m_balls[0].x, v.m_aim.dTargetX), std::tuple(0, 0, 0.1, 0.6));
     double powerDuringReplay = 0;
     PlayAndDuringIt(v, [&] { powerDuringReplay = h.doc->m_dShotPower; });
@@ -130,13 +128,11 @@ TEST(PlaybackPlay, PlayDuringAShotStopsItAndPlayAgainReplaysIt)
 
 // Any key stops the shot; Escape also shows its start and ends the
 // demonstration, and so does a left press on the table.
-TEST(PlaybackPlay, KeysAndLeftPressStopTheShotEscapeAndPressEndTheDemonstration)
+TEST_F(PlaybackPlay, KeysAndLeftPressStopTheShotEscapeAndPressEndTheDemonstration)
 {
-    ViewHarness h(490, 300);
-    CMirobeltView& v = *h.view;
     SetUpShortShot(v);
     v.StartDemoTimer();
-    PlayAndDuringIt(v, [&v] { Key(v, Qt::Key_A); });
+    PlayAndDuringIt(v, [this] { Key(v, Qt::Key_A); });
     EXPECT_EQ(std::tuple(v.m_bPlayLoop, v.m_bAnimating, v.m_nAnimTick, v.m_balls[0].x), std::tuple(0, 0, 0u, 0.1));
     EXPECT_EQ(LiveTimers(v), 1);
     EXPECT_NE(v.m_nDemoTimer, 0u);
@@ -161,7 +157,7 @@ TEST(PlaybackPlay, KeysAndLeftPressStopTheShotEscapeAndPressEndTheDemonstration)
 }
 
 // The shot the demonstration plays at start-up, taken over by a left press.
-TEST(PlaybackPlay, ALeftPressTakesTheTableFromTheDemonstration)
+TEST(PlaybackDemo, ALeftPressTakesTheTableFromTheDemonstration)
 {
     ScopedWorkingFolder folder;
     WriteFile("demo.se2", "Sequence 1\n1.2 0.9 0.1 0.3 2 1 0.5 0 0 1 0.1 0.6 0.3 0.3 0.02 50 2\n");
@@ -184,10 +180,8 @@ TEST(PlaybackPlay, ALeftPressTakesTheTableFromTheDemonstration)
     EXPECT_EQ(std::pair(v.m_balls[0].x, v.m_dForce), std::pair(double(0.1f), double(0.02f)));
 }
 
-TEST(PlaybackPlay, QuitDuringAShotLeavesTheViewAlone)
+TEST_F(PlaybackPlay, QuitDuringAShotLeavesTheViewAlone)
 {
-    ViewHarness h(490, 300);
-    CMirobeltView& v = *h.view;
     SetUpShortShot(v);
     std::uint32_t tickAtQuit = 0;
     PlayAndDuringIt(v, [&] { tickAtQuit = v.m_nAnimTick; RequestQuit(); }, true);
@@ -199,10 +193,8 @@ TEST(PlaybackPlay, QuitDuringAShotLeavesTheViewAlone)
 
 // Frames come at most one per 5 ms and show trajectory time t = (elapsed ms
 // since the first frame) / 2; what a frame copies: frame_copy_test.
-TEST(PlaybackAnimation, FramesAtTwoMillisecondsPerUnit)
+TEST_F(PlaybackPlay, FramesAtTwoMillisecondsPerUnit)
 {
-    ViewHarness h(490, 300);
-    CMirobeltView& v = *h.view;
     TrajectoryBuffer* traj = h.doc->m_physics.m_traj;
     for (int b = 1; b < 3; ++b)
         FillStraightPath(traj[b], 200, 0.5 * (b + 1), 0.5 * (b + 1), 0.3 * (b + 1));

@@ -46,11 +46,11 @@ void DrawAim(CMirobeltView& v)
 }
 }  // namespace
 
-class RenderBalls : public ViewTest<490, 300> {};
+class RenderTableView : public ViewTest<490, 300> {};
+
 // The view with every aid on, in colour and in monochrome: the markers (shown
-// by their command), frame
-// style 3, the aim line at the spotted ball with the ghost ball and the
-// fullness strip, the cue widgets off their start values.
+// by their command), frame style 3, the aim line at the spotted ball with the
+// ghost ball and the fullness strip, the cue widgets off their start values.
 TEST(RenderTable, PicturesWithEveryAidAsCheckedByEye)
 {
     ScopedWorkingFolder folder;  // the first draw finds no demonstration file
@@ -89,10 +89,8 @@ TEST(RenderTable, PicturesWithEveryAidAsCheckedByEye)
 // The frame styles cycle 0 to 4 and back, the five pictures checked by eye
 // (style 1 the 47 frame, 2 the 71/2 frame, 3 big corners, 4 a grid); not while
 // a shot is animated.
-TEST(RenderTable, FrameStyleCycle)
+TEST_F(RenderTableView, FrameStyleCycle)
 {
-    ViewHarness h(490, 300);
-    CMirobeltView& v = *h.view;
     h.Draw();
     for (int press = 0; press <= 5; ++press)
     {
@@ -144,10 +142,8 @@ TEST(RenderTable, HalfTablePictures)
     }
 }
 
-TEST(RenderTable, TableFormatCycleAndBallReset)
+TEST_F(RenderTableView, TableFormatCycleAndBallReset)
 {
-    ViewHarness h(490, 300);
-    CMirobeltView& v = *h.view;
     h.Draw();
     const auto defaults = Places(v);
     std::vector<std::pair<int, double>> formats;
@@ -178,7 +174,7 @@ TEST(RenderTable, TableFormatCycleAndBallReset)
     EXPECT_EQ(g_nTableFormat, 0);
 }
 
-TEST_F(RenderBalls, AbsentBallAndPlayLoop)
+TEST_F(RenderTableView, AbsentBallAndPlayLoop)
 {
     // A ball at (0, 0) exactly is absent; the whole-view draw leaves the balls
     // to the play loop while it runs.
@@ -197,7 +193,7 @@ TEST_F(RenderBalls, AbsentBallAndPlayLoop)
 
 // Values from files are taken as they stand: far and non-finite ones draw and
 // erase without harm (the sanitizer build checks for undefined behaviour).
-TEST_F(RenderBalls, FarAndNonFiniteCoordinates)
+TEST_F(RenderTableView, FarAndNonFiniteCoordinates)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     std::tie(v.m_balls[0].x, v.m_balls[1].x, v.m_balls[2].y, v.m_markers[3].x) = std::tuple(1e308, nan, -1e308, nan);
@@ -221,10 +217,8 @@ TEST_F(RenderBalls, FarAndNonFiniteCoordinates)
 // A target on the cloth: from origin to target only. A new target erases the
 // old line. A target on the rail: across the whole cloth through the origin,
 // cut at the cushion noses. Unchanged ends draw nothing: the dark dot stays.
-TEST(RenderAim, LineDrawnErasedAndExtendedAsCheckedByEye)
+TEST_F(RenderTableView, AimLineDrawnErasedAndExtendedAsCheckedByEye)
 {
-    ViewHarness h(490, 300);
-    CMirobeltView& v = *h.view;
     v.m_balls[0].x = 1.0;  // the white ball out of the way
     h.Draw();
     SetAim(v, 0.3, 0.3, 0.9, 0.3);
