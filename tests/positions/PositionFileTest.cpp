@@ -94,7 +94,7 @@ TEST(PositionFile, HeaderRulesAndValuesThatStopTheReading)
         {header, read, 0, {}},
         {"Billard_KVO_(3.08.99 22.01.00)", read, 0, {}},
         {"B\n\n \n", read, 0, {}},
-        {"B 5 6\n7\n", read, 1, {{0, 7}}},
+        {"B 5 6\n+7\n", read, 1, {{0, 7}}},  // a plus sign is taken
         {"B\r\n1\t2\v3\f4\r5 6\r\n", read, 6, {{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 6}}},
         // Hostile text.
         {binary, read, 0, {}},
