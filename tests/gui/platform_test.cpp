@@ -46,7 +46,7 @@ TEST(PlatformKeys, ScanCodesStateBitsAndCommandKeys)
         {Qt::Key_F7, none, true, 0x41 | KF_REPEAT, 0}, {Qt::Key_Escape, none, false, 0, 0x1B},
         {Qt::Key_Return, none, false, 0, 0x0D}, {Qt::Key_Enter, pad, false, 0, 0x0D},
         {Qt::Key_Space, none, false, 0, 0x20}, {Qt::Key_D, Qt::ShiftModifier, false, 0, 0x44},
-        {Qt::Key_N, none, false, 0, 0x4E},
+        {Qt::Key_N, none, false, 0x31, 0x4E}, {Qt::Key_P, none, false, 0x19, 0x50},
         // The digit row: scan codes 2 to 11.
         {Qt::Key_1, none, false, 0x02, 0x31}, {Qt::Key_9, none, false, 0x0A, 0x39}, {Qt::Key_0, none, false, 0x0B, 0x30}};
     for (const auto& [key, modifiers, autoRepeat, flags, virtualKey] : cases)
