@@ -43,7 +43,7 @@ TEST(PlatformKeys, ScanCodesStateBitsAndCommandKeys)
         {Qt::Key_F8, none, false, 0x42, 0}, {Qt::Key_9, pad, false, 0x49, 0x69},
         // The separate arrow keys are extended keys; Alt and auto-repeat set their bits.
         {Qt::Key_Up, none, false, 0x48 | KF_EXTENDED, 0}, {Qt::Key_F5, Qt::AltModifier, false, 0x3F | KF_ALTDOWN, 0},
-        {Qt::Key_F7, none, true, 0x41 | KF_REPEAT, 0}, {Qt::Key_Escape, none, false, 0, 0x1B},
+        {Qt::Key_F7, none, true, 0x41 | KF_REPEAT, 0}, {Qt::Key_Escape, none, false, 0, 0x1B}, {Qt::Key_F24, none, false, 0, 0x87},
         {Qt::Key_Return, none, false, 0, 0x0D}, {Qt::Key_Enter, pad, false, 0, 0x0D},
         {Qt::Key_Space, none, false, 0, 0x20}, {Qt::Key_D, Qt::ShiftModifier, false, 0, 0x44},
         {Qt::Key_N, none, false, 0x31, 0x4E}, {Qt::Key_P, none, false, 0x19, 0x50},
