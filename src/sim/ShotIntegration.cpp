@@ -128,9 +128,7 @@ int CShotPhysics::StepBall(int b, double dt)
 {
     BallState& s = m_work[b];
 
-    if (-m_dRestSpeed < s.vx && s.vx < m_dRestSpeed && -m_dRestSpeed < s.vy &&
-        s.vy < m_dRestSpeed && -m_dRestSpin < s.wx && s.wx < m_dRestSpin &&
-        -m_dRestSpin < s.wy && s.wy < m_dRestSpin)
+    if (BallAtRest(b))
         return 0;
 
     const double r = m_dRadius;
