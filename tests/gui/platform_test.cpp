@@ -40,7 +40,7 @@ TEST(PlatformKeys, ScanCodesStateBitsAndCommandKeys)
         {Qt::Key_8, pad, false, 0x48, 0}, {Qt::Key_Up, pad, false, 0x48, 0}, {Qt::Key_2, pad, false, 0x50, 0},
         {Qt::Key_Down, pad, false, 0x50, 0}, {Qt::Key_4, pad, false, 0x4B, 0}, {Qt::Key_Left, pad, false, 0x4B, 0},
         {Qt::Key_6, pad, false, 0x4D, 0}, {Qt::Key_Right, pad, false, 0x4D, 0}, {Qt::Key_F5, none, false, 0x3F, 0},
-        {Qt::Key_F8, none, false, 0x42, 0}, {Qt::Key_9, pad, false, 0x49, 0x69},
+        {Qt::Key_F8, none, false, 0x42, 0}, {Qt::Key_9, pad, false, 0x49, 0x69}, {Qt::Key_0, pad, false, 0, 0x60},
         // The separate arrow keys are extended keys; Alt and auto-repeat set their bits.
         {Qt::Key_Up, none, false, 0x48 | KF_EXTENDED, 0}, {Qt::Key_F5, Qt::AltModifier, false, 0x3F | KF_ALTDOWN, 0},
         {Qt::Key_F7, none, true, 0x41 | KF_REPEAT, 0}, {Qt::Key_Escape, none, false, 0, 0x1B}, {Qt::Key_F24, none, false, 0, 0x87},
