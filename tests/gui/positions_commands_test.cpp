@@ -2,6 +2,8 @@
 // trajectory export, driven through the view's commands. The file formats
 // themselves are checked in tests/positions.
 
+#include <QFileDialog>
+
 #include "GuiTestSupport.h"
 #include "positions/TrajectoryExport.h"
 
@@ -46,6 +48,15 @@ TEST_F(PositionsFile, SaveThenOpenRestoresAllButTheTableFormat)
               "Billard_KVO_le_3_aout_99\n1.200000\n0.500000\n0.123457\n0.400000\n1.600000\n0.900000\n"
               "0.250000\n-0.500000\n12.000000\n0.010000\n1\n0.123457\n0.423457\n0.400000\n0.450000\n"
               "150.000000\n3.000000\n");
+    // The save dialog then offers the next numbered name.
+    v.m_chooseSavePath = nullptr;
+    QStringList offered;
+    OnTheNextDialog([&](QDialog& dialog) {
+        offered = qobject_cast<QFileDialog*>(&dialog)->selectedFiles();
+        dialog.reject();
+    });
+    v.OnFileSaveAs();
+    EXPECT_EQ(QFileInfo(offered.value(0)).fileName(), "pos1.bi1");
 
     ArrangeSetUp(v, 0.7);
     v.m_dStrikeMode = 50;
