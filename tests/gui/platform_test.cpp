@@ -5,6 +5,7 @@
 
 namespace
 {
+// Counts the paint events of the widget it watches.
 struct PaintCounter : QObject
 {
     int paints = 0;
