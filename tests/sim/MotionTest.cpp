@@ -26,12 +26,17 @@ TEST(Motion, RestCoincidentCentresAndPlacesOutsideTheSpan)
     p->CheckCushions(0);
     EXPECT_TRUE(same(ball, outside));
 
-    ball = {0.5, 0.25, 1, 0.5, 0, 0, 1};  // coincident centres: no normal, no NaN, gearing still applies
-    other = {0.5, 0.25, 0, 0, 0, 0, 0};
-    p->CollideBalls(0, 1);
-    EXPECT_TRUE(ball.vx == 1 && ball.vy == 0.5 && other.vx == 0 && other.vy == 0);
-    EXPECT_EQ(ball.wz, 0.9874208829065749);
-    EXPECT_EQ(other.wz, -0.15811388300841897);
+    // Coincident centres: no normal, no NaN, gearing still applies: the ball with more
+    // side spin keeps sqrt(0.975) of it and gives the other -sqrt(0.025) of it.
+    for (const bool firstSpins : {true, false})
+    {
+        ball = {0.5, 0.25, 1, 0.5, 0, 0, firstSpins ? 1.0 : 0.0};
+        other = {0.5, 0.25, 0, 0, 0, 0, firstSpins ? 0.0 : 1.0};
+        p->CollideBalls(0, 1);
+        EXPECT_TRUE(ball.vx == 1 && ball.vy == 0.5 && other.vx == 0 && other.vy == 0);
+        EXPECT_EQ(std::pair(ball.wz, other.wz), firstSpins ? std::pair(0.9874208829065749, -0.15811388300841897)
+                                                           : std::pair(-0.15811388300841897, 0.9874208829065749));
+    }
 
     // Sliding along one axis that ends within the step: the step keeps the velocity, less the rolling loss.
     const double spin = 1 / p->m_dRadius - 1e-9;
