@@ -20,6 +20,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/DiagramExportCommand.h"
+#include "app/HelpWindow.h"
 #include "app/Icons.h"
 #include "app/MirobeltApp.h"
 #include "diagram/DiagramExport.h"
@@ -208,7 +209,7 @@ void CMainFrame::BuildCommands()
     newDoc->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(newDoc, &QAction::triggered, this, &CMainFrame::OnFileNew);
 
-    QAction* print = AddCommand(ID_FILE_PRINT, Utf8("Imprime le document actif"), Utf8("Imprime le document actif"),
+    QAction* print = AddCommand(ID_FILE_PRINT, tr("&Imprimer...\tCtrl+P"), Utf8("Imprime le document actif"),
                                 QString());
     print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(print, &QAction::triggered, this, &CMainFrame::OnFilePrint);
@@ -224,8 +225,9 @@ void CMainFrame::BuildCommands()
                                 QStringLiteral("A propos de"));
     connect(about, &QAction::triggered, this, &CMainFrame::OnAppAbout);
 
-    QAction* exit = AddCommand(ID_APP_EXIT, QStringLiteral("&Quitter"),
+    QAction* exit = AddCommand(ID_APP_EXIT, tr("&Quitter\tCtrl+Q"),
                                Utf8("Ferme l'application ; propose d'enregistrer les documents"), QStringLiteral("Quitter"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
     QAction* findShot = AddCommand(ID_FIND_SHOT, QStringLiteral("&Chercher un coup...\tF9"),
@@ -233,6 +235,11 @@ void CMainFrame::BuildCommands()
                                    QStringLiteral("Chercher un coup (F9)"));
     findShot->setShortcut(QKeySequence(Qt::Key_F9));
     connect(findShot, &QAction::triggered, this, &CMainFrame::OnFindShot);
+
+    QAction* help = AddCommand(ID_HELP, tr("&Aide de Mirobelt\tF1"), tr("Ouvre le guide de l'utilisateur (F1)"),
+                               tr("Aide de Mirobelt (F1)"));
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(help, &QAction::triggered, this, &CMainFrame::OnHelp);
 
     QAction* gameBar = AddCommand(ID_VIEW_TOOLBAR, QStringLiteral("&Barre d'outils"),
                                   Utf8("Affiche ou masque la barre d'outils"), QString());
@@ -283,6 +290,7 @@ void CMainFrame::BuildMenus()
     m_pFileMenu->addAction(CommandAction(ID_FILE_OPEN));
     m_pFileMenu->addAction(CommandAction(ID_FILE_SAVE_AS));
     m_pFileMenu->addAction(CommandAction(ID_FILE_EXPORT_IMAGE));
+    m_pFileMenu->addAction(CommandAction(ID_FILE_PRINT));
     m_pFileSeparator = m_pFileMenu->addSeparator();
     m_pFileMenu->addAction(CommandAction(ID_APP_EXIT));
 
@@ -294,6 +302,7 @@ void CMainFrame::BuildMenus()
     toolsMenu->addAction(CommandAction(ID_FIND_SHOT));
 
     QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("Comment jouer"));
+    helpMenu->addAction(CommandAction(ID_HELP));
     helpMenu->addAction(CommandAction(ID_APP_ABOUT));
     QMenu* howTo = helpMenu->addMenu(QStringLiteral("Comment Jouer"));
     howTo->menuAction()->setStatusTip(CommandAction(ID_HOW_TO_PLAY)->statusTip());
@@ -441,6 +450,15 @@ void CMainFrame::OnFindShot()
 {
     m_pFinderPanel->show();
     m_pFinderPanel->raise();
+}
+
+void CMainFrame::OnHelp()
+{
+    if (m_pHelpWindow == nullptr)
+        m_pHelpWindow = new HelpWindow(this);
+    m_pHelpWindow->show();
+    m_pHelpWindow->raise();
+    m_pHelpWindow->activateWindow();
 }
 
 void CMainFrame::OnViewToolbar()

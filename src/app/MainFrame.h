@@ -14,6 +14,7 @@
 class CMirobeltDoc;
 class CMirobeltView;
 class CRecentFileList;
+class HelpWindow;
 class QAction;
 class QImage;
 class QLabel;
@@ -58,6 +59,7 @@ enum CommandId : int
     ID_EDIT_UNDO = 57643,
     ID_APP_ABOUT = 57664,
     ID_APP_EXIT = 57665,
+    ID_HELP = 57670,
     ID_NEXT_PANE = 57680,
     ID_PREV_PANE = 57681,
     ID_VIEW_TOOLBAR = 59392,
@@ -125,6 +127,8 @@ public:
     void OnEmptyCommand() {}
     // Shows the "Coups possibles" panel.
     void OnFindShot();
+    // Opens the user's guide (F1).
+    void OnHelp();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -146,6 +150,7 @@ private:
     QToolBar* m_wndGameBar = nullptr;
     QLabel* m_panes[7] = {};
     ShotFinderPanel* m_pFinderPanel = nullptr;
+    HelpWindow* m_pHelpWindow = nullptr;  // made when first asked for
 
     std::map<int, QAction*> m_commands;
     QMenu* m_pFileMenu = nullptr;

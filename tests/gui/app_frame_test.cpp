@@ -1,5 +1,6 @@
 // The main window: start-up, start geometry, the 500-pixel command, menus,
-// toolbars, status panes, accelerators, recent files and the About box.
+// toolbars, status panes, accelerators, recent files, the About box and the
+// help window.
 
 #include <QAction>
 #include <QEnterEvent>
@@ -11,10 +12,13 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <QToolButton>
 
 #include "GuiTestSupport.h"
+#include "app/HelpWindow.h"
 #include "app/Icons.h"
 #include "positions/gui/FileChooser.h"
 
@@ -126,12 +130,15 @@ TEST_F(AppFrame, MenuTextsAndOrder)
     const QList<QAction*> menus = frame->menuBar()->actions();
     EXPECT_EQ(MenuTexts(menus[0]->menu()), QStringList({"&Ouvrir une position...\tCtrl+O",
                                                         "En&registrer une position sous...",
-                                                        "&Exporter l'image...\tCtrl+E", "-", "&Quitter"}));
+                                                        "&Exporter l'image...\tCtrl+E", "&Imprimer...\tCtrl+P",
+                                                        "-", "&Quitter\tCtrl+Q"}));
     EXPECT_EQ(MenuTexts(menus[1]->menu()), QStringList({"&Barre d'outils", "Barre d'é&tat"}));
     EXPECT_EQ(MenuTexts(menus[2]->menu()), QStringList({"&Chercher un coup...\tF9"}));
-    ASSERT_EQ(MenuTexts(menus[3]->menu()), QStringList({"&A propos de Billard...", "Comment Jouer"}));
+    ASSERT_EQ(MenuTexts(menus[3]->menu()),
+              QStringList({"&Aide de Mirobelt\tF1", "&A propos de Billard...", "Comment Jouer"}));
+    EXPECT_EQ(menus[0]->menu()->actions()[3], Command(ID_FILE_PRINT));
 
-    const QMenu* howTo = menus[3]->menu()->actions()[1]->menu();
+    const QMenu* howTo = menus[3]->menu()->actions()[2]->menu();
     ASSERT_NE(howTo, nullptr);
     const QList<QAction*> lines = howTo->actions();
     ASSERT_EQ(lines.size(), 12);
@@ -312,6 +319,55 @@ TEST_F(AppFrame, AcceleratorsTakeTheirKeysBeforeTheView)
     EXPECT_EQ(frame->windowTitle(), "Sans titre" + kTitle);
 }
 
+TEST_F(AppFrame, F1OpensTheGuideAndCtrlQQuits)
+{
+    frame->activateWindow();
+    PumpPendingMessages();
+    if (QApplication::activeWindow() != frame.get())
+        GTEST_SKIP() << "the platform does not activate windows";
+    auto offer = [this](int key, Qt::KeyboardModifiers mods) {
+        return qt_sendShortcutOverrideEvent(frame->View(), 0, key, mods, QString(), false, 1);
+    };
+
+    // F1, twice: one window, the French guide from the program's resources.
+    EXPECT_TRUE(offer(Qt::Key_F1, Qt::NoModifier));
+    EXPECT_TRUE(offer(Qt::Key_F1, Qt::NoModifier));
+    const QList<HelpWindow*> windows = frame->findChildren<HelpWindow*>();
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_TRUE(windows[0]->isVisible());
+    EXPECT_EQ(windows[0]->windowTitle(), "Aide de Mirobelt");
+    const QTextBrowser* browser = windows[0]->Browser();
+    EXPECT_EQ(browser->source(), QUrl("qrc:/help/fr/index.html"));
+    EXPECT_EQ(HelpPageUrl("xx"), browser->source());  // a language without a guide gets the French one
+    const QString text = browser->document()->toPlainText();
+    for (const char* heading : {"Placer les billes", "Chercher un coup et la carte des visées", "Imprimer",
+                                "Les outils en ligne de commande", "Les fichiers du programme"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(heading))) << heading;
+
+    // Every picture is in the resources and every link of the contents has its anchor.
+    QStringList images, anchors, links;
+    for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next())
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment)
+        {
+            const QTextCharFormat format = fragment.fragment().charFormat();
+            if (format.isImageFormat())
+                images << browser->source().resolved(QUrl(format.toImageFormat().name())).path();
+            anchors << format.anchorNames();
+            if (format.anchorHref().startsWith('#'))
+                links << format.anchorHref().mid(1);
+        }
+    EXPECT_GE(images.size(), 4);
+    for (const QString& image : images)
+        EXPECT_FALSE(QImage(":" + image).isNull()) << image.toStdString();
+    EXPECT_GE(links.size(), 14);
+    for (const QString& link : links)
+        EXPECT_TRUE(anchors.contains(link)) << link.toStdString();
+
+    EXPECT_FALSE(IsQuitRequested());
+    EXPECT_TRUE(offer(Qt::Key_Q, Qt::ControlModifier));
+    EXPECT_TRUE(IsQuitRequested());
+}
+
 TEST_F(AppFrame, RecentPositionFiles)
 {
     CMirobeltView* view = frame->View();
@@ -323,19 +379,19 @@ TEST_F(AppFrame, RecentPositionFiles)
     EXPECT_EQ(recent->Files(), expected);
     for (int i = 0; i < 4; ++i)
         menu << QStringLiteral("&%1 %2").arg(i + 1).arg(expected[i]);
-    EXPECT_EQ(MenuTexts(frame->FileMenu()).mid(3), menu << "-" << "&Quitter");
+    EXPECT_EQ(MenuTexts(frame->FileMenu()).mid(4), menu << "-" << "&Quitter\tCtrl+Q");
 
     // An entry whose file has gone leaves the list.
-    frame->FileMenu()->actions()[4]->trigger();  // "&1 .../p3.bi1", never written
+    frame->FileMenu()->actions()[5]->trigger();  // "&1 .../p3.bi1", never written
     PumpPendingMessages();
     EXPECT_EQ(recent->Files(), expected.mid(1));
-    EXPECT_EQ(MenuTexts(frame->FileMenu()).size(), 9);
+    EXPECT_EQ(MenuTexts(frame->FileMenu()).size(), 10);
 
     // Choosing an entry opens that position in the view.
     view->m_balls[1].x = 0.75;
     ASSERT_TRUE(view->SavePositionFile(folder.File("p4.bi1"), "Billard_KVO_le_3_aout_99\n"));
     view->m_balls[1].x = 0.25;
-    frame->FileMenu()->actions()[5]->trigger();  // "&2 .../p4.bi1"
+    frame->FileMenu()->actions()[6]->trigger();  // "&2 .../p4.bi1"
     PumpPendingMessages();
     EXPECT_DOUBLE_EQ(view->m_balls[1].x, 0.75);
 
