@@ -2,14 +2,16 @@
 #   make run   installs what is missing, builds, starts the simulator in run/
 #   make test  installs what is missing, builds, runs every test
 # and, to install it like any other program:
-#   make package  builds the Debian package build/mirobelt_<version>_<arch>.deb
+#   make package  builds the Debian package build/mirobelt_<version>-<revision>_<arch>.deb
+#                 (PACKAGE_MAINTAINER="Name <address>" sets its maintainer)
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 PACKAGES = cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
 # What the package needs besides: dpkg-shlibdeps and file find its dependencies,
 # the others check its contents (.ci/check-package).
-PACKAGE_TOOLS = file dpkg-dev desktop-file-utils appstream groff-base
+PACKAGE_TOOLS = file dpkg-dev desktop-file-utils appstream groff-base lintian
+PACKAGE_MAINTAINER ?=
 
 .PHONY: deps build run test package bench clean
 
@@ -24,7 +26,8 @@ deps:
 	fi
 
 build: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  $(if $(PACKAGE_MAINTAINER),-DMIROBELT_PACKAGE_MAINTAINER="$(PACKAGE_MAINTAINER)")
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build

@@ -1,8 +1,10 @@
 # Installation and the Debian package.
 #
 # `cmake --install` puts the simulator, every tool of tools/ and the launcher of
-# the desktop menu in bin/, the demonstration in share/mirobelt/, and the desktop
-# entry, icons, AppStream metainfo and man pages where desktops look for them.
+# the desktop menu in games/ (where Debian keeps the programs of its games
+# section), the demonstration in share/mirobelt/, the desktop entry, icons,
+# AppStream metainfo and compressed man pages where desktops look for them, and
+# the licence and change log of the package in share/doc/mirobelt/.
 # Every rule belongs to the component "Runtime", and the package is made of that
 # component only: tests, benchmarks, fuzzers and the static libraries never go in.
 
@@ -11,8 +13,12 @@ include(GNUInstallDirs)
 set(MIROBELT_VERSION 1.0)               # the About box shows the same version and date
 set(MIROBELT_RELEASE_DATE 2026-12-06)
 set(MIROBELT_APP_ID io.github.mirobelt.Mirobelt)
+# Revision of the Debian package of this version: the package is not a native
+# one, so that its change log is changelog.Debian.gz.
+set(MIROBELT_PACKAGE_RELEASE 1)
 set(MIROBELT_PACKAGE_MAINTAINER "Projet Mirobelt <mirobelt@example.org>"
-    CACHE STRING "Maintainer field of the Debian package")
+    CACHE STRING "Maintainer field of the Debian package and its change log (Name <address>)")
+set(MIROBELT_INSTALL_BINDIR games CACHE STRING "Folder of the programs, under the installation prefix")
 
 set(install_sources ${CMAKE_SOURCE_DIR}/data/install)
 
@@ -28,13 +34,26 @@ foreach(tool_source ${tool_sources})
     list(APPEND installed_programs ${tool_name})
   endif()
 endforeach()
-install(TARGETS ${installed_programs} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime)
+install(TARGETS ${installed_programs} RUNTIME DESTINATION ${MIROBELT_INSTALL_BINDIR} COMPONENT Runtime)
+
+# A man page is installed compressed, as Debian wants it: gzip -9n (no name or
+# date in the header, so the same page gives the same bytes).
+function(mirobelt_install_man_page page)
+  get_filename_component(name ${page} NAME)
+  set(copy ${CMAKE_BINARY_DIR}/man/${name})
+  add_custom_command(OUTPUT ${copy}.gz
+                     COMMAND ${CMAKE_COMMAND} -E copy ${page} ${copy}
+                     COMMAND gzip -9nf ${copy}
+                     DEPENDS ${page} VERBATIM)
+  add_custom_target(man-${name} ALL DEPENDS ${copy}.gz)
+  install(FILES ${copy}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT Runtime)
+endfunction()
 
 set(metainfo_binaries "")
 foreach(program ${installed_programs})
   set(page ${CMAKE_SOURCE_DIR}/docs/man/${program}.1)
   if(EXISTS ${page})
-    install(FILES ${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT Runtime)
+    mirobelt_install_man_page(${page})
   else()
     message(WARNING "${program} is installed without a man page: write docs/man/${program}.1")
   endif()
@@ -44,13 +63,13 @@ endforeach()
 if(TARGET mirobelt)
   # The launcher finds the program beside itself and the demonstration through
   # the path from bin/ to share/mirobelt/, so the installed tree can be moved.
-  file(RELATIVE_PATH MIROBELT_BIN_TO_DATA ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_DATADIR}/mirobelt)
+  file(RELATIVE_PATH MIROBELT_BIN_TO_DATA ${CMAKE_INSTALL_PREFIX}/${MIROBELT_INSTALL_BINDIR}
+       ${CMAKE_INSTALL_FULL_DATADIR}/mirobelt)
   configure_file(${CMAKE_SOURCE_DIR}/tools/mirobelt-launcher.in ${CMAKE_BINARY_DIR}/mirobelt-launcher @ONLY
                  FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                                   WORLD_READ WORLD_EXECUTE)
-  install(PROGRAMS ${CMAKE_BINARY_DIR}/mirobelt-launcher DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime)
-  install(FILES ${CMAKE_SOURCE_DIR}/docs/man/mirobelt-launcher.1
-          DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT Runtime)
+  install(PROGRAMS ${CMAKE_BINARY_DIR}/mirobelt-launcher DESTINATION ${MIROBELT_INSTALL_BINDIR} COMPONENT Runtime)
+  mirobelt_install_man_page(${CMAKE_SOURCE_DIR}/docs/man/mirobelt-launcher.1)
   install(FILES ${CMAKE_SOURCE_DIR}/data/demo.se2 DESTINATION ${CMAKE_INSTALL_DATADIR}/mirobelt COMPONENT Runtime)
 
   install(FILES ${install_sources}/${MIROBELT_APP_ID}.desktop
@@ -69,15 +88,25 @@ if(TARGET mirobelt)
   install(FILES ${CMAKE_BINARY_DIR}/${MIROBELT_APP_ID}.metainfo.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT Runtime)
 
+  # The package's licence (machine-readable) and change log, under its own name.
+  configure_file(${install_sources}/debian/copyright ${CMAKE_BINARY_DIR}/debian/copyright @ONLY)
+  execute_process(COMMAND date -R -u -d "${MIROBELT_RELEASE_DATE} 12:00"
+                  OUTPUT_VARIABLE MIROBELT_CHANGELOG_DATE OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  configure_file(${install_sources}/debian/changelog ${CMAKE_BINARY_DIR}/debian/changelog.Debian @ONLY)
+  execute_process(COMMAND gzip -9nf ${CMAKE_BINARY_DIR}/debian/changelog.Debian COMMAND_ERROR_IS_FATAL ANY)
+  install(FILES ${CMAKE_BINARY_DIR}/debian/copyright ${CMAKE_BINARY_DIR}/debian/changelog.Debian.gz
+          DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/mirobelt COMPONENT Runtime)
+
   add_test(NAME launcher
            COMMAND sh ${CMAKE_SOURCE_DIR}/tests/install/launcher-test ${CMAKE_BINARY_DIR}/mirobelt-launcher)
 endif()
 
-# `make package`: build/mirobelt_<version>_<arch>.deb, installed under /usr.
+# `make package`: build/mirobelt_<version>-<revision>_<arch>.deb, installed under /usr.
 set(CPACK_GENERATOR DEB)
 set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};Runtime;/")
 set(CPACK_PACKAGE_NAME mirobelt)
 set(CPACK_PACKAGE_VERSION ${MIROBELT_VERSION})
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${MIROBELT_PACKAGE_RELEASE})
 set(CPACK_PACKAGE_VENDOR "Projet Mirobelt")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
