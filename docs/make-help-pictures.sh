@@ -10,7 +10,7 @@
 # compiled into the program: rebuild it afterwards.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${1:-build}
+build=$(realpath "${1:-build}")
 display=${HELP_DISPLAY:-:99}
 out=docs/help/images
 work=$(mktemp -d)
@@ -27,7 +27,7 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.2; done
 
 # The program in a folder of its own, with the demonstration and its own settings.
 cp data/demo.se2 "$work/"
-(cd "$work" && HOME="$work" LANG=fr_FR.UTF-8 exec "$OLDPWD/$build/mirobelt") &
+(cd "$work" && HOME="$work" LANG=fr_FR.UTF-8 exec "$build/mirobelt") &
 pids+=($!)
 window=$(xdotool search --sync --onlyvisible --name "Simulateur de Billard" | head -n 1)
 xdotool windowfocus --sync "$window"
