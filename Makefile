@@ -4,16 +4,17 @@
 # and, to install it like any other program:
 #   make package  builds the Debian package build/mirobelt_<version>-<revision>_<arch>.deb
 #                 (PACKAGE_MAINTAINER="Name <address>" sets its maintainer)
+#   make translations  gathers the program's texts into translations/*.ts (lupdate)
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
-PACKAGES = cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+PACKAGES = cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
 # What the package needs besides: dpkg-shlibdeps and file find its dependencies,
 # the others check its contents (.ci/check-package).
 PACKAGE_TOOLS = file dpkg-dev desktop-file-utils appstream groff-base lintian
 PACKAGE_MAINTAINER ?=
 
-.PHONY: deps build run test package bench clean
+.PHONY: deps build run test package bench translations clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -45,6 +46,9 @@ package: build
 bench: build
 	$(BUILD_DIR)/mirobelt_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/mirobelt_bench_gui
+
+translations: build
+	cmake --build $(BUILD_DIR) --target update_translations
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -9,20 +9,21 @@
 
 #include "app/Icons.h"
 
-const char* const kProductLine = "Mirobelt, simulateur de billard français, version 1.0 du 6 décembre 2026";
+const char* const kProductLine =
+    QT_TRANSLATE_NOOP("CAboutDlg", "Mirobelt, simulateur de billard français, version 1.0 du 6 décembre 2026");
 
 namespace
 {
-const char* const kContactBlock =
-    "Projet Mirobelt\n"
-    "Simulateur de billard français à trois billes (carambole)\n"
-    "Remarques, questions et corrections : l'équipe du projet Mirobelt,\n"
-    "par le suivi des demandes du dépôt du projet.";
+const char* const kContactBlock = QT_TRANSLATE_NOOP("CAboutDlg",
+                                                    "Projet Mirobelt\n"
+                                                    "Simulateur de billard français à trois billes (carambole)\n"
+                                                    "Remarques, questions et corrections : l'équipe du projet Mirobelt,\n"
+                                                    "par le suivi des demandes du dépôt du projet.");
 }  // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("A propos de Mirobelt"));
+    setWindowTitle(tr("A propos de Mirobelt"));
     setModal(true);
 
     auto* icon = new QLabel(this);
@@ -33,15 +34,15 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     icon->setPixmap(appIcon.pixmap(QSize(32, 32)));
     icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* product = new QLabel(QString::fromUtf8(kProductLine), this);
+    auto* product = new QLabel(tr(kProductLine), this);
     product->setObjectName(QStringLiteral("aboutProduct"));
     product->setWordWrap(true);
 
-    auto* contact = new QLabel(QString::fromUtf8(kContactBlock), this);
+    auto* contact = new QLabel(tr(kContactBlock), this);
     contact->setObjectName(QStringLiteral("aboutContact"));
     contact->setWordWrap(true);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

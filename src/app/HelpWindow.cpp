@@ -2,10 +2,11 @@
 
 #include <QFile>
 #include <QHBoxLayout>
-#include <QLocale>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+
+#include "platform/Language.h"
 
 namespace
 {
@@ -25,7 +26,7 @@ QUrl HelpPageUrl(const QString& language)
 
 HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), m_browser(new QTextBrowser(this)),
-      m_home(HelpPageUrl(QLocale().name().section(QLatin1Char('_'), 0, 0)))
+      m_home(HelpPageUrl(Language::Current()))
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(tr("Aide de Mirobelt"));

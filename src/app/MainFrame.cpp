@@ -22,6 +22,7 @@
 #include "app/DiagramExportCommand.h"
 #include "app/HelpWindow.h"
 #include "app/Icons.h"
+#include "app/LanguageMenu.h"
 #include "app/MirobeltApp.h"
 #include "diagram/DiagramExport.h"
 #include "finder/gui/ShotFinderPanel.h"
@@ -297,6 +298,7 @@ void CMainFrame::BuildMenus()
     QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&Affichage"));
     viewMenu->addAction(CommandAction(ID_VIEW_TOOLBAR));
     viewMenu->addAction(CommandAction(ID_VIEW_STATUS_BAR));
+    AddLanguageMenu(viewMenu);
 
     QMenu* toolsMenu = menuBar()->addMenu(QStringLiteral("&Outils"));
     toolsMenu->addAction(CommandAction(ID_FIND_SHOT));

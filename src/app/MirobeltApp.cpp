@@ -2,13 +2,11 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include "app/Icons.h"
 #include "app/MainFrame.h"
 #include "app/StartupProbe.h"
+#include "platform/Language.h"
 #include "sim/MirobeltDoc.h"
 #include "view/MirobeltView.h"
 
@@ -76,12 +74,9 @@ bool CMirobeltApp::InitInstance(const QStringList& arguments)
     QCoreApplication::setOrganizationName(QStringLiteral("kvo"));
     QCoreApplication::setApplicationName(QString::fromUtf8(kApplicationTitle));
     QApplication::setWindowIcon(MakeApplicationIcon());
-    // Qt's own dialogs (files, printing) speak French like the rest of the
-    // program; without the translation files they stay in English.
-    m_pQtTranslator = std::make_unique<QTranslator>();
-    if (m_pQtTranslator->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(m_pQtTranslator.get());
+    // The interface speaks the chosen language, Qt's own dialogs (files,
+    // printing) included; French unless the user chose otherwise.
+    Language::Install(Language::Chosen());
     m_pSettings = std::make_unique<QSettings>();
 
     m_pRecentFileList = std::make_unique<CRecentFileList>(m_pSettings.get(), kRecentFileCount);

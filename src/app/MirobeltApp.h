@@ -11,7 +11,6 @@
 
 class CMainFrame;
 class CMirobeltDoc;
-class QTranslator;
 
 // The position files last opened or saved, most recent first, kept in the
 // settings store as "Recent File List/File1" to "FileN".
@@ -56,7 +55,6 @@ private:
     // becomes the document's title; one that cannot be read fails the start.
     bool ProcessShellCommand(const QStringList& arguments);
 
-    std::unique_ptr<QTranslator> m_pQtTranslator;  // removed from the application with it
     std::unique_ptr<QSettings> m_pSettings;
     std::unique_ptr<CRecentFileList> m_pRecentFileList;
     std::unique_ptr<CMirobeltDoc> m_pDoc;

@@ -132,7 +132,7 @@ TEST_F(AppFrame, MenuTextsAndOrder)
                                                         "En&registrer une position sous...",
                                                         "&Exporter l'image...\tCtrl+E", "&Imprimer...\tCtrl+P",
                                                         "-", "&Quitter\tCtrl+Q"}));
-    EXPECT_EQ(MenuTexts(menus[1]->menu()), QStringList({"&Barre d'outils", "Barre d'é&tat"}));
+    EXPECT_EQ(MenuTexts(menus[1]->menu()), QStringList({"&Barre d'outils", "Barre d'é&tat", "&Langue"}));
     EXPECT_EQ(MenuTexts(menus[2]->menu()), QStringList({"&Chercher un coup...\tF9"}));
     ASSERT_EQ(MenuTexts(menus[3]->menu()),
               QStringList({"&Aide de Mirobelt\tF1", "&A propos de Billard...", "Comment Jouer"}));
