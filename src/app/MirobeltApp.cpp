@@ -70,9 +70,10 @@ CMirobeltApp::~CMirobeltApp() = default;
 
 bool CMirobeltApp::InitInstance(const QStringList& arguments)
 {
-    // Settings under kvo / the application title, per user.
-    QCoreApplication::setOrganizationName(QStringLiteral("kvo"));
-    QCoreApplication::setApplicationName(QString::fromUtf8(kApplicationTitle));
+    // Settings under kvo / the application title (in French whatever the
+    // language of the window), per user.
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kSettingsOrganisation));
+    QCoreApplication::setApplicationName(QString::fromUtf8(kSettingsApplication));
     QApplication::setWindowIcon(MakeApplicationIcon());
     // The interface speaks the chosen language, Qt's own dialogs (files,
     // printing) included; French unless the user chose otherwise.

@@ -6,12 +6,11 @@
 #include <QSettings>
 #include <QTranslator>
 
+const char* const kSettingsOrganisation = "kvo";
+const char* const kSettingsApplication = "Simulateur de Billard Francais (Ostrevan)";
+
 namespace
 {
-// The program's settings store: the organisation and application names the
-// program gives itself at start. The tools set none, so they are named here.
-const char* const kOrganisation = "kvo";
-const char* const kApplication = "Simulateur de Billard Francais (Ostrevan)";
 const char* const kLanguageKey = "Interface/Language";
 const char* const kFrench = "fr";
 
@@ -21,7 +20,8 @@ QString s_current = QString::fromLatin1(kFrench);
 
 QSettings ProgramSettings()
 {
-    return QSettings(QString::fromLatin1(kOrganisation), QString::fromUtf8(kApplication));
+    // Named here: the tools give Qt no organisation or application name.
+    return QSettings(QString::fromLatin1(kSettingsOrganisation), QString::fromUtf8(kSettingsApplication));
 }
 
 bool Known(const QString& code) { return Language::Available().contains(code); }

@@ -10,6 +10,12 @@
 #include <QString>
 #include <QStringList>
 
+// Names of the program's settings store (organisation, application), the
+// same in every language: the program gives them to Qt at start, the tools
+// open the store by them.
+extern const char* const kSettingsOrganisation;
+extern const char* const kSettingsApplication;
+
 namespace Language
 {
 // Codes of the languages the interface speaks, French (the texts of the sources) first.

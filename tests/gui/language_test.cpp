@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QDialogButtonBox>
+#include <QComboBox>
 #include <QDockWidget>
 #include <QLabel>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include <QRegularExpression>
 #include <QTextBrowser>
 #include <QToolBar>
+#include <QTreeWidget>
 #include <QXmlStreamReader>
 
 #include "GuiTestSupport.h"
@@ -70,27 +72,44 @@ QString Markers(const QString& text)
     return arguments.join(' ') + " | " + text.section('\t', 1) + " | " + (withoutDoubles.contains('&') ? "&" : "");
 }
 
-// Texts that are the same in every language: the names of the languages in
-// their own language, and words English and French share.
+// Texts that are the same in every language: no letter at all (numbers,
+// signs), a key ("Ctrl+P"), the names of the languages in their own
+// language, and words English and French share.
 bool LanguageNeutral(const QString& text)
 {
-    static const QStringList neutral = {"", "Français", "English", "OK"};
-    return neutral.contains(text);
+    static const QStringList neutral = {"Français", "English", "OK"};
+    const bool hasLetter = std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+    const QKeySequence key = QKeySequence::fromString(text, QKeySequence::PortableText);
+    return !hasLetter || (!key.isEmpty() && key.toString(QKeySequence::PortableText) == text) || neutral.contains(text);
 }
 
 // The texts the window shows: the title, every action's text, tip and status
-// note (menus, toolbars, sub-menus), the toolbars' and docks' titles.
+// note (menus, toolbars, sub-menus), and those of every widget in it (the
+// docked panels too): titles, tips, labels, buttons, lists' items and headers.
 QStringList WindowTexts(const CMainFrame& frame)
 {
-    QStringList texts = {frame.windowTitle()};
+    QStringList texts;
     for (const QAction* action : frame.findChildren<QAction*>())
         texts << action->text() << action->toolTip() << action->statusTip();
-    for (const QMenu* menu : frame.findChildren<QMenu*>())
-        texts << menu->title();
-    for (const QToolBar* bar : frame.findChildren<QToolBar*>())
-        texts << bar->windowTitle();
-    for (const QDockWidget* dock : frame.findChildren<QDockWidget*>())
-        texts << dock->windowTitle();
+    QList<const QWidget*> widgets = {&frame};
+    for (const QWidget* widget : frame.findChildren<QWidget*>())
+        widgets << widget;
+    for (const QWidget* widget : widgets)
+    {
+        texts << widget->windowTitle() << widget->toolTip() << widget->statusTip();
+        if (const auto* menu = qobject_cast<const QMenu*>(widget))
+            texts << menu->title();
+        if (const auto* label = qobject_cast<const QLabel*>(widget))
+            texts << label->text();
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            texts << button->text();
+        if (const auto* box = qobject_cast<const QComboBox*>(widget))
+            for (int i = 0; i < box->count(); ++i)
+                texts << box->itemText(i);
+        if (const auto* tree = qobject_cast<const QTreeWidget*>(widget))
+            for (int i = 0; i < tree->columnCount(); ++i)
+                texts << tree->headerItem()->text(i);
+    }
     return texts;
 }
 
