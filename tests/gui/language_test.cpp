@@ -77,7 +77,7 @@ QString Markers(const QString& text)
 // language, and words English and French share.
 bool LanguageNeutral(const QString& text)
 {
-    static const QStringList neutral = {"Français", "English", "OK"};
+    static const QStringList neutral = {"Français", "English", "OK", "Force", "NUM"};
     const bool hasLetter = std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
     const QKeySequence key = QKeySequence::fromString(text, QKeySequence::PortableText);
     return !hasLetter || (!key.isEmpty() && key.toString(QKeySequence::PortableText) == text) || neutral.contains(text);
