@@ -88,7 +88,7 @@ QString ChooseImagePath(QWidget* parent)
 }
 }  // namespace
 
-QString ExportViewDiagram(CMirobeltView& view, const QString& path, int widthPx, bool* ok, PathWidth pathWidth)
+TableDiagram PrintedDiagramOfView(CMirobeltView& view, const QString& title, PathWidth pathWidth)
 {
     TableDiagram shown = DiagramOfView(view, false);
     const ShotSetup setup = view.CurrentSetup();
@@ -98,8 +98,14 @@ QString ExportViewDiagram(CMirobeltView& view, const QString& path, int widthPx,
         AddShot(shown, setup, ComputeShot(*view.GetDocument(), setup));
     shown.notes.cueBall = setup.cueBall - 1;
     shown.notes.pathWidth = pathWidth;
-    shown.notes.title = QFileInfo(path).completeBaseName().toStdString();
+    shown.notes.title = title.toStdString();
     shown.notes.strokeLine = StrokeLine(StrokeOf(setup));
+    return shown;
+}
+
+QString ExportViewDiagram(CMirobeltView& view, const QString& path, int widthPx, bool* ok, PathWidth pathWidth)
+{
+    const TableDiagram shown = PrintedDiagramOfView(view, QFileInfo(path).completeBaseName(), pathWidth);
     const DiagramExportStatus status = ExportDiagram(shown, path.toStdString(), widthPx);
     if (ok != nullptr)
         *ok = status == DiagramExportStatus::Written;

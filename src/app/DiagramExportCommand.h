@@ -12,6 +12,11 @@
 class CMirobeltView;
 class QWidget;
 
+// The view's table and balls as printed diagrams show them: the shot's
+// trajectories and contacts while they belong to the set-up on the table,
+// the title given and the stroke of the set-up below it.
+TableDiagram PrintedDiagramOfView(CMirobeltView& view, const QString& title, PathWidth pathWidth = PathWidth::Normal);
+
 // Writes the view's diagram to path (a PNG widthPx wide) and returns the
 // note for the status bar. ok (optional) tells whether the file was written.
 QString ExportViewDiagram(CMirobeltView& view, const QString& path, int widthPx, bool* ok = nullptr,

@@ -337,23 +337,39 @@ void PaintContacts(QPainter& p, const TableDiagram& d, const Frame& f)
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(1.1 * r))));
     p.setFont(font);
 
-    // The cue ball at each object ball it meets: a ghost outline and "1re", "2e".
+    // The cue ball at each object ball it meets: a ghost outline, and "1re",
+    // "2e" on a white label on the side away from the object ball.
     const QColor ghost = IsMonochrome(d) || d.notes.cueBall < 0 ? QColor(Qt::black) : PathColour(d, d.notes.cueBall);
+    const QFontMetricsF metrics(font, p.device());
     for (std::size_t k = 0; k < d.notes.objectBallContacts.size() && k < 2; ++k)
     {
         const QPointF c = f.Ball(d.notes.objectBallContacts[k]);
         p.setPen(Line(ghost, 1.5 * f.unit));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(c, r, r);
+
+        QPointF away(0, -1);
+        if (k < d.notes.objectBallPlaces.size())
+        {
+            const QPointF fromObject = c - f.Ball(d.notes.objectBallPlaces[k]);
+            const double length = std::hypot(fromObject.x(), fromObject.y());
+            if (length > 0)
+                away = fromObject / length;
+        }
         const QString label = k == 0 ? QCoreApplication::translate("Diagram", "1re")
                                      : QCoreApplication::translate("Diagram", "2e");
-        const QRectF labelBox(c + QPointF(0.8 * r, -3.2 * r), QSizeF(3 * r, 2 * r));
-        p.setPen(ghost);
-        p.drawText(labelBox, Qt::AlignLeft | Qt::AlignBottom, label);
+        const QSizeF size(metrics.horizontalAdvance(label) + 0.5 * r, 1.3 * r);
+        const QPointF centre = c + away * (r + 0.6 * std::hypot(size.width(), size.height()));
+        const QRectF labelBox(centre - QPointF(size.width() / 2, size.height() / 2), size);
+        p.setPen(Line(Qt::black, f.unit));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(labelBox, 0.3 * r, 0.3 * r);
+        p.setPen(Qt::black);
+        p.drawText(labelBox, Qt::AlignCenter, label);
     }
 
     // The cue ball's cushion contacts, numbered in order.
-    const double disc = 0.75 * r;
+    const double disc = 0.85 * r;
     for (std::size_t k = 0; k < d.notes.cushionContacts.size(); ++k)
     {
         const QPointF c = f.Ball(d.notes.cushionContacts[k]);

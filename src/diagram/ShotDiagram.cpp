@@ -33,6 +33,7 @@ public:
         {
             m_met[objectBall] = true;
             m_shot.objectBallContacts.push_back(place);
+            m_shot.objectBallPlaces.push_back({m_physics.m_work[objectBall].x, m_physics.m_work[objectBall].y});
         }
         return false;
     }
@@ -74,6 +75,7 @@ void AddShot(TableDiagram& diagram, const ShotSetup& setup, const ComputedShot& 
     diagram.notes.cueBall = shot.cueBall;
     diagram.notes.cushionContacts = shot.cushionContacts;
     diagram.notes.objectBallContacts = shot.objectBallContacts;
+    diagram.notes.objectBallPlaces = shot.objectBallPlaces;
 }
 
 TableDiagram DiagramOfShot(CMirobeltDoc& doc, const ShotSetup& setup, int tableFormat, bool colour)

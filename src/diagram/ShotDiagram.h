@@ -18,6 +18,7 @@ struct ComputedShot
     int cueBall = 0;                            // 0 white, 1 red, 2 spotted
     std::vector<TablePoint> cushionContacts;    // see DiagramNotes
     std::vector<TablePoint> objectBallContacts;
+    std::vector<TablePoint> objectBallPlaces;
 };
 
 // Computes the shot of setup on a copy of prototype (its table and

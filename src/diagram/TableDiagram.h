@@ -63,6 +63,7 @@ struct DiagramNotes
     int cueBall = -1;                           // 0 white, 1 red, 2 spotted; -1 unknown
     std::vector<TablePoint> cushionContacts;    // the cue ball's centre at each cushion contact, in order
     std::vector<TablePoint> objectBallContacts; // ... at its first contact with each object ball, in order
+    std::vector<TablePoint> objectBallPlaces;   // that object ball's centre then
     PathWidth pathWidth = PathWidth::Normal;
     std::string title;                          // UTF-8 texts; empty: not printed
     std::string strokeLine;
