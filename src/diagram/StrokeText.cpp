@@ -60,8 +60,10 @@ std::string StrokeLine(const StrokeValues& stroke)
 {
     // The cue's raise is a whole number of degrees unless a file says otherwise.
     const int cueDecimals = stroke.cueDegrees == std::trunc(stroke.cueDegrees) ? 0 : 1;
+    // A direction that rounds to 360,0° reads as 0,0°.
+    const double aim = stroke.aimDegrees >= 359.95 ? 0.0 : stroke.aimDegrees;
     return Tr("Visée %1° · Hauteur %2 · Côté %3 · Force %4 · Queue %5°")
-        .arg(QString::fromStdString(FrenchNumber(stroke.aimDegrees, 1)),
+        .arg(QString::fromStdString(FrenchNumber(aim, 1)),
              QString::fromStdString(FrenchNumber(stroke.height, 2, true)),
              QString::fromStdString(FrenchNumber(stroke.side, 2, true)),
              QString::fromStdString(FrenchNumber(stroke.force, 2)),
