@@ -254,6 +254,25 @@ QPolygonF DevicePath(const TableDiagram& d, int b, const Frame& f)
     return points;
 }
 
+// The path without its part inside the circle of radius r around its end.
+QPolygonF UpToRim(const QPolygonF& path, double r)
+{
+    const QPointF end = path.back();
+    auto inside = [&](const QPointF& q) { return std::hypot(q.x() - end.x(), q.y() - end.y()) < r; };
+    QPolygonF shown = path;
+    while (shown.size() > 1 && inside(shown.back()))
+        shown.pop_back();
+    if (shown.size() < 1 || inside(shown.back()))
+        return QPolygonF();
+    // Where the last segment crosses the circle: from the outside point
+    // toward the end, at the distance that leaves r.
+    const QPointF outside = shown.back();
+    const QPointF towardEnd = end - outside;
+    const double length = std::hypot(towardEnd.x(), towardEnd.y());
+    shown << outside + towardEnd * ((length - r) / length);
+    return shown;
+}
+
 QColor PathColour(const TableDiagram& d, int b)
 {
     return IsMonochrome(d) ? QColor(Qt::black) : ToQColor(d.trajectoryColours[b]);
@@ -275,19 +294,20 @@ void PaintPaths(QPainter& p, const TableDiagram& d, const Frame& f)
             continue;
         const QColor colour = PathColour(d, b);
 
-        // Where the ball ends: a dashed outline.
+        // Where the ball ends: a dashed outline, the path stopping at its rim.
         QPen outline = Line(colour, f.unit * 1.5);
         outline.setDashPattern({4, 3});
         p.setPen(outline);
         p.setBrush(Qt::NoBrush);
         const double r = f.Length(d.geometry.ballRadius);
         p.drawEllipse(path.back(), r, r);
+        const QPolygonF shown = UpToRim(path, r);
 
         QPen pen = Line(colour, isCue ? cueWidth : std::max(1.2 * f.unit, 0.6 * cueWidth));
         if (!isCue)
             pen.setDashPattern(dotted ? QVector<qreal>{0.01, 2.5} : QVector<qreal>{5, 3});
         p.setPen(pen);
-        p.drawPolyline(path);
+        p.drawPolyline(shown);
 
         p.setPen(Qt::NoPen);
         p.setBrush(colour);
