@@ -40,9 +40,18 @@ struct Frame
     double Length(double metres) const { return metres * scale; }
 };
 
+// Places far off the table (or not numbers at all, from a hostile file) are
+// left out of the drawing.
+constexpr double kFarOffMetres = 100;
+
 bool IsAbsent(double x, double y)
 {
-    return x == 0.0 && y == 0.0;
+    return (x == 0.0 && y == 0.0) || !(std::abs(x) < kFarOffMetres && std::abs(y) < kFarOffMetres);
+}
+
+bool IsFarOff(const TablePoint& p)
+{
+    return !(std::abs(p.x) < kFarOffMetres && std::abs(p.y) < kFarOffMetres);
 }
 
 bool IsMonochrome(const TableDiagram& d)
@@ -247,6 +256,8 @@ QPolygonF DevicePath(const TableDiagram& d, int b, const Frame& f)
         points << f.Ball(d.balls[b].x, d.balls[b].y);
     for (const TablePoint& t : d.trajectories[b])
     {
+        if (IsFarOff(t))
+            continue;
         const QPointF q = f.Ball(t);
         if (points.isEmpty() || points.back() != q)
             points << q;
@@ -314,6 +325,8 @@ void PaintPaths(QPainter& p, const TableDiagram& d, const Frame& f)
         const double length = isCue ? arrowLength : 0.85 * arrowLength;
         for (const PathArrow& a : ArrowsAlong(d.trajectories[b], kArrowSpacingMetres))
         {
+            if (IsFarOff(a.tip))
+                continue;
             const QPointF tip = f.Ball(a.tip);
             const QPointF along(a.dx * length, a.dy * length);
             const QPointF across(-a.dy * length * 0.4, a.dx * length * 0.4);
@@ -363,13 +376,15 @@ void PaintContacts(QPainter& p, const TableDiagram& d, const Frame& f)
     const QFontMetricsF metrics(font, p.device());
     for (std::size_t k = 0; k < d.notes.objectBallContacts.size() && k < 2; ++k)
     {
+        if (IsFarOff(d.notes.objectBallContacts[k]))
+            continue;
         const QPointF c = f.Ball(d.notes.objectBallContacts[k]);
         p.setPen(Line(ghost, 1.5 * f.unit));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(c, r, r);
 
         QPointF away(0, -1);
-        if (k < d.notes.objectBallPlaces.size())
+        if (k < d.notes.objectBallPlaces.size() && !IsFarOff(d.notes.objectBallPlaces[k]))
         {
             const QPointF fromObject = c - f.Ball(d.notes.objectBallPlaces[k]);
             const double length = std::hypot(fromObject.x(), fromObject.y());
@@ -392,6 +407,8 @@ void PaintContacts(QPainter& p, const TableDiagram& d, const Frame& f)
     const double disc = 0.85 * r;
     for (std::size_t k = 0; k < d.notes.cushionContacts.size(); ++k)
     {
+        if (IsFarOff(d.notes.cushionContacts[k]))
+            continue;
         const QPointF c = f.Ball(d.notes.cushionContacts[k]);
         p.setPen(Line(Qt::black, 1.2 * f.unit));
         p.setBrush(Qt::white);
@@ -433,7 +450,7 @@ std::vector<PathArrow> ArrowsAlong(const std::vector<TablePoint>& path, double s
         const double dx = path[k].x - path[k - 1].x;
         const double dy = path[k].y - path[k - 1].y;
         const double step = std::hypot(dx, dy);
-        if (!(step > 0) || !std::isfinite(step))
+        if (!(step > 0) || IsFarOff(path[k - 1]) || IsFarOff(path[k]))
             continue;
         while (travelled + step >= nextAt)
         {

@@ -27,7 +27,8 @@ struct PathArrow
 };
 
 // Arrowheads every spacing metres of travel along path, the first half a
-// spacing from its start. A path that does not move has none.
+// spacing from its start. A path that does not move has none; stretches far
+// off the table (100 m) are passed over.
 std::vector<PathArrow> ArrowsAlong(const std::vector<TablePoint>& path, double spacing);
 
 // The size of the whole table, rails included, in metres.

@@ -127,6 +127,8 @@ TEST(DiagramExport, ArrowheadsPointAlongTheMotion)
     }
     EXPECT_TRUE(ArrowsAlong({{1, 1}, {1, 1}}, 0.4).empty());
     EXPECT_TRUE(ArrowsAlong(corner, 0).empty());
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_TRUE(ArrowsAlong({{0, 0}, {1e150, 0}, {nan, 0}, {0, 1e300}}, 0.4).empty());  // from a hostile file
 
     // Drawn: left of each head's tip on the horizontal stretch lies its body.
     TableDiagram d = ShotDiagram(false);
