@@ -8,7 +8,7 @@
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
-PACKAGES = cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+PACKAGES = cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools libgl-dev libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
 # What the package needs besides: dpkg-shlibdeps and file find its dependencies,
 # the others check its contents (.ci/check-package).
 PACKAGE_TOOLS = file dpkg-dev desktop-file-utils appstream groff-base lintian

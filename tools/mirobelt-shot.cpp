@@ -8,11 +8,13 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <filesystem>
 #include <optional>
 #include <string>
 
 #include "diagram/DiagramExport.h"
 #include "diagram/ShotDiagram.h"
+#include "diagram/StrokeText.h"
 #include "positions/PositionFile.h"
 #include "positions/PositionSetup.h"
 #include "positions/ToolInput.h"
@@ -29,7 +31,8 @@ constexpr int kExitBadInput = 2; // bad command line, unreadable position or tun
 
 const char kUsage[] =
     "usage: mirobelt-shot POSITION.bi1 [-o FILE] [--tuning FILE] [--full]\n"
-    "                     [--image FILE [--width PX]]\n"
+    "                     [--image FILE [--width PX] [--mono] [--line-width thin|normal|thick]\n"
+    "                      [--title TEXT] [--no-trajectories]]\n"
     "\n"
     "Computes the shot set up in the position file and writes the trajectories\n"
     "of the white, red and spotted balls as the trajectory export does. Values a\n"
@@ -42,7 +45,11 @@ const char kUsage[] =
     "  --image FILE     draw the table, the balls and their trajectories to FILE,\n"
     "                   an .svg, .pdf or .png image; the trajectories are then\n"
     "                   written as text only with -o\n"
-    "  --width PX       width of a PNG image in pixels (default 1600)\n"
+    "  --width PX       width of a PNG or SVG image in pixels (default 1600)\n"
+    "  --mono           draw the image in black and white\n"
+    "  --line-width W   thin, normal (default) or thick trajectory lines\n"
+    "  --title TEXT     title above the table (default: the position file's name)\n"
+    "  --no-trajectories  draw the position alone, without the shot\n"
     "  -h, --help       show this help\n";
 
 struct Options
@@ -52,6 +59,10 @@ struct Options
     std::optional<std::string> tuningPath;
     std::optional<std::string> imagePath;
     int imageWidth = kDefaultDiagramWidth;
+    bool mono = false;
+    PathWidth lineWidth = PathWidth::Normal;
+    std::optional<std::string> title;
+    bool withTrajectories = true;
     bool fullPrecision = false;
     bool help = false;
 };
@@ -68,6 +79,36 @@ bool ParseWidth(const std::string& text, int& width)
         return false;
     width = std::stoi(text);
     return width >= kMinDiagramWidth && width <= kMaxDiagramWidth;
+}
+
+bool ParseLineWidth(const std::string& text, PathWidth& width)
+{
+    if (text == "thin")
+        width = PathWidth::Thin;
+    else if (text == "normal")
+        width = PathWidth::Normal;
+    else if (text == "thick")
+        width = PathWidth::Thick;
+    else
+        return false;
+    return true;
+}
+
+// The image of the position with its shot, its title and its stroke.
+TableDiagram ImageOf(CMirobeltDoc& doc, const PositionValues& values, int format, const Options& options)
+{
+    const ShotSetup setup = SetupOf(values);
+    TableDiagram d = MakeTableDiagram(doc.m_geometry, format, !options.mono);
+    if (options.withTrajectories)
+        AddShot(d, setup, ComputeShot(doc, setup));
+    else
+        for (int b = 0; b < 3; ++b)
+            d.balls[b] = {setup.balls[b].x, setup.balls[b].y, d.balls[b].outline, d.balls[b].fill};
+    d.notes.cueBall = setup.cueBall - 1;
+    d.notes.pathWidth = options.lineWidth;
+    d.notes.title = options.title ? *options.title : std::filesystem::path(options.positionPath).stem().string();
+    d.notes.strokeLine = StrokeLine(StrokeOf(setup));
+    return d;
 }
 
 // Returns an error message, empty when the command line is good.
@@ -100,9 +141,27 @@ std::string ParseOptions(int argc, char** argv, Options& options)
                 return "--width takes a whole number of pixels from " + std::to_string(kMinDiagramWidth) + " to " +
                        std::to_string(kMaxDiagramWidth);
         }
+        else if (!optionsEnded && (arg == "--line-width" || arg == "--title"))
+        {
+            if (i + 1 >= argc)
+                return "option " + arg + " needs a value (see --help)";
+            const std::string value = argv[++i];
+            if (arg == "--title")
+                options.title = value;
+            else if (!ParseLineWidth(value, options.lineWidth))
+                return "--line-width takes thin, normal or thick";
+        }
         else if (!optionsEnded && arg == "--full")
         {
             options.fullPrecision = true;
+        }
+        else if (!optionsEnded && arg == "--mono")
+        {
+            options.mono = true;
+        }
+        else if (!optionsEnded && arg == "--no-trajectories")
+        {
+            options.withTrajectories = false;
         }
         else if (!optionsEnded && arg == "--")
         {
@@ -222,7 +281,7 @@ int main(int argc, char** argv)
     if (options.imagePath)
     {
         const auto app = StartPainting(argc, argv);
-        if (ExportDiagram(DiagramOfShot(*doc, SetupOf(values), format), *options.imagePath, options.imageWidth) !=
+        if (ExportDiagram(ImageOf(*doc, values, format, options), *options.imagePath, options.imageWidth) !=
             DiagramExportStatus::Written)
             return Fail(kExitFailure, "cannot write " + *options.imagePath);
     }

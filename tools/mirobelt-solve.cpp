@@ -12,6 +12,7 @@
 #include <string>
 #include <system_error>
 
+#include "diagram/FinderSheet.h"
 #include "finder/FileValues.h"
 #include "finder/ShotSearch.h"
 #include "positions/PositionFile.h"
@@ -45,6 +46,7 @@ const char kUsage[] =
     "  --threads N    nombre de fils de calcul (par défaut un par cœur)\n"
     "  -o DOSSIER     écrit la solution K dans DOSSIER/solution-K.bi1\n"
     "  --json         un objet JSON sur la sortie standard au lieu du tableau\n"
+    "  --sheet F.pdf  écrit la feuille d'exercices : la position, puis deux solutions par page\n"
     "  -h, --help     affiche cette aide\n";
 
 struct Options
@@ -58,6 +60,7 @@ struct Options
     std::string outputFolder;
     bool json = false;
     bool help = false;
+    std::string sheetPath;
 };
 
 int Fail(int status, const std::string& message)
@@ -111,6 +114,12 @@ std::string ParseOptions(int argc, char** argv, Options& options)
             options.kind = SearchKind::AimOnly;
         else if (arg == "--json")
             options.json = true;
+        else if (arg == "--sheet")
+        {
+            if (i + 1 >= argc || !std::string(argv[i + 1]).ends_with(".pdf"))
+                return "l'option --sheet attend un nom de fichier en .pdf (voir --help)";
+            options.sheetPath = argv[++i];
+        }
         else if (arg.size() > 1 && arg[0] == '-')
             return "option inconnue " + arg + " (voir --help)";
         else
@@ -273,6 +282,16 @@ int main(int argc, char** argv)
                 return Fail(kExitFailure, "impossible d'écrire " + entry.file);
         }
         reported.push_back(entry);
+    }
+
+    if (!options.sheetPath.empty())
+    {
+        std::vector<Solution> shown;
+        for (const Reported& entry : reported)
+            shown.push_back(entry.solution);
+        if (!WriteSolutionSheet(options.sheetPath, *prototype, static_cast<int>(values.tableFormat), request.setup,
+                                options.game, shown, std::filesystem::path(options.positionPath).stem().string()))
+            return Fail(kExitFailure, "impossible d'écrire " + options.sheetPath);
     }
 
     if (options.json)

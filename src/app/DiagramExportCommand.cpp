@@ -1,11 +1,18 @@
 #include "app/DiagramExportCommand.h"
 
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QInputDialog>
+#include <QFormLayout>
 #include <QMessageBox>
+#include <QSpinBox>
 
 #include "diagram/DiagramExport.h"
+#include "diagram/ShotDiagram.h"
+#include "diagram/StrokeText.h"
 #include "render/ViewDiagram.h"
 #include "view/MirobeltView.h"
 
@@ -18,17 +25,56 @@ struct ImageFilter
     const char* suffix;
 };
 constexpr ImageFilter kImageFilters[] = {
-    {"Image vectorielle SVG (*.svg)", "svg"},
-    {"Document PDF (*.pdf)", "pdf"},
-    {"Image PNG (*.png)", "png"},
+    {QT_TRANSLATE_NOOP("DiagramExport", "Image vectorielle SVG (*.svg)"), "svg"},
+    {QT_TRANSLATE_NOOP("DiagramExport", "Document PDF (*.pdf)"), "pdf"},
+    {QT_TRANSLATE_NOOP("DiagramExport", "Image PNG (*.png)"), "png"},
 };
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("DiagramExport", text);
+}
+
+// The width of a PNG (asked only for one) and the thickness of the
+// trajectories; false when the user cancelled.
+bool AskImageOptions(QWidget* parent, bool askWidth, int& width, PathWidth& pathWidth)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(Tr("Exporter l'image"));
+    auto* form = new QFormLayout(&dialog);
+    QSpinBox* widthBox = nullptr;
+    if (askWidth)
+    {
+        widthBox = new QSpinBox(&dialog);
+        widthBox->setRange(kMinDiagramWidth, kMaxDiagramWidth);
+        widthBox->setSingleStep(100);
+        widthBox->setValue(width);
+        form->addRow(Tr("Largeur de l'image en pixels :"), widthBox);
+    }
+    auto* thickness = new QComboBox(&dialog);
+    thickness->addItem(Tr("Fines"), static_cast<int>(PathWidth::Thin));
+    thickness->addItem(Tr("Normales"), static_cast<int>(PathWidth::Normal));
+    thickness->addItem(Tr("Épaisses"), static_cast<int>(PathWidth::Thick));
+    thickness->setCurrentIndex(thickness->findData(static_cast<int>(pathWidth)));
+    form->addRow(Tr("Trajectoires :"), thickness);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    if (widthBox != nullptr)
+        width = widthBox->value();
+    pathWidth = static_cast<PathWidth>(thickness->currentData().toInt());
+    return true;
+}
 
 QString ChooseImagePath(QWidget* parent)
 {
     QStringList filters;
     for (const ImageFilter& f : kImageFilters)
-        filters << QString::fromUtf8(f.filter);
-    QFileDialog dialog(parent, QStringLiteral("Exporter l'image"));
+        filters << Tr(f.filter);
+    QFileDialog dialog(parent, Tr("Exporter l'image"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(filters);
@@ -42,10 +88,24 @@ QString ChooseImagePath(QWidget* parent)
 }
 }  // namespace
 
-QString ExportViewDiagram(CMirobeltView& view, const QString& path, int widthPx, bool* ok)
+TableDiagram PrintedDiagramOfView(CMirobeltView& view, const QString& title, PathWidth pathWidth)
 {
-    // The trajectories are shown only while they are those of the set-up on the table.
-    const TableDiagram shown = DiagramOfView(view, view.m_bSetupChanged == 0);
+    TableDiagram shown = DiagramOfView(view, false);
+    const ShotSetup setup = view.CurrentSetup();
+    // The trajectories are shown only while they are those of the set-up on
+    // the table; computed again, they come with the cue ball's contacts.
+    if (view.m_bSetupChanged == 0)
+        AddShot(shown, setup, ComputeShot(*view.GetDocument(), setup));
+    shown.notes.cueBall = setup.cueBall - 1;
+    shown.notes.pathWidth = pathWidth;
+    shown.notes.title = title.toStdString();
+    shown.notes.strokeLine = StrokeLine(StrokeOf(setup));
+    return shown;
+}
+
+QString ExportViewDiagram(CMirobeltView& view, const QString& path, int widthPx, bool* ok, PathWidth pathWidth)
+{
+    const TableDiagram shown = PrintedDiagramOfView(view, QFileInfo(path).completeBaseName(), pathWidth);
     const DiagramExportStatus status = ExportDiagram(shown, path.toStdString(), widthPx);
     if (ok != nullptr)
         *ok = status == DiagramExportStatus::Written;
@@ -53,18 +113,18 @@ QString ExportViewDiagram(CMirobeltView& view, const QString& path, int widthPx,
     switch (status)
     {
     case DiagramExportStatus::Written:
-        return QStringLiteral("Image exportée : %1").arg(name);
+        return Tr("Image exportée : %1").arg(name);
     case DiagramExportStatus::UnknownFormat:
-        return QStringLiteral("Type d'image inconnu pour %1 : choisissez un nom en .svg, .pdf ou .png").arg(name);
+        return Tr("Type d'image inconnu pour %1 : choisissez un nom en .svg, .pdf ou .png").arg(name);
     case DiagramExportStatus::BadWidth:
-        return QStringLiteral("Largeur d'image de %1 pixels refusée : de %2 à %3 pixels")
+        return Tr("Largeur d'image de %1 pixels refusée : de %2 à %3 pixels")
             .arg(widthPx)
             .arg(kMinDiagramWidth)
             .arg(kMaxDiagramWidth);
     case DiagramExportStatus::CannotWrite:
         break;
     }
-    return QStringLiteral("Impossible d'enregistrer l'image %1").arg(name);
+    return Tr("Impossible d'enregistrer l'image %1").arg(name);
 }
 
 QString RunDiagramExportCommand(CMirobeltView& view, QWidget* parent)
@@ -74,17 +134,11 @@ QString RunDiagramExportCommand(CMirobeltView& view, QWidget* parent)
         return QString();
     const std::optional<DiagramFormat> format = DiagramFormatOfPath(path.toStdString());
     int width = kDefaultDiagramWidth;
-    if (format == DiagramFormat::Png)
-    {
-        bool accepted = false;
-        width = QInputDialog::getInt(parent, QStringLiteral("Exporter l'image"),
-                                     QStringLiteral("Largeur de l'image en pixels :"), kDefaultDiagramWidth,
-                                     kMinDiagramWidth, kMaxDiagramWidth, 100, &accepted);
-        if (!accepted)
-            return QString();
-    }
-    const QString note = ExportViewDiagram(view, path, width);
+    PathWidth pathWidth = PathWidth::Normal;
+    if (format && !AskImageOptions(parent, *format == DiagramFormat::Png, width, pathWidth))
+        return QString();
+    const QString note = ExportViewDiagram(view, path, width, nullptr, pathWidth);
     if (!format)
-        QMessageBox::warning(parent, QStringLiteral("Exporter l'image"), note);
+        QMessageBox::warning(parent, Tr("Exporter l'image"), note);
     return note;
 }

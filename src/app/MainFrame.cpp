@@ -518,7 +518,7 @@ void CMainFrame::OnFilePrint()
     if (dialog.exec() != QDialog::Accepted)
         return;
     // The diagram drawn anew at the printer's resolution, without the cue widgets.
-    DrawDiagramOnPage(printer, DiagramOfView(*m_pView, m_pView->m_bSetupChanged == 0));
+    DrawDiagramOnPage(printer, PrintedDiagramOfView(*m_pView, windowTitle()));
 }
 
 void CMainFrame::OnFileExportImage()

@@ -1,9 +1,11 @@
 #include "diagram/DiagramExport.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
@@ -13,38 +15,53 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cmath>
 #include <filesystem>
 
+#include "diagram/PrintedDiagram.h"
 #include "positions/PositionFile.h"
 
 namespace
 {
-// The page of a PDF: A4 landscape, 10 mm margins, drawn at 300 dots per inch.
-constexpr double kPageMarginMm = 10;
+// The page of a PDF: A4 landscape, 15 mm margins, drawn at 300 dots per inch,
+// its text 11 points high.
+constexpr double kPageMarginMm = 15;
 constexpr int kPdfResolution = 300;
+constexpr double kPageTextPoints = 11;
 // Links followed to the file an export replaces, as many as the system follows.
 constexpr int kMaxLinkHops = 40;
 
-// Room enough below a drawing fitted to a width: the table is wider than high.
-int AnyHeightFor(int width)
+QString DefaultTitle()
 {
-    return 2 * width;
+    return QCoreApplication::translate("Diagram", "Diagramme de billard");
+}
+
+// Text of an image, a 55th of its width high.
+double ImageTextPx(int widthPx)
+{
+    return widthPx / 55.0;
+}
+
+// The whole table at the width, with the lines of the notes.
+QSizeF ImageSize(const TableDiagram& diagram, int widthPx)
+{
+    const QSizeF table = TableSizeMetres(diagram.geometry);
+    return QSizeF(widthPx, widthPx * table.height() / table.width() + NotesHeight(diagram.notes, ImageTextPx(widthPx)));
 }
 
 QByteArray RenderSvg(const TableDiagram& diagram, int widthPx)
 {
-    const TableDiagram laid = FitDiagram(diagram, widthPx, AnyHeightFor(widthPx));
-    const QSize size(laid.layout.TotalWidth(), laid.layout.TotalHeight());
+    const QSizeF size = ImageSize(diagram, widthPx);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
     svg.setOutputDevice(&buffer);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setTitle(QStringLiteral("Diagramme de billard"));
+    svg.setSize(size.toSize());
+    svg.setViewBox(QRectF(QPointF(0, 0), size));
+    svg.setTitle(diagram.notes.title.empty() ? DefaultTitle() : QString::fromStdString(diagram.notes.title));
     {
-        CDC dc(static_cast<QPaintDevice*>(&svg));
-        diagram::Draw(dc, laid);
+        QPainter painter(&svg);
+        PaintAnnotatedDiagram(painter, diagram, QRectF(QPointF(0, 0), size), ImageTextPx(widthPx));
     }
     return buffer.data();
 }
@@ -54,25 +71,22 @@ QByteArray RenderPdf(const TableDiagram& diagram)
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                  QMarginsF(kPageMarginMm, kPageMarginMm, kPageMarginMm, kPageMarginMm),
-                                  QPageLayout::Millimeter));
-    pdf.setResolution(kPdfResolution);
-    pdf.setTitle(QStringLiteral("Diagramme de billard"));
-    pdf.setCreator(QStringLiteral("Mirobelt"));
-    DrawDiagramOnPage(pdf, diagram);
+    SetUpSheetPage(pdf, diagram.notes.title.empty() ? DefaultTitle() : QString::fromStdString(diagram.notes.title));
+    TableDiagram titled = diagram;
+    if (titled.notes.title.empty())
+        titled.notes.title = DefaultTitle().toStdString();
+    DrawDiagramOnPage(pdf, titled);
     return buffer.data();
 }
 
 QByteArray RenderPng(const TableDiagram& diagram, int widthPx)
 {
-    const TableDiagram laid = FitDiagram(diagram, widthPx, AnyHeightFor(widthPx));
-    // The table's pixel sizes are whole: a column or two may stay white at the right.
-    QImage image(widthPx, laid.layout.TotalHeight(), QImage::Format_RGB32);
+    const QSizeF size = ImageSize(diagram, widthPx);
+    QImage image(widthPx, static_cast<int>(std::ceil(size.height())), QImage::Format_RGB32);
     image.fill(Qt::white);
     {
-        CDC dc(&image);
-        diagram::Draw(dc, laid);
+        QPainter painter(&image);
+        PaintAnnotatedDiagram(painter, diagram, QRectF(QPointF(0, 0), size), ImageTextPx(widthPx));
     }
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -107,19 +121,30 @@ std::optional<DiagramFormat> DiagramFormatOfPath(const std::string& path)
     return std::nullopt;
 }
 
-TableDiagram FitDiagram(const TableDiagram& diagram, int width, int height)
+double PageTextPx(const QPaintDevice& page)
 {
-    TableDiagram laid = diagram;
-    laid.layout = LayoutTable(diagram.geometry, FitMetresPerPixel(diagram.geometry, width, height));
-    laid.lineWidth = std::max(1, laid.layout.TotalWidth() / 1000);
-    return laid;
+    return kPageTextPoints / 72.0 * page.logicalDpiY();
+}
+
+void SetUpSheetPage(QPdfWriter& pdf, const QString& title)
+{
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                  QMarginsF(kPageMarginMm, kPageMarginMm, kPageMarginMm, kPageMarginMm),
+                                  QPageLayout::Millimeter));
+    pdf.setResolution(kPdfResolution);
+    pdf.setTitle(title);
+    pdf.setCreator(QStringLiteral("Mirobelt"));
+}
+
+void PaintDiagramOnPage(QPainter& painter, const QPaintDevice& page, const TableDiagram& diagram)
+{
+    PaintAnnotatedDiagram(painter, diagram, QRectF(0, 0, page.width(), page.height()), PageTextPx(page));
 }
 
 void DrawDiagramOnPage(QPaintDevice& page, const TableDiagram& diagram)
 {
-    const TableDiagram laid = FitDiagram(diagram, page.width(), page.height());
-    CDC dc(&page);
-    diagram::Draw(dc, laid);
+    QPainter painter(&page);
+    PaintDiagramOnPage(painter, page, diagram);
 }
 
 QByteArray RenderDiagram(const TableDiagram& diagram, DiagramFormat format, int widthPx)

@@ -1,8 +1,10 @@
 #pragma once
 
 // Table diagrams as image files: SVG (shapes, balls as ellipses, trajectories
-// as polylines), PDF (one A4 landscape page, vector) or PNG (at a chosen
-// width), the type following the file name's extension.
+// as polylines, all at exact coordinates), PDF (one A4 landscape page,
+// vector) or PNG (anti-aliased, at a chosen width), the type following the
+// file name's extension. The notes of the diagram (title, stroke) are
+// printed with it.
 
 #include <QByteArray>
 
@@ -12,6 +14,9 @@
 #include "diagram/TableDiagram.h"
 
 class QPaintDevice;
+class QPainter;
+class QPdfWriter;
+class QString;
 
 enum class DiagramFormat
 {
@@ -28,13 +33,17 @@ constexpr int kDefaultDiagramWidth = 1600;
 constexpr int kMinDiagramWidth = 200;
 constexpr int kMaxDiagramWidth = 8000;
 
-// The diagram laid out as large as width x height pixels allow, its lines
-// about a thousandth of the table's width thick (one pixel at least).
-TableDiagram FitDiagram(const TableDiagram& diagram, int width, int height);
+// A PDF page of diagrams: A4 landscape, 15 mm margins, 300 dots per inch.
+void SetUpSheetPage(QPdfWriter& pdf, const QString& title);
 
-// Draws the diagram on a page (a PDF writer, a printer) as large as the
-// printable area allows, at its top left.
+// Height in device units of the text of a page (11 points).
+double PageTextPx(const QPaintDevice& page);
+
+// The diagram with its notes on a page (a PDF writer, a printer): the title
+// at the top, the table centred as large as the printable area allows, the
+// stroke line below it.
 void DrawDiagramOnPage(QPaintDevice& page, const TableDiagram& diagram);
+void PaintDiagramOnPage(QPainter& painter, const QPaintDevice& page, const TableDiagram& diagram);
 
 // The bytes of the file; a PNG and an SVG drawing are widthPx wide.
 QByteArray RenderDiagram(const TableDiagram& diagram, DiagramFormat format, int widthPx);

@@ -1,8 +1,6 @@
 #include "diagram/DiagramLayout.h"
 
-#include <algorithm>
 #include <cmath>
-#include <limits>
 
 int MetresToPixel(double metres, double pixPerMetre, int originPx)
 {
@@ -45,13 +43,4 @@ DiagramLayout LayoutTable(const TableGeometry& geometry, double metresPerPixel)
     layout.originPx = layout.marginPx + layout.ballRadiusPx;
     layout.pixPerMetre = (layout.tableLengthPx - 2 * layout.ballRadiusPx) / (L - 2 * R);
     return layout;
-}
-
-double FitMetresPerPixel(const TableGeometry& geometry, int width, int height)
-{
-    const double border = 2 * (geometry.railWidth + geometry.cushionWidth);
-    // One pixel is kept for the outer edge drawn at the far side.
-    const double sx = width > 1 ? (geometry.length + border) / (width - 1) : std::numeric_limits<double>::infinity();
-    const double sy = height > 1 ? (geometry.width + border) / (height - 1) : std::numeric_limits<double>::infinity();
-    return std::max(sx, sy);
 }

@@ -29,6 +29,3 @@ struct DiagramLayout
 
 // The layout of geometry drawn at metresPerPixel.
 DiagramLayout LayoutTable(const TableGeometry& geometry, double metresPerPixel);
-
-// The scale at which the whole table, rails included, fits in width x height pixels.
-double FitMetresPerPixel(const TableGeometry& geometry, int width, int height);

@@ -4,6 +4,7 @@
 // and trajectory lines, described by plain values and drawn onto any drawing
 // context. The window, the printer and the image export all draw through it.
 
+#include <string>
 #include <vector>
 
 #include "diagram/DiagramLayout.h"
@@ -48,6 +49,27 @@ struct DiagramMarker
     COLORREF fill = kMarkerColour;
 };
 
+// Widths of the trajectory lines of printed diagrams.
+enum class PathWidth
+{
+    Thin,
+    Normal,
+    Thick,
+};
+
+// What printed diagrams show besides the table (the window draws none of it).
+struct DiagramNotes
+{
+    int cueBall = -1;                           // 0 white, 1 red, 2 spotted; -1 unknown
+    std::vector<TablePoint> cushionContacts;    // the cue ball's centre at each cushion contact, in order
+    std::vector<TablePoint> objectBallContacts; // ... at its first contact with each object ball, in order
+    std::vector<TablePoint> objectBallPlaces;   // that object ball's centre then
+    PathWidth pathWidth = PathWidth::Normal;
+    std::string title;                          // UTF-8 texts; empty: not printed
+    std::string strokeLine;
+    std::string detailLine;
+};
+
 struct TableDiagram
 {
     TableGeometry geometry;
@@ -63,6 +85,7 @@ struct TableDiagram
     COLORREF trajectoryColours[3] = {kWhiteColour, kRedBallColour, kSpottedBallColour};
     // Width of every line in pixels; the spots and dots grow with it.
     int lineWidth = 1;
+    DiagramNotes notes;
 };
 
 // A diagram of the given table in the colour or the monochrome mode, with

@@ -1,15 +1,20 @@
 // Table diagrams written as SVG, PDF and PNG files, from the component, the
 // window's command and the mirobelt-shot tool.
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSpinBox>
-#include <QPainter>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
 
 #include "GuiTestSupport.h"
 #include "app/DiagramExportCommand.h"
 #include "diagram/DiagramExport.h"
+#include "diagram/PrintedDiagram.h"
+#include "diagram/StrokeText.h"
 
 namespace
 {
@@ -29,34 +34,128 @@ TableDiagram ShotDiagram(bool colour)
     }
     return d;
 }
-}  // namespace
 
-// Where the balls and lines stand: the picture an SVG viewer draws, checked by eye.
-TEST(DiagramExport, SvgAsAViewerDrawsIt)
+// Every number of the SVG's shapes, in the order written.
+std::vector<double> SvgNumbers(const QByteArray& svg, const QString& element, const QString& attribute)
 {
-    const QByteArray text = RenderDiagram(ShotDiagram(true), DiagramFormat::Svg, 1600);
-    QSvgRenderer viewer(text);
-    QImage shown(800, 432, QImage::Format_RGB32);
-    shown.fill(Qt::white);
-    QPainter painter(&shown);
-    viewer.render(&painter);
-    painter.end();
-    ExpectGolden(shown, "diagram-svg");
+    std::vector<double> numbers;
+    QXmlStreamReader reader(svg);
+    while (!reader.atEnd())
+    {
+        if (reader.readNext() != QXmlStreamReader::StartElement || reader.name() != element)
+            continue;
+        const QString text = reader.attributes().value(attribute).toString();
+        for (const QString& word : text.split(QRegularExpression("[ ,]"), Qt::SkipEmptyParts))
+            numbers.push_back(word.toDouble());
+    }
+    return numbers;
 }
 
-// The PNG in colour with the 71/2 frame, in monochrome with the 47 frame.
-TEST(DiagramExport, PngPicturesAsCheckedByEye)
+// Rails and cushions of the default geometry, and a 1600-pixel drawing's scale.
+constexpr double kBorder = 0.08 + 0.04;
+constexpr double kScale = 1600 / (2.55 + 2 * kBorder);
+
+double PixelX(double x)
 {
-    for (const bool colour : {true, false})
+    return (kBorder + kDefaultBallRadius + x) * kScale;
+}
+}  // namespace
+
+// Balls and paths stand at their exact places, not on a pixel grid.
+TEST(DiagramExport, SvgCoordinatesKeepTheirFractions)
+{
+    const QByteArray svg = RenderDiagram(ShotDiagram(false), DiagramFormat::Svg, 1600);
+    ASSERT_TRUE(QSvgRenderer(svg).isValid());
+
+    // The white ball's circle: its centre at 0.5 m is 201.0466 pixels.
+    const std::vector<double> centres = SvgNumbers(svg, "circle", "cx");
+    ASSERT_GT(PixelX(0.5) - std::floor(PixelX(0.5)), 0.04);
+    EXPECT_TRUE(std::any_of(centres.begin(), centres.end(), [](double x) { return std::abs(x - PixelX(0.5)) < 1e-3; }))
+        << svg.left(4000).toStdString();
+
+    // The white's path, one polyline through every place: 0.01 m apart is
+    // 5.7 pixels, each at its own fraction of a pixel.
+    std::vector<double> points = SvgNumbers(svg, "polyline", "points");
+    int fractional = 0;
+    for (const double v : points)
+        fractional += std::abs(v - std::round(v)) > 1e-3;
+    EXPECT_GT(fractional, static_cast<int>(points.size()) * 3 / 4);
+    int onPath = 0;
+    for (int k = 0; k <= 95; ++k)  // the path stops at the outline of the ball's final place
+        onPath += std::any_of(points.begin(), points.end(),
+                              [&](double x) { return std::abs(x - PixelX(0.5 + 0.01 * k)) < 2e-3; });
+    EXPECT_EQ(onPath, 96);
+}
+
+// In black and white the white is an open circle, the red filled, the spotted
+// open with a dot; the edges are smoothed.
+TEST(DiagramExport, BallsDifferInMonochromePng)
+{
+    TableDiagram d = ShotDiagram(false);
+    for (auto& path : d.trajectories)
+        path.clear();
+    const QImage png = QImage::fromData(RenderDiagram(d, DiagramFormat::Png, 1600), "PNG");
+    ASSERT_EQ(png.width(), 1600);
+    const double r = kDefaultBallRadius * kScale;
+    auto grey = [&](double x, double y, double offset) {
+        return qGray(png.pixel(static_cast<int>(PixelX(x) + offset), static_cast<int>(PixelX(y))));
+    };
+    // Centre, and half-way to the rim.
+    EXPECT_EQ(std::pair(grey(0.5, 0.6, 0) > 200, grey(0.5, 0.6, 0.6 * r) > 200), std::pair(true, true));
+    EXPECT_EQ(std::pair(grey(1.5, 0.3, 0) > 200, grey(1.5, 0.3, 0.6 * r) > 200), std::pair(false, false));
+    EXPECT_EQ(std::pair(grey(2.0, 1.0, 0) > 200, grey(2.0, 1.0, 0.6 * r) > 200), std::pair(false, true));
+
+    QSet<QRgb> colours;
+    for (int y = 0; y < png.height(); y += 3)
+        for (int x = 0; x < png.width(); x += 3)
+            colours.insert(png.pixel(x, y));
+    EXPECT_GT(colours.size(), 20);
+}
+
+// Each arrowhead lies on the path, pointing the way the ball went.
+TEST(DiagramExport, ArrowheadsPointAlongTheMotion)
+{
+    const std::vector<TablePoint> corner = {{0, 0}, {0.5, 0}, {1, 0}, {1, 0}, {1, -0.5}};
+    const std::vector<PathArrow> arrows = ArrowsAlong(corner, 0.45);
+    ASSERT_EQ(arrows.size(), 3u);
+    const double expected[3][4] = {{0.225, 0, 1, 0}, {0.675, 0, 1, 0}, {1, -0.125, 0, -1}};
+    for (int k = 0; k < 3; ++k)
     {
-        TableDiagram d = ShotDiagram(colour);
-        d.frameStyle = colour ? 2 : 1;
-        const QImage png = QImage::fromData(RenderDiagram(d, DiagramFormat::Png, 900), "PNG");
-        ExpectGolden(png, colour ? "diagram-colour" : "diagram-monochrome");
+        EXPECT_NEAR(arrows[k].tip.x, expected[k][0], 1e-12) << k;
+        EXPECT_NEAR(arrows[k].tip.y, expected[k][1], 1e-12) << k;
+        EXPECT_EQ(std::pair(arrows[k].dx, arrows[k].dy), std::pair(expected[k][2], expected[k][3])) << k;
     }
-    const QByteArray pdf = RenderDiagram(ShotDiagram(true), DiagramFormat::Pdf, 1600);
-    EXPECT_TRUE(pdf.startsWith("%PDF-"));
-    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r"), 1);
+    EXPECT_TRUE(ArrowsAlong({{1, 1}, {1, 1}}, 0.4).empty());
+    EXPECT_TRUE(ArrowsAlong(corner, 0).empty());
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_TRUE(ArrowsAlong({{0, 0}, {1e150, 0}, {nan, 0}, {0, 1e300}}, 0.4).empty());  // from a hostile file
+
+    // Drawn: left of each head's tip on the horizontal stretch lies its body.
+    TableDiagram d = ShotDiagram(false);
+    d.notes.cueBall = 0;
+    d.trajectories[0] = {{0.5, 0.6}, {2.2, 0.6}};
+    d.trajectories[1].clear();
+    const QImage png = QImage::fromData(RenderDiagram(d, DiagramFormat::Png, 1600), "PNG");
+    const double tipX = PixelX(0.5 + 0.45 * 1.5);
+    const double across = 4;  // pixels off the line: inside a head, outside the line
+    EXPECT_LT(qGray(png.pixel(static_cast<int>(tipX - 15), static_cast<int>(PixelX(0.6) + across))), 128);
+    EXPECT_GT(qGray(png.pixel(static_cast<int>(tipX + 15), static_cast<int>(PixelX(0.6) + across))), 200);
+}
+
+TEST(DiagramExport, StrokeAsPlayersReadIt)
+{
+    ShotSetup setup;
+    setup.aimOriginX = 1, setup.aimOriginY = 1, setup.aimTargetX = 1, setup.aimTargetY = 0;  // straight up
+    setup.strikeHeight = -0.4;  // above the centre
+    setup.strikeSide = -0.2;
+    setup.force = 0.65;
+    setup.raiseAngle = 0;
+    EXPECT_EQ(StrokeLine(StrokeOf(setup)), "Visée 270,0° · Hauteur +0,40 · Côté −0,20 · Force 0,65 · Queue 0°");
+    EXPECT_EQ(FrenchNumber(-0.001, 2, true), "0,00");
+    setup.aimTargetX = 2, setup.aimTargetY = 0.9999;  // a hair above the right: 359,994°
+    EXPECT_EQ(StrokeLine(StrokeOf(setup)).substr(0, 12), "Visée 0,0°");
+    EXPECT_EQ(FrenchNumber(-47.26, 1, true), "−47,3");
+    EXPECT_EQ(ScoringLine(1, "HDB", 2.345), "1re bille : rouge · Bandes : HDB · Fenêtre 2,35°");
 }
 
 TEST(DiagramExport, RefusesUnknownTypesAndFilesTheUserCannotWrite)
@@ -83,26 +182,41 @@ TEST(DiagramExport, RefusesUnknownTypesAndFilesTheUserCannotWrite)
     EXPECT_EQ(QImage(folder.File("real.PNG")).width(), 700);
 }
 
-// The window's command: a file name, then for a PNG its width, 1600 pixels to
-// start with, in steps of 100.
-TEST(DiagramExport, CommandAsksForTheFileThenThePngWidth)
+// The window's command: a file name, then one dialog for a PNG's width (1600
+// pixels to start with, in steps of 100) and the thickness of the paths.
+TEST(DiagramExport, CommandAsksForTheFileThenWidthAndThickness)
 {
     ScopedWorkingFolder folder;
     ViewHarness h(600, 400);
-    QString widthAsked;
-    OnTheNextDialog([&](QDialog& files) {
-        qobject_cast<QFileDialog*>(&files)->selectFile(folder.File("table.png"));
-        OnTheNextDialog([&](QDialog& widthDialog) {
-            auto* width = widthDialog.findChild<QSpinBox*>();
-            widthAsked = QStringLiteral("%1 by %2").arg(width->value()).arg(width->singleStep());
-            width->setValue(700);
-            widthDialog.accept();
+    QString asked;
+    auto answer = [&](const QString& name, int width) {
+        OnTheNextDialog([&, name, width](QDialog& files) {
+            qobject_cast<QFileDialog*>(&files)->selectFile(folder.File(name));
+            OnTheNextDialog([&, width](QDialog& options) {
+                auto* widthBox = options.findChild<QSpinBox*>();
+                auto* thickness = options.findChild<QComboBox*>();
+                asked = QStringLiteral("%1 %2 %3")
+                            .arg(widthBox == nullptr ? QStringLiteral("-")
+                                                     : QStringLiteral("%1/%2").arg(widthBox->value()).arg(widthBox->singleStep()))
+                            .arg(thickness->currentText())
+                            .arg(thickness->count());
+                if (widthBox != nullptr)
+                    widthBox->setValue(width);
+                thickness->setCurrentIndex(2);
+                options.accept();
+            });
+            files.accept();
         });
-        files.accept();
-    });
+    };
+    answer("table.png", 700);
     EXPECT_EQ(RunDiagramExportCommand(*h.view, h.view.get()), "Image exportée : table.png");
-    EXPECT_EQ(widthAsked, "1600 by 100");
+    EXPECT_EQ(asked, "1600/100 Normales 3");
     EXPECT_EQ(QImage(folder.File("table.png")).width(), 700);
+
+    answer("table.svg", 0);
+    EXPECT_EQ(RunDiagramExportCommand(*h.view, h.view.get()), "Image exportée : table.svg");
+    EXPECT_EQ(asked, "- Normales 3");
+    EXPECT_TRUE(ReadFile(folder.File("table.svg")).contains("<title>table</title>"));
 }
 
 TEST(DiagramExport, ToolDrawsThePositionWithItsComputedShot)
@@ -116,12 +230,16 @@ TEST(DiagramExport, ToolDrawsThePositionWithItsComputedShot)
         tool.waitForFinished(60000);
         return std::pair(tool.exitCode(), tool.readAllStandardOutput());
     };
+    auto polylines = [&](const QString& name) { return ReadFile(folder.File(name)).count("<polyline"); };
     EXPECT_EQ(run({"--image", "shot.png", "--width", "800"}), std::pair(0, QByteArray()));
-    ExpectGolden(QImage(folder.File("shot.png")), "diagram-of-a-computed-shot");
-    EXPECT_EQ(run({"--image", "shot.svg"}).first, 0);
+    EXPECT_EQ(QImage(folder.File("shot.png")).width(), 800);
+    EXPECT_EQ(run({"--image", "shot.svg", "--mono", "--line-width", "thick", "--title", "Exercice 7"}).first, 0);
     EXPECT_TRUE(QSvgRenderer(folder.File("shot.svg")).isValid());
-    EXPECT_EQ(ReadFile(folder.File("shot.svg")).count("<polyline"), 4 + 2);  // the cushion lines; the white's and the red's paths
+    EXPECT_TRUE(ReadFile(folder.File("shot.svg")).contains("<title>Exercice 7</title>"));
+    EXPECT_EQ(run({"--image", "alone.svg", "--no-trajectories"}).first, 0);
+    EXPECT_GT(polylines("shot.svg"), polylines("alone.svg"));  // the paths of the moving balls
     EXPECT_EQ(run({"--image", "shot.gif"}).first, 2);
     EXPECT_EQ(run({"--image", "shot.png", "--width", "12"}).first, 2);
+    EXPECT_EQ(run({"--image", "shot.png", "--line-width", "huge"}).first, 2);
     EXPECT_EQ(run({"--image", "missing/shot.png"}).first, 1);
 }

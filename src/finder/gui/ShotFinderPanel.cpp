@@ -12,6 +12,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "diagram/FinderSheet.h"
 #include "finder/BackgroundSearch.h"
 #include "sim/TableGeometry.h"
 #include "view/MirobeltView.h"
@@ -85,6 +89,11 @@ ShotFinderPanel::ShotFinderPanel(CMirobeltView* view, QWidget* parent)
     m_status = new QLabel(body);
     m_status->setWordWrap(true);
     layout->addWidget(m_status);
+
+    m_exportSheet = new QPushButton(tr("Exporter la feuille..."), body);
+    m_exportSheet->setToolTip(tr("La position et les coups de la liste, deux par page, dans un document PDF"));
+    layout->addWidget(m_exportSheet);
+    connect(m_exportSheet, &QPushButton::clicked, this, &ShotFinderPanel::ExportSheet);
 
     auto* help = new QLabel(QStringLiteral(
                                 "Seuls les points faits par la bille de tir dans sa course sont cherchés : un point "
@@ -227,4 +236,26 @@ void ShotFinderPanel::CheckTable()
     m_bOutOfDate = true;
     m_list->setEnabled(false);
     m_status->setText(QStringLiteral("Liste périmée : les billes ou la bille de tir ont changé. Chercher à nouveau."));
+}
+
+void ShotFinderPanel::ExportSheet()
+{
+    if (m_bOutOfDate || m_solutions.empty())
+    {
+        m_status->setText(tr("Pas de coups à exporter : lancer d'abord une recherche."));
+        return;
+    }
+    QFileDialog dialog(this, tr("Exporter la feuille"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(tr("Document PDF (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().first();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool written = WriteSolutionSheet(path.toStdString(), *m_view->GetDocument(), g_nTableFormat, m_listed.setup,
+                                            m_listed.game, m_solutions, QFileInfo(path).completeBaseName().toStdString());
+    QApplication::restoreOverrideCursor();
+    m_status->setText((written ? tr("Feuille exportée : %1") : tr("Impossible d'enregistrer la feuille %1"))
+                          .arg(QFileInfo(path).fileName()));
 }

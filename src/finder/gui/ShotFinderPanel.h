@@ -36,6 +36,7 @@ public:
     QTreeWidget* SolutionList() const { return m_list; }
     QProgressBar* Progress() const { return m_progress; }
     QLabel* Status() const { return m_status; }
+    QPushButton* ExportSheetButton() const { return m_exportSheet; }
     // The list no longer matches the table: a ball or the cue ball changed.
     bool OutOfDate() const { return m_bOutOfDate; }
 
@@ -47,6 +48,7 @@ private:
     void ShowResult(const SearchResult& result);
     void ShowSolution(int row);
     void CheckTable();
+    void ExportSheet();  // "Exporter la feuille..."
 
     CMirobeltView* m_view;
     QComboBox* m_game = nullptr;
@@ -56,6 +58,7 @@ private:
     QProgressBar* m_progress = nullptr;
     QTreeWidget* m_list = nullptr;
     QLabel* m_status = nullptr;
+    QPushButton* m_exportSheet = nullptr;
 
     std::unique_ptr<BackgroundSearch> m_search;
     QTimer m_poll;        // progress and end of the running search

@@ -1,0 +1,179 @@
+// Exercise sheets: the PDF of a position and its solutions, from the
+// component, the mirobelt-solve tool and the "Coups possibles" panel.
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "../finder/FinderFixture.h"
+#include "GuiTestSupport.h"
+#include "diagram/ExerciseSheet.h"
+#include "finder/gui/ShotFinderPanel.h"
+
+namespace
+{
+// What a reader sees of a PDF: pdfinfo's page count and page size, pdftotext's text.
+struct PdfReading
+{
+    int pages = 0;
+    QString pageSize;
+    QString text;
+};
+
+QString RunPoppler(const QString& program, const QStringList& args)
+{
+    QProcess tool;
+    tool.start(program, args);
+    if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
+        ADD_FAILURE() << program.toStdString() << " (poppler-utils) could not read the PDF";
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+PdfReading ReadPdf(const QString& path)
+{
+    PdfReading reading;
+    const QString info = RunPoppler(QStringLiteral("pdfinfo"), {path});
+    for (const QString& line : info.split('\n'))
+    {
+        if (line.startsWith("Pages:"))
+            reading.pages = line.mid(6).trimmed().toInt();
+        if (line.startsWith("Page size:"))
+            reading.pageSize = line.mid(10).trimmed();
+    }
+    reading.text = RunPoppler(QStringLiteral("pdftotext"), {"-enc", "UTF-8", path, "-"});
+    return reading;
+}
+
+// A sheet of count solutions of one computed shot, each with its own aim and window.
+ExerciseSheet SheetOf(int count)
+{
+    ExerciseSheet sheet;
+    sheet.title = "Position inconnue";
+    sheet.gameTitle = "Une bande";
+    sheet.position = CannonSetup(0.3);
+    sheet.position.aimTargetX = 2;
+    sheet.position.aimTargetY = 0.64;
+    CMirobeltDoc doc;
+    const ComputedShot shot = ComputeShot(doc, sheet.position);
+    for (int k = 0; k < count; ++k)
+    {
+        SheetSolution s;
+        s.rank = k + 1;
+        s.stroke = StrokeOf(sheet.position);
+        s.stroke.aimDegrees = 10.2 + k;
+        s.stroke.height = -0.35;
+        s.windowDegrees = 3.5 - k * 0.5;
+        s.firstBall = 1;
+        s.cushionLetters = "H";
+        s.shot = shot;
+        sheet.solutions.push_back(s);
+    }
+    return sheet;
+}
+}  // namespace
+
+// The position alone on the first page, then two solutions a page, each with
+// its rank, window and stroke.
+TEST(ExerciseSheet, PositionThenTwoSolutionsAPage)
+{
+    ScopedWorkingFolder folder;
+    for (const int count : {0, 1, 4, 5})
+    {
+        const QString path = folder.File(QStringLiteral("sheet-%1.pdf").arg(count));
+        ASSERT_TRUE(WriteExerciseSheet(SheetOf(count), path.toStdString()));
+        const PdfReading pdf = ReadPdf(path);
+        EXPECT_EQ(pdf.pages, 1 + (count + 1) / 2) << count;
+        EXPECT_EQ(SheetPageCount(count), pdf.pages);
+        EXPECT_TRUE(pdf.pageSize.startsWith("842 x 595 pts (A4)")) << pdf.pageSize.toStdString();
+        EXPECT_TRUE(pdf.text.contains("Jeu : Une bande · Bille de tir : blanche")) << pdf.text.toStdString();
+        // The side text of each solution, a value a line.
+        for (int k = 0; k < count; ++k)
+        {
+            EXPECT_TRUE(pdf.text.contains(QStringLiteral("Solution %1\n").arg(k + 1)));
+            EXPECT_TRUE(pdf.text.contains(
+                QStringLiteral("Fenêtre %1°\n").arg(QString::number(3.5 - k * 0.5, 'f', 2).replace('.', ','))));
+            EXPECT_TRUE(pdf.text.contains(QStringLiteral("Visée %1,2°\n").arg(10 + k))) << pdf.text.toStdString();
+        }
+        for (const char* value : {"Hauteur −0,35\n", "Côté 0,00\n", "Force 0,30\n", "Queue 0°\n",
+                                  "1re bille : rouge\n", "Bandes : H\n"})
+            EXPECT_EQ(pdf.text.count(QString::fromUtf8(value)), count) << value;
+    }
+}
+
+// A position nobody has looked at: the tool's sheet holds the solutions it lists.
+TEST(ExerciseSheet, SolveToolWritesTheSheetOfItsSolutions)
+{
+    ScopedWorkingFolder folder;
+    WriteFile("fresh.bi1",
+              "Billard_KVO_le_3_aout_99\n1.63\n0.91\n0.72\n0.37\n2.05\n0.28\n0\n0\n0\n0.45\n1\n0.72\n1.63\n0.37\n0.91\n50\n2\n");
+    QProcess tool;
+    tool.setWorkingDirectory(folder.Path());
+    tool.start(QStringLiteral(MIROBELT_SOLVE_TOOL),
+               {"fresh.bi1", "--game", "libre", "--aim-only", "--top", "3", "--json", "--sheet", "fresh.pdf"});
+    ASSERT_TRUE(tool.waitForFinished(300000));
+    ASSERT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    const QJsonArray solutions =
+        QJsonDocument::fromJson(tool.readAllStandardOutput()).object().value("solutions").toArray();
+    ASSERT_GT(solutions.size(), 0);
+
+    const PdfReading pdf = ReadPdf(folder.File("fresh.pdf"));
+    EXPECT_EQ(pdf.pages, 1 + (solutions.size() + 1) / 2);
+    EXPECT_TRUE(pdf.text.contains("fresh")) << pdf.text.toStdString();
+    EXPECT_TRUE(pdf.text.contains("Jeu : Libre"));
+    EXPECT_EQ(pdf.text.count("Force 0,45\n"), solutions.size());
+    for (const QJsonValue& value : solutions)
+    {
+        const QJsonObject s = value.toObject();
+        const QString aim = QString::number(s.value("aim_deg").toDouble(), 'f', 1).replace('.', ',');
+        const QString window = QString::number(s.value("window_deg").toDouble(), 'f', 2).replace('.', ',');
+        EXPECT_TRUE(pdf.text.contains(QStringLiteral("Solution %1\n").arg(s.value("rank").toInt())));
+        EXPECT_TRUE(pdf.text.contains(QStringLiteral("Fenêtre %1°\n").arg(window))) << pdf.text.toStdString();
+        EXPECT_TRUE(pdf.text.contains(QStringLiteral("Visée %1°\n").arg(aim)));
+    }
+
+    tool.start(QStringLiteral(MIROBELT_SOLVE_TOOL), {"fresh.bi1", "--game", "libre", "--sheet", "fresh.png"});
+    ASSERT_TRUE(tool.waitForFinished(60000));
+    EXPECT_EQ(tool.exitCode(), 2);
+}
+
+// The panel's "Exporter la feuille..." writes the sheet of its list.
+TEST(ExerciseSheet, PanelExportsItsList)
+{
+    FrameHarness h;
+    ShotFinderPanel* panel = h.frame->FinderPanel();
+    const ShotSetup s = CannonSetup();
+    CMirobeltView* view = h.frame->View();
+    for (int b = 0; b < 3; ++b)
+        view->m_balls[b].x = s.balls[b].x, view->m_balls[b].y = s.balls[b].y;
+    view->m_nCueBall = s.cueBall;
+    view->m_dForce = s.force;
+
+    panel->ExportSheetButton()->click();  // no list yet: nothing to write
+    EXPECT_TRUE(panel->Status()->text().startsWith("Pas de coups")) << panel->Status()->text().toStdString();
+
+    panel->GameChoice()->setCurrentIndex(0);    // Libre
+    panel->SearchChoice()->setCurrentIndex(0);  // Visée seule
+    panel->StartSearch();
+    QElapsedTimer clock;
+    clock.start();
+    while (panel->Searching() && clock.elapsed() < 60000)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    const int listed = panel->SolutionList()->topLevelItemCount();
+    ASSERT_GT(listed, 0);
+
+    OnTheNextDialog([&](QDialog& files) {
+        qobject_cast<QFileDialog*>(&files)->selectFile(h.folder.File("liste"));
+        files.accept();
+    });
+    panel->ExportSheetButton()->click();
+    EXPECT_EQ(panel->Status()->text(), "Feuille exportée : liste.pdf");
+    const PdfReading pdf = ReadPdf(h.folder.File("liste.pdf"));
+    EXPECT_EQ(pdf.pages, 1 + (listed + 1) / 2);
+    EXPECT_TRUE(pdf.text.contains("Jeu : Libre"));
+}
