@@ -32,9 +32,9 @@ void EvaluatedShot(benchmark::State& state, Game game, bool endEarly)
     int direction = 0;
     for (auto _ : state)
     {
-        const ShotSetup setup = AimedSetup(TypicalSetup(), direction * (360.0 / kCoarseDirections));
+        const ShotSetup setup = AimedSetup(TypicalSetup(), direction * (360.0 / kStrokeFirstPass));
         benchmark::DoNotOptimize(evaluator.Evaluate(setup, endEarly).verdict);
-        direction = (direction + 7) % kCoarseDirections;
+        direction = (direction + 7) % kStrokeFirstPass;
     }
     state.counters["shots_per_s"] = benchmark::Counter(static_cast<double>(state.iterations()),
                                                        benchmark::Counter::kIsRate);
