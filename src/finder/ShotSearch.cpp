@@ -243,6 +243,11 @@ double AimDegrees(const ShotSetup& setup)
     return degrees < 0 ? degrees + 360 : degrees;
 }
 
+double PlayerStrikeHeight(const ShotSetup& setup)
+{
+    return 0.0 - setup.strikeHeight;  // a centred strike shows 0, not -0
+}
+
 SearchResult FindShots(const CMirobeltDoc& prototype, const SearchRequest& request,
                        const std::atomic<bool>& cancel,
                        const std::function<void(long long evaluated, long long planned)>& progress)

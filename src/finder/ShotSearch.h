@@ -74,3 +74,7 @@ ShotSetup AimedSetup(const ShotSetup& setup, double degrees);
 
 // The direction of a set-up's aim in degrees, 0 to 360.
 double AimDegrees(const ShotSetup& setup);
+
+// The strike height as players read it: positive above the centre (follow),
+// negative below (draw). Set-ups and position files hold the opposite sign.
+double PlayerStrikeHeight(const ShotSetup& setup);
