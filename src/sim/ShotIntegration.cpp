@@ -43,6 +43,8 @@ bool MayMeetOnAxis(double pi, double pj, double vi, double vj, double d)
 
 void CShotPhysics::RecordSample(int b, std::uint32_t sampleNo)
 {
+    if (!m_traj.HasStorage())
+        return;
     TrajectoryBuffer& buffer = m_traj[b];
     const std::int32_t i = buffer.m_nCount;
     if (i < kTrajectoryCapacity)
@@ -102,9 +104,11 @@ void CShotPhysics::RecordSample(int b, std::uint32_t sampleNo)
             // The three balls record together: once the buffers are full no
             // later sample can be kept, so the shot ends there (200 s at most),
             // even when the balls never come to rest (non-finite state).
-            if (m_traj[0].m_nCount >= kTrajectoryCapacity ||
-                m_traj[1].m_nCount >= kTrajectoryCapacity ||
-                m_traj[2].m_nCount >= kTrajectoryCapacity)
+            // Without buffers the count they would hold ends the shot alike.
+            if (m_traj.HasStorage() ? m_traj[0].m_nCount >= kTrajectoryCapacity ||
+                                          m_traj[1].m_nCount >= kTrajectoryCapacity ||
+                                          m_traj[2].m_nCount >= kTrajectoryCapacity
+                                    : n + 1 >= kTrajectoryCapacity)
                 break;
 
             for (int b = 0; b < 3; ++b)

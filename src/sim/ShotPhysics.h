@@ -42,6 +42,11 @@ public:
     // process-wide value.
     explicit CShotPhysics(const char* tuningPath = nullptr);
 
+    // A physics with the coefficients of setting that records no trajectory
+    // and touches no process-wide value: the one a worker thread computes with.
+    // Its cloth is the normal one.
+    explicit CShotPhysics(const struct PhysicsSetting& setting);
+
     // Cue strike: velocity and spin of the struck ball. Writes nothing when
     // the aim vector is shorter than the ball radius.
     void StrikeBall(double power, double follow, double side, double elevation, double dirX,
@@ -54,6 +59,13 @@ public:
     // g_bNoMouseAbort), the contact receiver ends the shot or the trajectory
     // buffers are full.
     void Simulate();
+
+    // The same integration, skipping ahead in closed form over the steps in
+    // which no ball can meet a cushion or another ball, stop or stop sliding
+    // (see ShotScreening.cpp). Records no trajectory; tells the contact
+    // receiver of the same contacts, with the same steps, as Simulate except
+    // within rounding of an edge case. A screening, never the shot played.
+    void SimulateScreening();
 
     // Whether ball b of the working state is at rest, by the test that stops
     // its motion in StepBall.
@@ -75,7 +87,7 @@ public:
     void RecomputeSideSpinDecay();
 
     BallState m_state[3];           // start state of the last computed shot
-    TrajectoryBuffer m_traj[3];     // white, red, spotted
+    TrajectorySet m_traj;           // white, red, spotted; no storage for a physics made from a setting
     double m_dRestSpeed;
     double m_dRestSpin;
     double m_dTimeStep;
