@@ -74,8 +74,10 @@ public:
     // One integration step of ball b of the working state. 1 when the ball was
     // moving at the start of the step, 0 when it was at rest.
     int StepBall(int b, double dt);
-    void CollideBalls(int i, int j);
-    void CheckCushions(int b);
+    // Contact of balls i and j within the step; true when there was one.
+    bool CollideBalls(int i, int j);
+    // Cushion impacts of ball b; true when there was one.
+    bool CheckCushions(int b);
     void CushionImpact(double& vt, double& vn, double& wt, double& wn, double& wc) const;
 
     // Applies the tuning coefficients file at path; creates it when missing.
@@ -120,6 +122,8 @@ public:
     std::uint32_t m_nStep = 0;
 
 private:
+    // The step of StepBall for a ball not at rest.
+    void MoveBall(int b, double dt);
     void RecordSample(int b, std::uint32_t sampleNo);
     // The rare path of a contact: tells the receiver, when there is one.
     [[gnu::noinline]] void ReportContact(int ball, int other, Cushion cushion);
