@@ -8,13 +8,13 @@
 
 double AimArc::MiddleDegrees() const { return std::fmod(startDegrees + widthDegrees / 2, 360.0); }
 
-AimMap ComputeAimMap(const CMirobeltDoc& prototype, const ShotSetup& setup, Game game,
+AimMap ComputeAimMap(const PhysicsSetting& setting, const ShotSetup& setup, Game game,
                      const std::atomic<bool>& cancel, int threads)
 {
     AimMap map;
     if (setup.cueBall < 1 || setup.cueBall > 3)
         return map;
-    SearchWorkers workers(prototype, game, setup.cueBall, threads, cancel);
+    SearchWorkers workers(setting, game, setup.cueBall, threads, cancel);
     WindowScan scan(workers, {setup}, kAimOnlyFirstPass);
     scan.FirstPass();
     std::vector<const WindowScan::Run*> runs;
@@ -65,10 +65,10 @@ LiveAimMap::~LiveAimMap()
 
 std::uint64_t LiveAimMap::Request(const CMirobeltDoc& prototype, const ShotSetup& setup, Game game)
 {
-    auto copy = std::make_shared<const CMirobeltDoc>(prototype);
+    const PhysicsSetting setting = PhysicsSetting::Of(prototype);
     const std::lock_guard lock(m_mutex);
     const std::uint64_t generation = ++m_generation;
-    m_pending = Job{std::move(copy), setup, game, generation};
+    m_pending = Job{setting, setup, game, generation};
     m_cancelRunning = true;
     m_wake.notify_all();
     return generation;
@@ -96,7 +96,7 @@ void LiveAimMap::Loop(std::stop_token stop)
             m_cancelRunning = false;
             m_busy = true;
         }
-        const AimMap map = ComputeAimMap(*job.prototype, job.setup, job.game, m_cancelRunning, m_threads);
+        const AimMap map = ComputeAimMap(job.setting, job.setup, job.game, m_cancelRunning, m_threads);
         m_busy = false;
         if (!map.cancelled && job.generation == m_generation.load() && !stop.stop_requested())
             m_listener(job.generation, map);

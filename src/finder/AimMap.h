@@ -17,6 +17,7 @@
 
 #include "finder/Game.h"
 #include "sim/MirobeltDoc.h"
+#include "sim/PhysicsSetting.h"
 
 // One window of scoring directions, in degrees (0 to the right, clockwise as
 // the table is shown). start is in [0, 360); end = start + width may pass 360.
@@ -41,8 +42,13 @@ struct AimMap
 // scoring run checked every 0.02 degree with its edges halved, each arc's
 // middle confirmed by the exact computation (arcs whose middle does not
 // score there are left out). Ends within one shot per worker once cancel is set.
-AimMap ComputeAimMap(const CMirobeltDoc& prototype, const ShotSetup& setup, Game game,
+AimMap ComputeAimMap(const PhysicsSetting& setting, const ShotSetup& setup, Game game,
                      const std::atomic<bool>& cancel, int threads = 0);
+inline AimMap ComputeAimMap(const CMirobeltDoc& prototype, const ShotSetup& setup, Game game,
+                            const std::atomic<bool>& cancel, int threads = 0)
+{
+    return ComputeAimMap(PhysicsSetting::Of(prototype), setup, game, cancel, threads);
+}
 
 // Keeps a map up to date on a thread of its own: each request cancels the
 // computation running and starts over on the new set-up. The listener is
@@ -57,7 +63,8 @@ public:
     LiveAimMap(const LiveAimMap&) = delete;
     LiveAimMap& operator=(const LiveAimMap&) = delete;
 
-    // A new set-up to map; returns the generation its map will carry.
+    // A new set-up to map on prototype's table and physics; returns the
+    // generation its map will carry.
     std::uint64_t Request(const CMirobeltDoc& prototype, const ShotSetup& setup, Game game);
     // Stops the computation running, if any; no map comes until the next request.
     void Cancel();
@@ -67,7 +74,7 @@ public:
 private:
     struct Job
     {
-        std::shared_ptr<const CMirobeltDoc> prototype;
+        PhysicsSetting setting;
         ShotSetup setup;
         Game game;
         std::uint64_t generation;

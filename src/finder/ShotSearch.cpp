@@ -38,7 +38,7 @@ public:
     Search(const CMirobeltDoc& prototype, const SearchRequest& request, const std::atomic<bool>& cancel,
            const std::function<void(long long, long long)>& progress)
         : m_request(request),
-          m_workers(prototype, request.game, request.setup.cueBall, request.threads, cancel, progress),
+          m_workers(PhysicsSetting::Of(prototype), request.game, request.setup.cueBall, request.threads, cancel, progress),
           m_scan(m_workers, SearchStrokes(request),
                  request.kind == SearchKind::AimOnly ? kAimOnlyFirstPass : kStrokeFirstPass)
     {
@@ -134,6 +134,7 @@ private:
         while (std::fabs(outside - inside) > kEdgePrecisionDegrees && !m_workers.Cancelled())
         {
             const double middle = (inside + outside) / 2;
+            m_workers.Plan(1);
             (m_workers.ExactScores(worker, m_scan.Aimed(stroke, middle)) ? inside : outside) = middle;
         }
         edge = (inside + outside) / 2;

@@ -11,7 +11,7 @@ namespace
 double FineToDegrees(long long fine) { return static_cast<double>(fine) * kFineDegrees; }
 }  // namespace
 
-SearchWorkers::SearchWorkers(const CMirobeltDoc& prototype, Game game, int cueBall, int threads,
+SearchWorkers::SearchWorkers(const PhysicsSetting& setting, Game game, int cueBall, int threads,
                              const std::atomic<bool>& cancel, std::function<void(long long, long long)> progress)
     : m_cancel(cancel), m_progress(std::move(progress))
 {
@@ -19,8 +19,8 @@ SearchWorkers::SearchWorkers(const CMirobeltDoc& prototype, Game game, int cueBa
         threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     for (int w = 0; w < threads; ++w)
     {
-        m_screening.push_back(MakeScreeningComputation(prototype, game, cueBall));
-        m_exact.push_back(MakeExactComputation(prototype, game, cueBall));
+        m_screening.push_back(MakeScreeningOutcomes(setting, game, cueBall));
+        m_exact.push_back(MakeExactOutcomes(setting, game, cueBall));
     }
 }
 

@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "finder/ShotComputation.h"
+#include "finder/OutcomeComputation.h"
 
 // The fine grid: every 0.02 degree.
 constexpr int kFineDirections = 18000;
@@ -50,7 +50,7 @@ class SearchWorkers
 {
 public:
     // threads 0: one per core. cueBall: 1 white, 2 red, 3 spotted.
-    SearchWorkers(const CMirobeltDoc& prototype, Game game, int cueBall, int threads,
+    SearchWorkers(const PhysicsSetting& setting, Game game, int cueBall, int threads,
                   const std::atomic<bool>& cancel,
                   std::function<void(long long evaluated, long long planned)> progress = {});
     ~SearchWorkers();
@@ -72,8 +72,8 @@ public:
 private:
     const std::atomic<bool>& m_cancel;
     std::function<void(long long, long long)> m_progress;
-    std::vector<std::unique_ptr<ShotComputation>> m_screening;
-    std::vector<std::unique_ptr<ShotComputation>> m_exact;
+    std::vector<std::unique_ptr<OutcomeComputation>> m_screening;
+    std::vector<std::unique_ptr<OutcomeComputation>> m_exact;
     std::atomic<long long> m_evaluated{0};
     std::atomic<long long> m_planned{0};
 };
