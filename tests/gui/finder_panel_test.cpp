@@ -66,8 +66,10 @@ TEST_F(FinderPanel, OpenSearchShowAndOutOfDate)
     // The heights as players read them: the table's draw of 0.3 shows as -0.30.
     EXPECT_EQ(list->topLevelItem(0)->text(6), "-0.30");
     EXPECT_EQ(list->columnCount(), 9);
-    EXPECT_EQ(list->headerItem()->text(2), QString::fromUtf8("Visée (°)"));
-    EXPECT_EQ(list->headerItem()->text(8), QString::fromUtf8("Élévation (°)"));
+    EXPECT_EQ(list->headerItem()->text(2), QString::fromUtf8("Visée°"));
+    EXPECT_EQ(list->headerItem()->text(8), QString::fromUtf8("Élév.°"));
+    // Every column in view.
+    EXPECT_LE(list->header()->length(), list->viewport()->width());
     // A click on a heading sorts by it, by value: the aim from the largest.
     if (list->topLevelItemCount() > 1)
     {

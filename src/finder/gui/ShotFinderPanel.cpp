@@ -25,7 +25,7 @@ namespace
 constexpr int kPollMs = 30;
 constexpr int kTableWatchMs = 250;
 constexpr int kProgressSteps = 1000;
-constexpr int kPanelWidth = 560;
+constexpr int kPanelWidth = 600;
 
 // The solution a row shows, and each cell's value for sorting.
 constexpr int kSolutionRole = Qt::UserRole;
@@ -110,12 +110,21 @@ ShotFinderPanel::ShotFinderPanel(CMirobeltView* view, QWidget* parent)
     m_list = new QTreeWidget(body);
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
-    m_list->setHeaderLabels({tr("Rang"), tr("Fenêtre (°)"), tr("Visée (°)"), tr("1re bille"), tr("Bandes avant 2e"),
-                             tr("Force"), tr("Hauteur"), tr("Côté"), tr("Élévation (°)")});
-    m_list->headerItem()->setToolTip(6, tr("Hauteur du point d'attaque : positive au-dessus du centre (coulé), "
-                                          "négative en dessous (rétro)"));
-    m_list->headerItem()->setToolTip(2, tr("Direction de la visée, 0 vers la droite, dans le sens des aiguilles "
-                                          "d'une montre"));
+    // Short headings so that every column fits; each says its full meaning in its tooltip.
+    m_list->setHeaderLabels({tr("N°"), tr("Fenêtre°"), tr("Visée°"), tr("1re"), tr("Bandes"), tr("Force"),
+                             tr("Haut."), tr("Côté"), tr("Élév.°")});
+    const QString columnHelp[] = {
+        tr("Rang, du coup le plus facile au plus difficile"),
+        tr("Largeur en degrés des directions autour de la visée qui marquent toutes"),
+        tr("Direction de la visée en degrés, 0 vers la droite, dans le sens des aiguilles d'une montre"),
+        tr("Première bille touchée"),
+        tr("Bandes touchées avant la deuxième bille : G gauche, D droite, H haut, B bas"),
+        tr("Force du coup"),
+        tr("Hauteur du point d'attaque : positive au-dessus du centre (coulé), négative en dessous (rétro)"),
+        tr("Côté du point d'attaque : positif à droite"),
+        tr("Élévation de la queue en degrés")};
+    for (int column = 0; column < m_list->columnCount(); ++column)
+        m_list->headerItem()->setToolTip(column, columnHelp[column]);
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_list->header()->setStretchLastSection(false);
     m_list->setSortingEnabled(true);  // a click on a heading sorts by it
