@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <thread>
+#include <tuple>
 
 #include "finder/ShotSearch.h"
 #include "finder/WorkerPool.h"
@@ -172,6 +173,7 @@ std::vector<ScoringWindow> WindowScan::Refine(const std::vector<const Run*>& run
         CollectWindows(track.run->stroke, offset, track.samples, windows);
     }
     PlaceEdges(windows);
+    SplitAtWayChanges(windows);
     return windows;
 }
 
@@ -204,6 +206,93 @@ void WindowScan::CollectWindows(int stroke, long long firstFine, const std::vect
         windows.push_back(std::move(window));
         i = j;
     }
+}
+
+std::pair<double, double> WindowScan::HalveEdge(int worker, int stroke, double inside, double outside)
+{
+    for (int k = 0; k < kEdgeHalvings; ++k)
+    {
+        const double middle = (inside + outside) / 2;
+        const bool scored = m_workers.Screen(worker, Aimed(stroke, middle)).verdict == Verdict::Scored;
+        (scored ? inside : outside) = middle;
+    }
+    return {(inside + outside) / 2, inside};
+}
+
+// Between two neighbouring fine directions that score different ways, looks
+// for a miss by halving; where one is found the window is cut in two there.
+void WindowScan::SplitAtWayChanges(std::vector<ScoringWindow>& windows)
+{
+    struct Change
+    {
+        std::size_t window;
+        std::size_t range;  // between ways[range] and ways[range + 1]
+        bool gap = false;
+        double boundary = 0;          // without a gap
+        double lowEdge = 0, lowInside = 0;    // with a gap: the end of the lower part
+        double highEdge = 0, highInside = 0;  // and the start of the upper one
+    };
+    std::vector<Change> changes;
+    for (std::size_t w = 0; w < windows.size(); ++w)
+        for (std::size_t r = 0; r + 1 < windows[w].ways.size(); ++r)
+            changes.push_back({w, r});
+    m_workers.Plan(static_cast<long long>(changes.size()) * kWayChangeHalvings);
+    m_workers.Parallel(changes.size(), [&](int worker, std::size_t item) {
+        Change& change = changes[item];
+        const ScoringWindow& window = windows[change.window];
+        const std::string lowWay = window.ways[change.range].outcome.Way();
+        double low = window.ways[change.range].high - kFineDegrees / 2;
+        double high = low + kFineDegrees;
+        for (int k = 0; k < kWayChangeHalvings; ++k)
+        {
+            const double middle = (low + high) / 2;
+            const ShotOutcome outcome = m_workers.Screen(worker, Aimed(window.stroke, middle));
+            if (outcome.verdict != Verdict::Scored)
+            {
+                change.gap = true;
+                std::tie(change.lowEdge, change.lowInside) = HalveEdge(worker, window.stroke, low, middle);
+                std::tie(change.highEdge, change.highInside) = HalveEdge(worker, window.stroke, high, middle);
+                return;
+            }
+            (outcome.Way() == lowWay ? low : high) = middle;
+        }
+        change.boundary = (low + high) / 2;
+    });
+    if (m_workers.Cancelled())
+        return;
+
+    std::vector<ScoringWindow> split;
+    std::size_t next = 0;
+    for (std::size_t w = 0; w < windows.size(); ++w)
+    {
+        ScoringWindow part = windows[w];
+        part.ways.clear();
+        for (std::size_t r = 0; r < windows[w].ways.size(); ++r)
+        {
+            WayRange range = windows[w].ways[r];
+            if (r > 0)
+                range.low = part.ways.empty() ? part.low : part.ways.back().high;
+            part.ways.push_back(range);
+            if (r + 1 == windows[w].ways.size())
+                break;
+            const Change& change = changes[next++];
+            if (!change.gap)
+            {
+                part.ways.back().high = change.boundary;
+                continue;
+            }
+            part.ways.back().high = part.high = change.lowEdge;
+            part.highInside = change.lowInside;
+            split.push_back(part);
+            part.ways.clear();
+            part.low = change.highEdge;
+            part.lowInside = change.highInside;
+            part.high = windows[w].high;
+            part.highInside = windows[w].highInside;
+        }
+        split.push_back(std::move(part));
+    }
+    windows = std::move(split);
 }
 
 void WindowScan::PlaceEdges(std::vector<ScoringWindow>& windows)

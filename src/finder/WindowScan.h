@@ -21,6 +21,9 @@ constexpr int kFineDirections = 18000;
 constexpr double kFineDegrees = 360.0 / kFineDirections;
 // Halvings of a fine step that place an edge: 0.02 / 32 < 0.001 degree.
 constexpr int kEdgeHalvings = 5;
+// Halvings of a fine step between two ways of scoring, looking for a miss
+// between them: a change of way often passes through one.
+constexpr int kWayChangeHalvings = 7;
 
 // The neighbouring directions of a window that score one same way.
 struct WayRange
@@ -116,6 +119,9 @@ private:
     void CollectWindows(int stroke, long long firstFine, const std::vector<Sample>& samples,
                         std::vector<ScoringWindow>& windows) const;
     void PlaceEdges(std::vector<ScoringWindow>& windows);
+    void SplitAtWayChanges(std::vector<ScoringWindow>& windows);
+    // Halves from inside (scoring) towards outside (missing): the edge and the scoring direction nearest it.
+    std::pair<double, double> HalveEdge(int worker, int stroke, double inside, double outside);
 
     SearchWorkers& m_workers;
     std::vector<ShotSetup> m_strokes;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
@@ -51,13 +52,12 @@ ShotSetup DrawnPosition(std::uint32_t seed, double force)
 
 // Walks from a scoring direction by fine steps until a miss, then halves:
 // the edge of the scoring range on that side.
-double EdgeFrom(const ShotSetup& setup, Game game, double aim, double direction, double limit)
+double EdgeFrom(const ShotSetup& setup, Game game, double aim, double direction, double limit, double step)
 {
-    constexpr double kStep = 0.01;
     double inside = aim, outside = aim;
     while (std::fabs(outside - aim) < limit)
     {
-        outside = inside + direction * kStep;
+        outside = inside + direction * step;
         if (!ScoresExactly(AimedSetup(setup, outside), game))
             break;
         inside = outside;
@@ -78,11 +78,23 @@ struct Case
 };
 const Case kCases[] = {{7, 0.35, Game::Libre}, {19, 0.5, Game::UneBande}};
 
+// Two ways of scoring side by side with a miss under 0.02 degree between them.
+ShotSetup TwoWaysApart()
+{
+    ShotSetup s;
+    s.cueBall = 1;
+    s.force = 0.534896;
+    s.balls[0] = {1.902636, 0.319352};
+    s.balls[1] = {2.278490, 1.034751};
+    s.balls[2] = {0.497532, 0.893499};
+    return s;
+}
+
 TEST(SearchWindows, ListedWindowsMatchTheScoringRangeAroundTheirAim)
 {
-    for (const Case& c : kCases)
+    for (const Case& c : {kCases[0], kCases[1], Case{0, 0, Game::UneBande}})
     {
-        const ShotSetup setup = DrawnPosition(c.seed, c.force);
+        const ShotSetup setup = c.seed != 0 ? DrawnPosition(c.seed, c.force) : TwoWaysApart();
         std::atomic<bool> cancel{false};
         const SearchResult result = FindShots(CMirobeltDoc(), {.setup = setup, .game = c.game, .threads = 2}, cancel);
         ASSERT_FALSE(result.solutions.empty()) << c.seed;
@@ -94,8 +106,9 @@ TEST(SearchWindows, ListedWindowsMatchTheScoringRangeAroundTheirAim)
             ASSERT_TRUE(ScoresExactly(s.setup, c.game));
             EXPECT_EQ(FullVerdict(s.setup, c.game), Verdict::Scored);
             const double limit = 2 * s.windowDegrees + 1;
-            const double real = EdgeFrom(setup, c.game, s.aimDegrees, 1, limit) -
-                                EdgeFrom(setup, c.game, s.aimDegrees, -1, limit);
+            const double step = std::min(0.01, s.windowDegrees / 50);  // finer than any gap that matters
+            const double real = EdgeFrom(setup, c.game, s.aimDegrees, 1, limit, step) -
+                                EdgeFrom(setup, c.game, s.aimDegrees, -1, limit, step);
             EXPECT_LE(std::fabs(s.windowDegrees - real), 0.3 * real) << s.windowDegrees << " against " << real;
         }
     }
