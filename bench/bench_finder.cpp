@@ -5,6 +5,8 @@
 
 #include <atomic>
 
+#include "bench_finder_before.h"
+#include "finder/AimMap.h"
 #include "finder/ShotSearch.h"
 
 namespace
@@ -32,15 +34,17 @@ void EvaluatedShot(benchmark::State& state, Game game, bool endEarly)
     int direction = 0;
     for (auto _ : state)
     {
-        const ShotSetup setup = AimedSetup(TypicalSetup(), direction * (360.0 / kCoarseDirections));
+        const ShotSetup setup = AimedSetup(TypicalSetup(), direction * (360.0 / kStrokeFirstPass));
         benchmark::DoNotOptimize(evaluator.Evaluate(setup, endEarly).verdict);
-        direction = (direction + 7) % kCoarseDirections;
+        direction = (direction + 7) % kStrokeFirstPass;
     }
     state.counters["shots_per_s"] = benchmark::Counter(static_cast<double>(state.iterations()),
                                                        benchmark::Counter::kIsRate);
 }
 
-void Search(benchmark::State& state, SearchKind kind)
+// Whole searches, today's and the one before the honest windows, on the same
+// position in the same run.
+void Search(benchmark::State& state, SearchKind kind, bool before)
 {
     const CMirobeltDoc prototype;
     SearchRequest request;
@@ -54,7 +58,8 @@ void Search(benchmark::State& state, SearchKind kind)
     std::size_t solutions = 0;
     for (auto _ : state)
     {
-        const SearchResult result = FindShots(prototype, request, cancel);
+        const SearchResult result =
+            before ? FindShotsBefore(prototype, request, cancel) : FindShots(prototype, request, cancel);
         evaluated += result.evaluated;
         seconds += result.seconds;
         solutions = result.solutions.size();
@@ -70,7 +75,23 @@ BENCHMARK_CAPTURE(EvaluatedShot, libre_early_end, Game::Libre, true)->Unit(bench
 BENCHMARK_CAPTURE(EvaluatedShot, une_bande_early_end, Game::UneBande, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(EvaluatedShot, trois_bandes_early_end, Game::TroisBandes, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(EvaluatedShot, trois_bandes_to_the_end, Game::TroisBandes, false)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Search, trois_bandes_aim_only, SearchKind::AimOnly)
+// The map of scoring aims of the position, as the panel asks for it.
+void AimMapOfPosition(benchmark::State& state)
+{
+    const CMirobeltDoc prototype;
+    std::atomic<bool> cancel{false};
+    std::size_t arcs = 0;
+    for (auto _ : state)
+        arcs = ComputeAimMap(prototype, TypicalSetup(), Game::TroisBandes, cancel, 2).arcs.size();
+    state.counters["arcs"] = static_cast<double>(arcs);
+}
+
+BENCHMARK_CAPTURE(Search, trois_bandes_aim_only_before, SearchKind::AimOnly, true)
     ->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
-BENCHMARK_CAPTURE(Search, trois_bandes_aim_and_stroke, SearchKind::AimAndStroke)
+BENCHMARK_CAPTURE(Search, trois_bandes_aim_only, SearchKind::AimOnly, false)
+    ->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+BENCHMARK(AimMapOfPosition)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+BENCHMARK_CAPTURE(Search, trois_bandes_aim_and_stroke_before, SearchKind::AimAndStroke, true)
+    ->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK_CAPTURE(Search, trois_bandes_aim_and_stroke, SearchKind::AimAndStroke, false)
     ->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);

@@ -37,7 +37,10 @@ const char kUsage[] =
     "fenêtre est la largeur, en degrés, des directions voisines qui marquent aussi.\n"
     "Seuls comptent les points faits par la bille de tir dans sa course : un point\n"
     "fait plus tard par une bille qui vient toucher la bille de tir arrêtée n'est\n"
-    "pas cherché.\n"
+    "pas cherché. La hauteur d'attaque se lit comme au billard : positive au-dessus\n"
+    "du centre (coulé), négative en dessous (rétro) ; les fichiers de position\n"
+    "gardent le signe inverse. Les bandes touchées avant la deuxième bille sont\n"
+    "notées G (gauche), D (droite), H (haut) et B (bas), le billard vu comme à l'écran.\n"
     "\n"
     "  --game JEU     libre, une-bande ou trois-bandes\n"
     "  --aim-only     cherche la visée seule, avec l'effet, l'élévation et la force du\n"
@@ -125,7 +128,7 @@ std::string ParseOptions(int argc, char** argv, Options& options)
         else
         {
             if (positionSeen)
-                return "un seul fichier de position est accepte (voir --help)";
+                return "un seul fichier de position est accepté (voir --help)";
             options.positionPath = arg;
             positionSeen = true;
         }
@@ -139,7 +142,7 @@ std::string ParseOptions(int argc, char** argv, Options& options)
 
 const char* BallName(int ball)
 {
-    static const char* const kNames[] = {"blanche", "rouge", "pointee"};
+    static const char* const kNames[] = {"blanche", "rouge", "pointée"};
     return ball >= 0 && ball <= 2 ? kNames[ball] : "aucune";
 }
 
@@ -162,6 +165,18 @@ std::string JsonString(const std::string& text)
     return quoted + '"';
 }
 
+// Why a position file could not be read, in the tool's words.
+std::string UnreadableFileMessage(const std::string& path)
+{
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status))
+        return "impossible d'ouvrir " + path + " : fichier introuvable";
+    if (std::filesystem::is_directory(status))
+        return path + " est un dossier, pas un fichier de position";
+    return path + " n'est pas un fichier de position lisible";
+}
+
 struct Reported
 {
     Solution solution;
@@ -170,12 +185,12 @@ struct Reported
 
 void PrintTable(const std::vector<Reported>& reported, const SearchResult& result)
 {
-    std::printf("%d solution(s), %lld coups calcules en %.2f s\n", static_cast<int>(reported.size()),
+    std::printf("%d solution(s), %lld coups calculés en %.2f s\n", static_cast<int>(reported.size()),
                 result.evaluated, result.seconds);
     if (reported.empty())
         return;
-    std::printf("%4s %11s %9s %-14s %9s %6s %8s %6s %6s\n", "rang", "fenetre(°)", "1re bille", "bandes avant 2e",
-                "visee(°)", "force", "hauteur", "cote", "masse");
+    // Accented headers are padded by hand: printf counts bytes, not letters.
+    std::printf("rang fenêtre(°) 1re bille bandes avant 2e  visée(°)  force  hauteur   côté  masse\n");
     for (std::size_t k = 0; k < reported.size(); ++k)
     {
         const Solution& s = reported[k].solution;
@@ -183,7 +198,7 @@ void PrintTable(const std::vector<Reported>& reported, const SearchResult& resul
             std::to_string(s.outcome.cushionsBeforeSecond) + " " + s.outcome.cushionPath;
         std::printf("%4zu %10.3f %9s %-15s %9.3f %6.2f %8.2f %6.2f %6.1f\n", k + 1, s.windowDegrees,
                     BallName(s.outcome.firstBall), cushions.c_str(), s.aimDegrees, s.setup.force,
-                    s.setup.strikeHeight, s.setup.strikeSide, s.setup.raiseAngle);
+                    PlayerStrikeHeight(s.setup), s.setup.strikeSide, s.setup.raiseAngle);
         if (!reported[k].file.empty())
             std::printf("     %s\n", reported[k].file.c_str());
     }
@@ -198,11 +213,11 @@ void PrintJson(const std::vector<Reported>& reported, const SearchResult& result
     {
         const Solution& s = reported[k].solution;
         std::printf("%s\n  {\"rank\": %zu, \"window_deg\": %.6f, \"aim_deg\": %.6f, \"first_ball\": %s, "
-                    "\"cushions_before_second\": %d, \"force\": %.6f, \"strike_height\": %.6f, "
+                    "\"cushions_before_second\": %d, \"cushion_sides\": %s, \"force\": %.6f, \"strike_height\": %.6f, "
                     "\"strike_side\": %.6f, \"raise\": %.6f, \"file\": %s}",
                     k == 0 ? "" : ",", k + 1, s.windowDegrees, s.aimDegrees,
                     JsonString(BallName(s.outcome.firstBall)).c_str(), s.outcome.cushionsBeforeSecond,
-                    s.setup.force, s.setup.strikeHeight, s.setup.strikeSide, s.setup.raiseAngle,
+                    JsonString(s.outcome.cushionPath).c_str(), s.setup.force, PlayerStrikeHeight(s.setup), s.setup.strikeSide, s.setup.raiseAngle,
                     reported[k].file.empty() ? "null" : JsonString(reported[k].file).c_str());
     }
     std::printf("]}\n");
@@ -226,7 +241,7 @@ int main(int argc, char** argv)
     int valuesRead = 0;
     std::string message;
     if (!ReadToolPosition(options.positionPath, values, valuesRead, message))
-        return Fail(kExitBadInput, message);
+        return Fail(kExitBadInput, UnreadableFileMessage(options.positionPath));
     values.tableFormat = TableFormatOf(values, valuesRead);
     if (values.cueBall < 1 || values.cueBall > 3)
         return Fail(kExitBadInput, "la bille de tir du fichier doit être 1, 2 ou 3");

@@ -19,6 +19,11 @@ ShotOutcome ShotEvaluator::Evaluate(const ShotSetup& setup, bool endEarly)
     m_doc->RunShot();
     m_doc->m_physics.m_pContacts = nullptr;
 
+    return OutcomeOf(log);
+}
+
+ShotOutcome OutcomeOf(const ContactLog& log)
+{
     ShotOutcome outcome;
     outcome.verdict = log.Result();
     outcome.firstBall = log.Rule().FirstObjectBall();

@@ -19,6 +19,9 @@ struct ShotOutcome
     std::string Way() const { return std::to_string(firstBall) + cushionPath; }
 };
 
+// The outcome a log of contacts gives.
+ShotOutcome OutcomeOf(const ContactLog& log);
+
 // The computation of one worker: its own document, a copy of the one that
 // holds the table format and coefficients, which never asks the pointer
 // question and so touches no process-wide value.

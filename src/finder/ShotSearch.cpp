@@ -3,68 +3,33 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <memory>
+#include <map>
 #include <numbers>
-#include <set>
-#include <thread>
 
 #include "finder/FileValues.h"
-#include "finder/WorkerPool.h"
+#include "finder/WindowScan.h"
 
 namespace
 {
 
-// Halvings of a coarse step that find the edge of a window: half a degree
-// down to about 0.0005 degree.
-constexpr int kEdgeHalvings = 10;
+// Strike points of an aim-and-stroke search, fractions of the strike
+// widget's radius: the corners stay inside the usable disc of radius 0.7.
+constexpr double kStrikeOffsets[] = {-0.48, -0.24, 0, 0.24, 0.48};
+constexpr int kForces = 8;
+constexpr double kWeakestForce = 0.15;
+constexpr double kStrongestForce = 1.0;
 
-// The strokes of an aim-and-stroke search: the centre of the strike disc and
-// four points around it, well inside the usable part, at four forces. Every
-// stroke costs a full turn of directions, and a shot runs until the cue ball
-// scores, fails or rests: this keeps the search within half a minute.
-struct StrikePoint
-{
-    double height;
-    double side;
-};
-constexpr StrikePoint kStrikePoints[] = {{0, 0}, {-0.45, 0}, {0.45, 0}, {0, -0.45}, {0, 0.45}};
-constexpr double kForces[] = {0.25, 0.5, 0.75, 1.0};
+// The precision to which the exact computation moves an edge that it does not confirm.
+constexpr double kEdgePrecisionDegrees = 0.001;
 
-struct Stroke
-{
-    double force;
-    double strikeHeight;
-    double strikeSide;
-};
+// Runs of an aim-and-stroke search refined at once.
+constexpr std::size_t kRefineBatch = 32;
 
-std::vector<Stroke> StrokesOf(const SearchRequest& request)
-{
-    const ShotSetup& s = request.setup;
-    if (request.kind == SearchKind::AimOnly)
-        return {{s.force, s.strikeHeight, s.strikeSide}};
-    std::vector<Stroke> strokes;
-    for (const double force : kForces)
-        for (const StrikePoint& point : kStrikePoints)
-            strokes.push_back({force, point.height, point.side});
-    return strokes;
-}
-
-double CoarseDegrees(int direction) { return direction * (360.0 / kCoarseDirections); }
-
-// A run of neighbouring coarse directions that score with one stroke.
-struct ScoringRun
-{
-    int stroke;
-    int first;   // coarse direction numbers, first..first + length - 1 (around the circle)
-    int length;
-    double lowEdge = 0;   // degrees, may be below 0 or the high edge above 360
-    double highEdge = 0;
-};
-
+// A way of scoring at its widest range found so far.
 struct Candidate
 {
-    Solution solution;
-    bool found = false;
+    const ScoringWindow* window;
+    const WayRange* range;
 };
 
 class Search
@@ -72,13 +37,11 @@ class Search
 public:
     Search(const CMirobeltDoc& prototype, const SearchRequest& request, const std::atomic<bool>& cancel,
            const std::function<void(long long, long long)>& progress)
-        : m_request(request), m_cancel(cancel), m_progress(progress), m_strokes(StrokesOf(request))
+        : m_request(request),
+          m_workers(PhysicsSetting::Of(prototype), request.game, request.setup.cueBall, request.threads, cancel, progress),
+          m_scan(m_workers, SearchStrokes(request),
+                 request.kind == SearchKind::AimOnly ? kAimOnlyFirstPass : kStrokeFirstPass)
     {
-        m_threads = request.threads > 0 ? request.threads
-                                        : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-        for (int w = 0; w < m_threads; ++w)
-            m_evaluators.push_back(
-                std::make_unique<ShotEvaluator>(prototype, request.game, request.setup.cueBall));
     }
 
     SearchResult Run()
@@ -87,13 +50,15 @@ public:
         SearchResult result;
         if (m_request.setup.cueBall >= 1 && m_request.setup.cueBall <= 3)
         {
-            ScanCoarse();
-            FindRuns();
-            FindEdges();
-            result.solutions = BestOfEachWay(ChooseMembers());
+            m_scan.FirstPass();
+            if (m_request.kind == SearchKind::AimOnly)
+                RefineAll();
+            else
+                RefineWidestFirst();
+            result.solutions = Confirm(WidestOfEachWay());
         }
-        result.evaluated = m_evaluated.load();
-        result.cancelled = m_cancel.load();
+        result.evaluated = m_workers.Evaluated();
+        result.cancelled = m_workers.Cancelled();
         if (result.cancelled)
             result.solutions.clear();
         result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -101,160 +66,134 @@ public:
     }
 
 private:
-    ShotSetup StrokeSetup(int stroke, double degrees) const
+    void RefineAll()
     {
-        ShotSetup setup = m_request.setup;
-        setup.force = m_strokes[stroke].force;
-        setup.strikeHeight = m_strokes[stroke].strikeHeight;
-        setup.strikeSide = m_strokes[stroke].strikeSide;
-        return AimedSetup(setup, degrees);
+        std::vector<const WindowScan::Run*> runs;
+        for (const WindowScan::Run& run : m_scan.Runs())
+            runs.push_back(&run);
+        m_windows = m_scan.Refine(runs);
     }
 
-    ShotOutcome Evaluate(int worker, const ShotSetup& setup, bool endEarly)
+    // With 200 strokes most runs repeat ways already found wider elsewhere:
+    // a run is refined only while one of the ways seen in it at the first
+    // pass could still be wider there than the widest found so far.
+    void RefineWidestFirst()
     {
-        ++m_evaluated;
-        return m_evaluators[worker]->Evaluate(setup, endEarly);
-    }
-
-    bool Scores(int worker, int stroke, double degrees)
-    {
-        return Evaluate(worker, StrokeSetup(stroke, degrees), true).verdict == Verdict::Scored;
-    }
-
-    void Parallel(std::size_t count, const std::function<void(int, std::size_t)>& body)
-    {
-        RunOnWorkers(m_threads, count, m_cancel, body, [this] {
-            if (m_progress)
-                m_progress(m_evaluated.load(), m_planned.load());
-        });
-    }
-
-    void ScanCoarse()
-    {
-        const std::size_t count = m_strokes.size() * kCoarseDirections;
-        m_planned = static_cast<long long>(count);
-        m_coarse.assign(count, 0);
-        Parallel(count, [this](int worker, std::size_t item) {
-            const int stroke = static_cast<int>(item / kCoarseDirections);
-            const int direction = static_cast<int>(item % kCoarseDirections);
-            m_coarse[item] = Scores(worker, stroke, CoarseDegrees(direction)) ? 1 : 0;
-        });
-    }
-
-    bool CoarseScores(int stroke, int direction) const
-    {
-        const int wrapped = (direction % kCoarseDirections + kCoarseDirections) % kCoarseDirections;
-        return m_coarse[static_cast<std::size_t>(stroke) * kCoarseDirections + wrapped] != 0;
-    }
-
-    void FindRuns()
-    {
-        if (m_cancel)
-            return;
-        for (int stroke = 0; stroke < static_cast<int>(m_strokes.size()); ++stroke)
+        std::vector<const WindowScan::Run*> runs;
+        for (const WindowScan::Run& run : m_scan.Runs())
+            runs.push_back(&run);
+        std::stable_sort(runs.begin(), runs.end(), [](const auto* a, const auto* b) { return a->length > b->length; });
+        const double step = m_scan.FirstPassDegrees();
+        std::map<std::string, double> widest;
+        const auto worthRefining = [&](const WindowScan::Run* run) {
+            return std::any_of(run->ways.begin(), run->ways.end(), [&](const auto& way) {
+                const auto found = widest.find(way.first);
+                return found == widest.end() || (way.second + 1) * step > found->second;
+            });
+        };
+        std::size_t next = 0;
+        while (next < runs.size() && !m_workers.Cancelled())
         {
-            int start = 0;  // a missing direction, so that no run is cut in two
-            while (start < kCoarseDirections && CoarseScores(stroke, start))
-                ++start;
-            if (start == kCoarseDirections)
+            std::vector<const WindowScan::Run*> batch;
+            for (; next < runs.size() && batch.size() < kRefineBatch; ++next)
+                if (worthRefining(runs[next]))
+                    batch.push_back(runs[next]);
+            for (ScoringWindow& window : m_scan.Refine(batch))
             {
-                m_runs.push_back({stroke, 0, kCoarseDirections, 0, 360});
-                continue;
-            }
-            for (int i = 1; i <= kCoarseDirections; ++i)
-            {
-                const int d = start + i;
-                if (CoarseScores(stroke, d) && !CoarseScores(stroke, d - 1))
+                for (const WayRange& range : window.ways)
                 {
-                    int length = 1;
-                    while (CoarseScores(stroke, d + length))
-                        ++length;
-                    m_runs.push_back({stroke, d % kCoarseDirections, length});
+                    double& width = widest[range.outcome.Way()];
+                    width = std::max(width, range.Width());
                 }
+                m_windows.push_back(std::move(window));
             }
         }
-        m_planned += static_cast<long long>(m_runs.size()) * (2 * kEdgeHalvings + 2);
     }
 
-    // Each run has two edges, each found between a scoring and a missing direction.
-    void FindEdges()
+    std::vector<Candidate> WidestOfEachWay() const
     {
-        if (m_cancel)
-            return;
-        Parallel(m_runs.size() * 2, [this](int worker, std::size_t item) {
-            ScoringRun& run = m_runs[item / 2];
-            if (run.length == kCoarseDirections)
-                return;
-            const bool low = item % 2 == 0;
-            double inside = CoarseDegrees(low ? run.first : run.first + run.length - 1);
-            double outside = inside + (low ? -1 : 1) * (360.0 / kCoarseDirections);
-            for (int k = 0; k < kEdgeHalvings && !m_cancel; ++k)
+        std::map<std::string, Candidate> best;
+        for (const ScoringWindow& window : m_windows)
+            for (const WayRange& range : window.ways)
             {
-                const double middle = (inside + outside) / 2;
-                (Scores(worker, run.stroke, middle) ? inside : outside) = middle;
+                auto [it, added] = best.try_emplace(range.outcome.Way(), Candidate{&window, &range});
+                if (!added && range.Width() > it->second.range->Width())
+                    it->second = {&window, &range};
             }
-            (low ? run.lowEdge : run.highEdge) = (inside + outside) / 2;
-        });
-    }
-
-    // The member of each run shown for it: the middle of its window when it
-    // scores, else its coarse direction nearest the middle. It must also
-    // score when computed to the end.
-    std::vector<Candidate> ChooseMembers()
-    {
-        std::vector<Candidate> candidates(m_runs.size());
-        if (m_cancel)
-            return candidates;
-        Parallel(m_runs.size(), [this, &candidates](int worker, std::size_t item) {
-            const ScoringRun& run = m_runs[item];
-            const double middle = (run.lowEdge + run.highEdge) / 2;
-            ShotSetup setup = StrokeSetup(run.stroke, middle);
-            ShotOutcome outcome = Evaluate(worker, setup, true);
-            if (outcome.verdict != Verdict::Scored)
-            {
-                const int nearest = run.first + run.length / 2;
-                setup = StrokeSetup(run.stroke, CoarseDegrees(nearest % kCoarseDirections));
-                outcome = Evaluate(worker, setup, true);
-            }
-            if (outcome.verdict != Verdict::Scored || Evaluate(worker, setup, false).verdict != Verdict::Scored)
-                return;
-            Candidate& c = candidates[item];
-            c.solution.setup = setup;
-            c.solution.aimDegrees = AimDegrees(setup);
-            c.solution.windowDegrees = run.highEdge - run.lowEdge;
-            c.solution.outcome = outcome;
-            c.found = true;
-        });
+        std::vector<Candidate> candidates;
+        for (const auto& [way, candidate] : best)
+            candidates.push_back(candidate);
         return candidates;
     }
 
-    static std::vector<Solution> BestOfEachWay(const std::vector<Candidate>& candidates)
+    // Moves an edge that the exact computation does not confirm towards the
+    // aim, by halving between the aim (which scores) and the failed direction.
+    void NarrowEdge(int worker, int stroke, double aim, double failed, double& edge)
     {
-        std::vector<const Solution*> found;
-        for (const Candidate& c : candidates)
-            if (c.found)
-                found.push_back(&c.solution);
-        std::stable_sort(found.begin(), found.end(), [](const Solution* a, const Solution* b) {
-            return a->windowDegrees > b->windowDegrees;
+        double inside = aim, outside = failed;
+        while (std::fabs(outside - inside) > kEdgePrecisionDegrees && !m_workers.Cancelled())
+        {
+            const double middle = (inside + outside) / 2;
+            m_workers.Plan(1);
+            (m_workers.ExactScores(worker, m_scan.Aimed(stroke, middle)) ? inside : outside) = middle;
+        }
+        edge = (inside + outside) / 2;
+    }
+
+    // Each candidate by the exact computation: its aim must score, and so
+    // must the directions just inside its edges, or the edge moves in.
+    std::vector<Solution> Confirm(const std::vector<Candidate>& candidates)
+    {
+        if (m_workers.Cancelled())
+            return {};
+        m_workers.Plan(static_cast<long long>(candidates.size()) * 3);
+        std::vector<Solution> confirmed(candidates.size());
+        std::vector<char> kept(candidates.size(), 0);
+        m_workers.Parallel(candidates.size(), [&](int worker, std::size_t item) {
+            const ScoringWindow& window = *candidates[item].window;
+            const WayRange& range = *candidates[item].range;
+            const double aim = range.Middle();
+            Solution& s = confirmed[item];
+            s.setup = m_scan.Aimed(window.stroke, aim);
+            s.outcome = m_workers.Exact(worker, s.setup);
+            if (s.outcome.verdict != Verdict::Scored)
+                return;
+            s.aimDegrees = AimDegrees(s.setup);
+            s.windowLow = window.low;
+            s.windowHigh = window.high;
+            if (!m_workers.ExactScores(worker, m_scan.Aimed(window.stroke, window.lowInside)))
+                NarrowEdge(worker, window.stroke, aim, window.lowInside, s.windowLow);
+            if (!m_workers.ExactScores(worker, m_scan.Aimed(window.stroke, window.highInside)))
+                NarrowEdge(worker, window.stroke, aim, window.highInside, s.windowHigh);
+            // The edges on the same turn as the aim's 0 to 360.
+            const double turn = std::round((s.aimDegrees - aim) / 360) * 360;
+            s.windowLow += turn;
+            s.windowHigh += turn;
+            s.windowDegrees = s.windowHigh - s.windowLow;
+            s.wayDegrees = std::min(range.high + turn, s.windowHigh) - std::max(range.low + turn, s.windowLow);
+            kept[item] = 1;
         });
-        std::vector<Solution> best;
-        std::set<std::string> ways;
-        for (const Solution* s : found)
-            if (ways.insert(s->outcome.Way()).second)
-                best.push_back(*s);
-        return best;
+        // The exact way may differ from the screened one: still one solution per way.
+        std::vector<Solution> solutions;
+        for (std::size_t k = 0; k < confirmed.size(); ++k)
+            if (kept[k])
+                solutions.push_back(confirmed[k]);
+        std::stable_sort(solutions.begin(), solutions.end(), [](const Solution& a, const Solution& b) {
+            return a.windowDegrees != b.windowDegrees ? a.windowDegrees > b.windowDegrees
+                                                      : a.wayDegrees > b.wayDegrees;
+        });
+        std::vector<Solution> unique;
+        for (const Solution& s : solutions)
+            if (std::none_of(unique.begin(), unique.end(),
+                             [&](const Solution& u) { return u.outcome.Way() == s.outcome.Way(); }))
+                unique.push_back(s);
+        return unique;
     }
 
     const SearchRequest& m_request;
-    const std::atomic<bool>& m_cancel;
-    const std::function<void(long long, long long)>& m_progress;
-    std::vector<Stroke> m_strokes;
-    int m_threads = 1;
-    std::vector<std::unique_ptr<ShotEvaluator>> m_evaluators;
-    std::vector<char> m_coarse;  // 1 where the coarse direction scores
-    std::vector<ScoringRun> m_runs;
-    std::atomic<long long> m_evaluated{0};
-    std::atomic<long long> m_planned{0};
+    SearchWorkers m_workers;
+    WindowScan m_scan;
+    std::vector<ScoringWindow> m_windows;
 };
 
 }  // namespace
@@ -262,6 +201,24 @@ private:
 const char* SearchKindKey(SearchKind kind)
 {
     return kind == SearchKind::AimOnly ? "visee-seule" : "visee-et-effet";
+}
+
+std::vector<ShotSetup> SearchStrokes(const SearchRequest& request)
+{
+    if (request.kind == SearchKind::AimOnly)
+        return {request.setup};
+    std::vector<ShotSetup> strokes;
+    for (int f = 0; f < kForces; ++f)
+        for (const double height : kStrikeOffsets)
+            for (const double side : kStrikeOffsets)
+            {
+                ShotSetup stroke = request.setup;
+                stroke.force = kWeakestForce + (kStrongestForce - kWeakestForce) * f / (kForces - 1);
+                stroke.strikeHeight = height;
+                stroke.strikeSide = side;
+                strokes.push_back(stroke);
+            }
+    return strokes;
 }
 
 ShotSetup AimedSetup(const ShotSetup& setup, double degrees)
@@ -285,6 +242,11 @@ double AimDegrees(const ShotSetup& setup)
     const double degrees = std::atan2(setup.aimTargetY - setup.aimOriginY, setup.aimTargetX - setup.aimOriginX) *
                            (180 / std::numbers::pi);
     return degrees < 0 ? degrees + 360 : degrees;
+}
+
+double PlayerStrikeHeight(const ShotSetup& setup)
+{
+    return 0.0 - setup.strikeHeight;  // a centred strike shows 0, not -0
 }
 
 SearchResult FindShots(const CMirobeltDoc& prototype, const SearchRequest& request,

@@ -27,25 +27,37 @@ struct SearchRequest
     int threads = 0;  // 0: one per core
 };
 
-// A scoring set-up and how forgiving it is.
+// A way of scoring, shown at the middle of the widest range of directions
+// that score that way, and how forgiving it is.
 struct Solution
 {
     ShotSetup setup;             // aim from the cue ball's centre, target one metre away
     double aimDegrees = 0;       // direction of the aim, 0 to 360, clockwise on the screen from the right
-    double windowDegrees = 0;    // width of the range of directions around it that score
-    ShotOutcome outcome;
+    double windowDegrees = 0;    // width of the range of directions around the aim that all score
+    double windowLow = 0;        // its edges, in degrees; the low one may be below 0, the
+    double windowHigh = 0;       // high one above 360
+    double wayDegrees = 0;       // width of the range that scores this solution's way
+    ShotOutcome outcome;         // of the aim, by the exact computation
 };
 
 struct SearchResult
 {
-    std::vector<Solution> solutions;  // widest window first, one per way of scoring
+    std::vector<Solution> solutions;  // widest window first, one per way of scoring, each confirmed
+                                      // by the exact computation at its aim and inside its edges
     long long evaluated = 0;          // shots computed
     double seconds = 0;
     bool cancelled = false;           // cancelled searches report no solution
 };
 
-// Coarse directions of the first pass: every half degree.
-constexpr int kCoarseDirections = 720;
+// Directions of the first pass: every tenth of a degree when only the aim is
+// searched, every half degree for each stroke of an aim-and-stroke search.
+constexpr int kAimOnlyFirstPass = 3600;
+constexpr int kStrokeFirstPass = 720;
+
+// The strokes a search tries: the request's own for an aim-only search; else
+// 5 strike heights by 5 sides inside the usable disc at 8 forces from 0.15
+// to 1, with the request's raise.
+std::vector<ShotSetup> SearchStrokes(const SearchRequest& request);
 
 // The search over directions (and strokes) for the shots that score.
 // prototype holds the table format and the physics' coefficients; each
@@ -62,3 +74,7 @@ ShotSetup AimedSetup(const ShotSetup& setup, double degrees);
 
 // The direction of a set-up's aim in degrees, 0 to 360.
 double AimDegrees(const ShotSetup& setup);
+
+// The strike height as players read it: positive above the centre (follow),
+// negative below (draw). Set-ups and position files hold the opposite sign.
+double PlayerStrikeHeight(const ShotSetup& setup);

@@ -29,6 +29,25 @@ constexpr double kMinSliding = 1e-8;
 constexpr double kCushionFriction = 0.23;
 constexpr double kCushionSpinFriction = 0.575;
 
+// Two balls whose centres are farther apart than a diameter, their closing
+// speed over a step and this distance cannot meet within the step: the test
+// of CollideBalls would find no contact (its rounding stays far below it).
+constexpr double kFarMargin = 1e-9;
+
+// The largest square whose root is at most limit: for a non-negative q,
+// sqrt(q) <= limit exactly when q <= it, the square root being rounded
+// correctly and so never decreasing.
+double LargestSquareWithRootAtMost(double limit)
+{
+    double q = limit * limit;
+    while (std::sqrt(q) > limit)
+        q = std::nextafter(q, 0.0);
+    while (std::sqrt(std::nextafter(q, 1.0)) <= limit)
+        q = std::nextafter(q, 1.0);
+    return q;
+}
+const double kNoSlidingSquared = LargestSquareWithRootAtMost(kNoSliding);
+
 // Whether two balls far apart on one axis (more than a diameter) may still
 // meet within the step: only when they approach each other on that axis.
 bool MayMeetOnAxis(double pi, double pj, double vi, double vj, double d)
@@ -43,6 +62,8 @@ bool MayMeetOnAxis(double pi, double pj, double vi, double vj, double d)
 
 void CShotPhysics::RecordSample(int b, std::uint32_t sampleNo)
 {
+    if (!m_traj.HasStorage())
+        return;
     TrajectoryBuffer& buffer = m_traj[b];
     const std::int32_t i = buffer.m_nCount;
     if (i < kTrajectoryCapacity)
@@ -69,21 +90,37 @@ void CShotPhysics::RecordSample(int b, std::uint32_t sampleNo)
     bool interrupted = false;
     m_nStep = 0;
     m_bEndRequested = false;
+    // A ball known at rest: BallAtRest said so and nothing has touched it
+    // since, so its step would do nothing and need not ask again.
+    bool known[3] = {false, false, false};
     int moving;
     do
     {
-        // One call per ball, in ball order, every step.
-        moving = StepBall(0, dt);
-        moving += StepBall(1, dt);
-        moving += StepBall(2, dt);
+        // The steps of StepBall, in ball order, every step.
+        moving = 0;
+        for (int b = 0; b < 3; ++b)
+        {
+            if (known[b])
+                continue;
+            if (BallAtRest(b))
+            {
+                known[b] = true;
+                continue;
+            }
+            MoveBall(b, dt);
+            ++moving;
+        }
 
-        CollideBalls(0, 1);
-        CollideBalls(0, 2);
-        CollideBalls(1, 2);
+        if (CollideBalls(0, 1))
+            known[0] = known[1] = false;
+        if (CollideBalls(0, 2))
+            known[0] = known[2] = false;
+        if (CollideBalls(1, 2))
+            known[1] = known[2] = false;
 
-        CheckCushions(0);
-        CheckCushions(1);
-        CheckCushions(2);
+        for (int b = 0; b < 3; ++b)
+            if (CheckCushions(b))
+                known[b] = false;
 
         accumulator += m_dTimeStep;
         if (accumulator >= m_dSampleInterval)
@@ -102,9 +139,11 @@ void CShotPhysics::RecordSample(int b, std::uint32_t sampleNo)
             // The three balls record together: once the buffers are full no
             // later sample can be kept, so the shot ends there (200 s at most),
             // even when the balls never come to rest (non-finite state).
-            if (m_traj[0].m_nCount >= kTrajectoryCapacity ||
-                m_traj[1].m_nCount >= kTrajectoryCapacity ||
-                m_traj[2].m_nCount >= kTrajectoryCapacity)
+            // Without buffers the count they would hold ends the shot alike.
+            if (m_traj.HasStorage() ? m_traj[0].m_nCount >= kTrajectoryCapacity ||
+                                          m_traj[1].m_nCount >= kTrajectoryCapacity ||
+                                          m_traj[2].m_nCount >= kTrajectoryCapacity
+                                    : n + 1 >= kTrajectoryCapacity)
                 break;
 
             for (int b = 0; b < 3; ++b)
@@ -126,27 +165,33 @@ void CShotPhysics::RecordSample(int b, std::uint32_t sampleNo)
 // rolling loss, side-spin decay, then the centre. Contacts come afterwards.
 int CShotPhysics::StepBall(int b, double dt)
 {
-    BallState& s = m_work[b];
-
     if (BallAtRest(b))
         return 0;
+    MoveBall(b, dt);
+    return 1;
+}
 
+void CShotPhysics::MoveBall(int b, double dt)
+{
+    BallState& s = m_work[b];
     const double r = m_dRadius;
 
-    // Sliding velocity of the contact point.
+    // Sliding velocity of the contact point; no friction below kNoSliding,
+    // told by its square (see kNoSlidingSquared).
     const double ux = s.vx + r * s.wy;
     const double uy = s.vy - r * s.wx;
-    const double u = std::sqrt(ux * ux + uy * uy);
+    const double uSquared = ux * ux + uy * uy;
 
     double jx;
     double jy;
-    if (u <= kNoSliding)
+    if (uSquared <= kNoSlidingSquared)
     {
         jx = 0;
         jy = 0;
     }
     else
     {
+        const double u = std::sqrt(uSquared);
         jx = -m_dClothFriction * dt * ux / u;
         jy = -m_dClothFriction * dt * uy / u;
     }
@@ -218,24 +263,28 @@ int CShotPhysics::StepBall(int b, double dt)
 
     s.x += vx2 * dt;
     s.y += vy2 * dt;
-    return 1;
 }
 
-void CShotPhysics::CollideBalls(int i, int j)
+bool CShotPhysics::CollideBalls(int i, int j)
 {
     BallState& bi = m_work[i];
     BallState& bj = m_work[j];
     const double d = m_dDiameter;
 
-    if (!MayMeetOnAxis(bi.x, bj.x, bi.vx, bj.vx, d))
-        return;
-    if (!MayMeetOnAxis(bi.y, bj.y, bi.vy, bj.vy, d))
-        return;
-
     const double dx = bj.x - bi.x;
     const double dy = bj.y - bi.y;
     const double dvx = bi.vx - bj.vx;
     const double dvy = bi.vy - bj.vy;
+
+    if (!MayMeetOnAxis(bi.x, bj.x, bi.vx, bj.vx, d))
+        return false;
+    if (!MayMeetOnAxis(bi.y, bj.y, bi.vy, bj.vy, d))
+        return false;
+
+    // Far apart for this step: the tests below would all find no contact.
+    const double reach = d + (std::fabs(dvx) + std::fabs(dvy)) * m_dTimeStep + kFarMargin;
+    if (dx * dx + dy * dy > reach * reach)
+        return false;
     const double c = dx * dx + dy * dy - m_dDiameterSq;
 
     if (!(c < 0))
@@ -248,22 +297,22 @@ void CShotPhysics::CollideBalls(int i, int j)
         {
             const double disc = b * b - 4.0 * a * c;
             if (disc < 0)
-                return;
+                return false;
             const double root = std::sqrt(disc);
             const double t1 = (root - b) / (2 * a);
             const double t2 = (-b - root) / (2 * a);
             if (t1 < 0)
-                return;
+                return false;
             t = t2 >= 0 ? t2 : t1;
         }
         else
         {
             if (b == 0)
-                return;
+                return false;
             t = -c / b;
         }
         if (!(0 < t && t < m_dTimeStep))
-            return;
+            return false;
 
         bj.x += t * bj.vx;
         bj.y += t * bj.vy;
@@ -304,13 +353,16 @@ void CShotPhysics::CollideBalls(int i, int j)
 
     if (m_pContacts != nullptr)
         ReportContact(i, j, Cushion::Left);
+    return true;
 }
 
-void CShotPhysics::CheckCushions(int b)
+bool CShotPhysics::CheckCushions(int b)
 {
     BallState& s = m_work[b];
     if (s.vx == 0 && s.vy == 0)
-        return;
+        return false;
+
+    bool hit = false;
 
     double vt, vn, wt, wn, wc;
     if (s.x < 0)
@@ -318,6 +370,7 @@ void CShotPhysics::CheckCushions(int b)
         s.x = kPutBack;
         vt = -s.vy; vn = s.vx; wt = -s.wy; wn = s.wx; wc = -s.wz;
         CushionImpact(vt, vn, wt, wn, wc);
+        hit = true;
         s.vy = -vt; s.vx = vn; s.wy = -wt; s.wx = wn; s.wz = -wc;
         if (m_pContacts != nullptr)
             ReportContact(b, Contact::kCushion, Cushion::Left);
@@ -327,6 +380,7 @@ void CShotPhysics::CheckCushions(int b)
         s.x = m_dSpanX - kPutBack;
         vt = s.vy; vn = -s.vx; wt = s.wy; wn = -s.wx; wc = -s.wz;
         CushionImpact(vt, vn, wt, wn, wc);
+        hit = true;
         s.vy = vt; s.vx = -vn; s.wy = wt; s.wx = -wn; s.wz = -wc;
         if (m_pContacts != nullptr)
             ReportContact(b, Contact::kCushion, Cushion::Right);
@@ -337,6 +391,7 @@ void CShotPhysics::CheckCushions(int b)
         s.y = kPutBack;
         vt = s.vx; vn = s.vy; wt = s.wx; wn = s.wy; wc = -s.wz;
         CushionImpact(vt, vn, wt, wn, wc);
+        hit = true;
         s.vx = vt; s.vy = vn; s.wx = wt; s.wy = wn; s.wz = -wc;
         if (m_pContacts != nullptr)
             ReportContact(b, Contact::kCushion, Cushion::Top);
@@ -346,10 +401,12 @@ void CShotPhysics::CheckCushions(int b)
         s.y = m_dSpanY - kPutBack;
         vt = -s.vx; vn = -s.vy; wt = -s.wx; wn = -s.wy; wc = -s.wz;
         CushionImpact(vt, vn, wt, wn, wc);
+        hit = true;
         s.vx = -vt; s.vy = -vn; s.wx = -wt; s.wy = -wn; s.wz = -wc;
         if (m_pContacts != nullptr)
             ReportContact(b, Contact::kCushion, Cushion::Bottom);
     }
+    return hit;
 }
 
 bool CShotPhysics::BallAtRest(int b) const

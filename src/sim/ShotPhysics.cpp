@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "sim/PhysicsSetting.h"
 #include "sim/TableGeometry.h"
 
 std::int32_t g_bNoMouseAbort = 0;
@@ -50,6 +51,29 @@ CShotPhysics::CShotPhysics(const char* tuningPath)
     m_dSpanY = kDefaultTableWidth - 2 * kDefaultBallRadius;
 }
 
+CShotPhysics::CShotPhysics(const PhysicsSetting& setting)
+    : m_state{}, m_traj(TrajectorySet::Empty()), m_work{}
+{
+    m_dRestSpeed = setting.restSpeed;
+    m_dRestSpin = setting.restSpin;
+    m_dTimeStep = setting.timeStep;
+    m_dSampleInterval = setting.sampleInterval;
+    m_dClothFriction = setting.clothFriction[0];
+    m_dSideSpinDecay = setting.sideSpinDecay[0];
+    m_dCushionRestitution = setting.cushionRestitution;
+    m_dBallGearing = setting.ballGearing;
+    m_dMass = setting.mass;
+    m_dInvMass = setting.invMass;
+    m_dRadius = setting.radius;
+    m_dRadiusSq = setting.radiusSq;
+    m_dRadiusOverInertia = setting.radiusOverInertia;
+    m_dDiameter = setting.diameter;
+    m_dDiameterSq = setting.diameterSq;
+    m_dSpanX = setting.spanX;
+    m_dSpanY = setting.spanY;
+    m_bWatchesPointer = false;
+}
+
 void CShotPhysics::StrikeBall(double power, double follow, double side, double elevation,
                               double dirX, double dirY, double& vx, double& vy, double& wx,
                               double& wy, double& wz) const
@@ -80,9 +104,10 @@ void CShotPhysics::StrikeBall(double power, double follow, double side, double e
 void CShotPhysics::LoadStartState(const BallState start[3])
 {
     for (int b = 0; b < 3; ++b)
-    {
         m_state[b] = start[b];
-        m_traj[b].m_nCursor = 0;
-        m_traj[b].m_nCount = 0;
+    for (TrajectoryBuffer& buffer : m_traj)
+    {
+        buffer.m_nCursor = 0;
+        buffer.m_nCount = 0;
     }
 }

@@ -42,6 +42,11 @@ public:
     // process-wide value.
     explicit CShotPhysics(const char* tuningPath = nullptr);
 
+    // A physics with the coefficients of setting that records no trajectory
+    // and touches no process-wide value: the one a worker thread computes with.
+    // Its cloth is the normal one.
+    explicit CShotPhysics(const struct PhysicsSetting& setting);
+
     // Cue strike: velocity and spin of the struck ball. Writes nothing when
     // the aim vector is shorter than the ball radius.
     void StrikeBall(double power, double follow, double side, double elevation, double dirX,
@@ -55,6 +60,13 @@ public:
     // buffers are full.
     void Simulate();
 
+    // The same integration, skipping ahead in closed form over the steps in
+    // which no ball can meet a cushion or another ball, stop or stop sliding
+    // (see ShotScreening.cpp). Records no trajectory; tells the contact
+    // receiver of the same contacts, with the same steps, as Simulate except
+    // within rounding of an edge case. A screening, never the shot played.
+    void SimulateScreening();
+
     // Whether ball b of the working state is at rest, by the test that stops
     // its motion in StepBall.
     bool BallAtRest(int b) const;
@@ -62,8 +74,10 @@ public:
     // One integration step of ball b of the working state. 1 when the ball was
     // moving at the start of the step, 0 when it was at rest.
     int StepBall(int b, double dt);
-    void CollideBalls(int i, int j);
-    void CheckCushions(int b);
+    // Contact of balls i and j within the step; true when there was one.
+    bool CollideBalls(int i, int j);
+    // Cushion impacts of ball b; true when there was one.
+    bool CheckCushions(int b);
     void CushionImpact(double& vt, double& vn, double& wt, double& wn, double& wc) const;
 
     // Applies the tuning coefficients file at path; creates it when missing.
@@ -75,7 +89,7 @@ public:
     void RecomputeSideSpinDecay();
 
     BallState m_state[3];           // start state of the last computed shot
-    TrajectoryBuffer m_traj[3];     // white, red, spotted
+    TrajectorySet m_traj;           // white, red, spotted; no storage for a physics made from a setting
     double m_dRestSpeed;
     double m_dRestSpin;
     double m_dTimeStep;
@@ -108,6 +122,8 @@ public:
     std::uint32_t m_nStep = 0;
 
 private:
+    // The step of StepBall for a ball not at rest.
+    void MoveBall(int b, double dt);
     void RecordSample(int b, std::uint32_t sampleNo);
     // The rare path of a contact: tells the receiver, when there is one.
     [[gnu::noinline]] void ReportContact(int ball, int other, Cushion cushion);

@@ -29,3 +29,15 @@ inline Verdict FullVerdict(const ShotSetup& setup, Game game, int tableFormat = 
     doc.RunShot();
     return log.Result();
 }
+
+// Whether the shot scores, from a document of its own stopping once the verdict is known.
+inline bool ScoresExactly(const ShotSetup& setup, Game game)
+{
+    CMirobeltDoc doc;
+    doc.m_physics.m_bWatchesPointer = false;
+    ContactLog log(game, setup.cueBall - 1, true);
+    doc.m_physics.m_pContacts = &log;
+    doc.SetShotRequest(setup);
+    doc.RunShot();
+    return log.Result() == Verdict::Scored;
+}

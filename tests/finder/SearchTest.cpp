@@ -29,8 +29,8 @@ TEST(ShotSearch, AimOnlyFindsTheKnownDirectionAndEverySolutionScores)
     ASSERT_FALSE(result.cancelled);
     ASSERT_FALSE(result.solutions.empty());
     // The coarse turn, then the edges of each window found by halving.
-    EXPECT_GE(result.evaluated, kCoarseDirections + 20);
-    EXPECT_GE(lastPlanned, kCoarseDirections);
+    EXPECT_GE(result.evaluated, kAimOnlyFirstPass + 20);
+    EXPECT_GE(lastPlanned, kAimOnlyFirstPass);
 
     bool zeroInAWindow = false;
     for (std::size_t k = 0; k < result.solutions.size(); ++k)
@@ -44,8 +44,11 @@ TEST(ShotSearch, AimOnlyFindsTheKnownDirectionAndEverySolutionScores)
             EXPECT_NE(s.outcome.Way(), result.solutions[j].outcome.Way());
         const double dx = s.setup.aimTargetX - s.setup.aimOriginX, dy = s.setup.aimTargetY - s.setup.aimOriginY;
         EXPECT_NEAR(std::remainder(s.aimDegrees - std::atan2(dy, dx) * 180 / M_PI, 360.0), 0, 1e-9);
-        const double offset = std::remainder(s.aimDegrees, 360.0);
-        zeroInAWindow = zeroInAWindow || std::fabs(offset) <= s.windowDegrees / 2 + 0.01;
+        EXPECT_NEAR(s.windowDegrees, s.windowHigh - s.windowLow, 1e-12);
+        EXPECT_TRUE(s.windowLow < s.aimDegrees && s.aimDegrees < s.windowHigh) << k;
+        EXPECT_LE(s.wayDegrees, s.windowDegrees + 1e-12);
+        zeroInAWindow = zeroInAWindow || (s.windowLow <= 0 && 0 <= s.windowHigh) ||
+                        (s.windowLow <= 360 && 360 <= s.windowHigh);
     }
     EXPECT_TRUE(zeroInAWindow);
 
@@ -53,7 +56,7 @@ TEST(ShotSearch, AimOnlyFindsTheKnownDirectionAndEverySolutionScores)
     const Solution& best = result.solutions[0];
     for (const double side : {-1.0, 1.0})
     {
-        const double edge = best.aimDegrees + side * best.windowDegrees / 2;
+        const double edge = side < 0 ? best.windowLow : best.windowHigh;
         EXPECT_EQ(FullVerdict(AimedSetup(CannonSetup(), edge - side * 0.0005), Game::Libre), Verdict::Scored);
         EXPECT_EQ(FullVerdict(AimedSetup(CannonSetup(), edge + side * 0.0005), Game::Libre), Verdict::Missed);
     }
@@ -78,7 +81,7 @@ TEST(ShotSearch, CancelledSearchEndsPromptlyWithNoSolution)
     EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - cancelledAt).count(), 1.0);
     EXPECT_TRUE(search.Result().cancelled);
     EXPECT_TRUE(search.Result().solutions.empty());
-    EXPECT_LT(search.Result().evaluated, 20 * kCoarseDirections);
+    EXPECT_LT(search.Result().evaluated, 20 * kAimOnlyFirstPass);
 }
 
 // The three-cushion shot of the demonstration: off the red, then the top, bottom and right cushions.

@@ -54,26 +54,39 @@ TEST(SolveTool, BadInputIsStatusTwoWithOneLine)
         EXPECT_TRUE(run.out.empty());
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
     }
+    // In French, like the rest of the program.
+    EXPECT_NE(Solve(folder, {"absent.bi1", "--game", "libre"}).err.find("introuvable"), std::string::npos);
+    EXPECT_NE(Solve(folder, {".", "--game", "libre"}).err.find("est un dossier"), std::string::npos);
+    EXPECT_NE(Solve(folder, {"text.bi1", "--game", "libre"}).err.find("n'est pas un fichier de position"),
+              std::string::npos);
     EXPECT_EQ(Solve(folder, {"--help"}).status, 0);
 }
 
 TEST(SolveTool, JsonListsSolutionFilesThatReopenToTheSetUpAndScore)
 {
     TempFolder folder;
-    const PositionValues input = CannonFile(0.2);
+    PositionValues input = CannonFile(0.2);
+    input.strikeHeight = 0.3;  // below the centre: draw, shown as -0.3
     ASSERT_TRUE(WritePositionFile(folder / "p.bi1", kSaveAsHeader, input));
     const ToolRun run = Solve(folder, {"p.bi1", "--game", "libre", "--aim-only", "--top", "3", "--json", "-o", "out"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out.rfind("{\"game\": \"libre\", \"search\": \"visee-seule\", \"evaluated\": ", 0), 0u) << run.out;
     const std::vector<std::string> files = Matches(run.out, "\"file\": \"([^\"]*)\""),
-                                   aims = Matches(run.out, "\"aim_deg\": ([-0-9.]+)");
+                                   aims = Matches(run.out, "\"aim_deg\": ([-0-9.]+)"),
+                                   sides = Matches(run.out, "\"cushion_sides\": \"([^\"]*)\""),
+                                   counts = Matches(run.out, "\"cushions_before_second\": ([0-9]+)"),
+                                   heights = Matches(run.out, "\"strike_height\": ([-0-9.]+)");
     ASSERT_FALSE(files.empty());
     EXPECT_LE(files.size(), 3u);
-    for (const char* key : {"rank", "window_deg", "first_ball", "cushions_before_second", "force", "strike_height",
+    for (const char* key : {"rank", "window_deg", "first_ball", "cushions_before_second", "cushion_sides", "force", "strike_height",
                             "strike_side", "raise"})
         EXPECT_EQ(Matches(run.out, std::string("\"") + key + "\": ([^,]+),").size(), files.size()) << key;
+    ASSERT_EQ(sides.size(), files.size());
     for (std::size_t k = 0; k < files.size(); ++k)
     {
+        EXPECT_TRUE(std::regex_match(sides[k], std::regex("[GDHB]*"))) << sides[k];
+        EXPECT_EQ(sides[k].size(), std::stoul(counts[k]));
+        EXPECT_EQ(heights[k], "-0.300000");
         EXPECT_EQ(files[k], "out/solution-" + std::to_string(k + 1) + ".bi1");
         PositionValues v;
         int read = 0;
@@ -87,7 +100,7 @@ TEST(SolveTool, JsonListsSolutionFilesThatReopenToTheSetUpAndScore)
         const double dx = v.aimTargetX - v.aimOriginX, dy = v.aimTargetY - v.aimOriginY;
         EXPECT_NEAR(std::hypot(dx, dy), 1, 1e-5);
         EXPECT_NEAR(std::fmod(std::atan2(dy, dx) * 180 / M_PI + 360, 360), std::stod(aims[k]), 1e-5);
-        const ShotSetup setup{v.force, 0, 0, 0, v.strikeMode, v.cueBall, v.aimOriginX, v.aimOriginY, v.aimTargetX,
+        const ShotSetup setup{v.force, v.strikeHeight, 0, 0, v.strikeMode, v.cueBall, v.aimOriginX, v.aimOriginY, v.aimTargetX,
                               v.aimTargetY, {{v.whiteX, v.whiteY}, {v.redX, v.redY}, {v.spottedX, v.spottedY}}};
         EXPECT_EQ(FullVerdict(setup, Game::Libre, 3), Verdict::Scored) << files[k];
     }

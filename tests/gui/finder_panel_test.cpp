@@ -1,12 +1,15 @@
 // The "Coups possibles" panel in the main window.
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QTreeWidget>
 
 #include "../finder/FinderFixture.h"
 #include "GuiTestSupport.h"
+#include "finder/gui/AimMapController.h"
 #include "finder/gui/ShotFinderPanel.h"
 
 namespace
@@ -25,6 +28,7 @@ protected:
             view->m_balls[b].x = s.balls[b].x, view->m_balls[b].y = s.balls[b].y;
         view->m_nCueBall = s.cueBall;
         view->m_dForce = s.force;
+        view->m_dStrikeHeight = 0.3;
     }
     // Lets the panel poll until done() holds; false after timeoutMs.
     static bool WaitFor(const std::function<bool()>& done, int timeoutMs)
@@ -58,7 +62,23 @@ TEST_F(FinderPanel, OpenSearchShowAndOutOfDate)
     QTreeWidget* list = panel->SolutionList();
     ASSERT_GT(list->topLevelItemCount(), 0) << panel->Status()->text().toStdString();
     EXPECT_EQ(list->topLevelItem(0)->text(0), "1");
-    EXPECT_EQ(list->topLevelItem(0)->text(4), "0.20");
+    EXPECT_EQ(list->topLevelItem(0)->text(5), "0.20");
+    // The heights as players read them: the table's draw of 0.3 shows as -0.30.
+    EXPECT_EQ(list->topLevelItem(0)->text(6), "-0.30");
+    EXPECT_EQ(list->columnCount(), 9);
+    EXPECT_EQ(list->headerItem()->text(2), QString::fromUtf8("Visée°"));
+    EXPECT_EQ(list->headerItem()->text(8), QString::fromUtf8("Élév.°"));
+    // Every column in view.
+    EXPECT_LE(list->header()->length(), list->viewport()->width());
+    // A click on a heading sorts by it, by value: the aim from the largest.
+    if (list->topLevelItemCount() > 1)
+    {
+        list->header()->setSortIndicator(2, Qt::DescendingOrder);
+        for (int row = 1; row < list->topLevelItemCount(); ++row)
+            EXPECT_GE(list->topLevelItem(row - 1)->text(2).toDouble(), list->topLevelItem(row)->text(2).toDouble());
+        list->header()->setSortIndicator(0, Qt::AscendingOrder);
+    }
+    EXPECT_EQ(list->topLevelItem(0)->text(0), "1");
 
     // Choosing a solution puts its aim in the view and computes its shot to the end.
     list->setCurrentItem(list->topLevelItem(0));
@@ -76,6 +96,48 @@ TEST_F(FinderPanel, OpenSearchShowAndOutOfDate)
     EXPECT_FALSE(list->isEnabled());
 }
 
+TEST_F(FinderPanel, ChangingTheGameOrTheSearchMarksTheListOutOfDate)
+{
+    frame->CommandAction(ID_FIND_SHOT)->trigger();
+    panel->GameChoice()->setCurrentIndex(0);
+    panel->SearchChoice()->setCurrentIndex(0);
+    for (QComboBox* choice : {panel->GameChoice(), panel->SearchChoice()})
+    {
+        panel->StartSearch();
+        ASSERT_TRUE(WaitForEnd(60000));
+        ASSERT_FALSE(panel->OutOfDate());
+        choice->setCurrentIndex(1);
+        EXPECT_TRUE(panel->OutOfDate());
+        EXPECT_FALSE(panel->SolutionList()->isEnabled());
+        EXPECT_TRUE(panel->Status()->text().startsWith(QString::fromUtf8("Liste périmée")));
+        choice->setCurrentIndex(0);
+    }
+}
+
+TEST_F(FinderPanel, TheAimMapIsOnWhenThePanelOpensAndGivesArcsThatScore)
+{
+    EXPECT_TRUE(panel->AimMapChoice()->isChecked());
+    EXPECT_EQ(panel->AimMapChoice()->text(), QString::fromUtf8("Carte des visées"));
+    EXPECT_FALSE(panel->AimMapShown());
+    panel->GameChoice()->setCurrentIndex(0);  // Libre
+    std::vector<AimArc> arcs;
+    QObject receiver;  // goes before arcs: no map comes to it after the test
+    QObject::connect(panel->AimMap(), &AimMapController::mapReady, &receiver,
+                     [&](const std::vector<AimArc>& a) { arcs = a; });
+    frame->CommandAction(ID_FIND_SHOT)->trigger();
+    EXPECT_TRUE(panel->AimMapShown());
+    ASSERT_TRUE(WaitFor([&] { return !arcs.empty(); }, 60000));
+    EXPECT_EQ(panel->AimMap()->Arcs().size(), arcs.size());
+    // Straight ahead scores: an arc holds the direction 0.
+    bool zero = false;
+    for (const AimArc& arc : arcs)
+        zero = zero || arc.startDegrees == 0 || arc.endDegrees >= 360;
+    EXPECT_TRUE(zero);
+    panel->AimMapChoice()->setChecked(false);
+    EXPECT_TRUE(arcs.empty());
+    EXPECT_FALSE(panel->AimMap()->Computing());
+}
+
 TEST_F(FinderPanel, EscapeStopsAndClosingDuringASearchEndsIt)
 {
     panel->SearchChoice()->setCurrentIndex(1);  // Visée et effet: long
@@ -86,6 +148,15 @@ TEST_F(FinderPanel, EscapeStopsAndClosingDuringASearchEndsIt)
     ASSERT_TRUE(WaitForEnd(2000));
     EXPECT_EQ(panel->Status()->text(), QString::fromUtf8("Recherche arrêtée."));
     EXPECT_EQ(panel->SolutionList()->topLevelItemCount(), 0);
+
+    // Hiding the panel cancels its search.
+    frame->CommandAction(ID_FIND_SHOT)->trigger();
+    ASSERT_TRUE(panel->isVisible());
+    panel->StartSearch();
+    ASSERT_TRUE(panel->Searching());
+    panel->hide();
+    ASSERT_TRUE(WaitForEnd(2000));
+    EXPECT_EQ(panel->Status()->text(), QString::fromUtf8("Recherche arrêtée."));
 
     panel->StartSearch();
     ASSERT_TRUE(panel->Searching());

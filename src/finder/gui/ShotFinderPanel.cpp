@@ -1,10 +1,13 @@
 #include "finder/gui/ShotFinderPanel.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHideEvent>
+#include <QShowEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
@@ -17,6 +20,7 @@
 
 #include "diagram/FinderSheet.h"
 #include "finder/BackgroundSearch.h"
+#include "finder/gui/AimMapController.h"
 #include "sim/TableGeometry.h"
 #include "view/MirobeltView.h"
 
@@ -25,11 +29,41 @@ namespace
 constexpr int kPollMs = 30;
 constexpr int kTableWatchMs = 250;
 constexpr int kProgressSteps = 1000;
-constexpr int kPanelWidth = 470;
+constexpr int kPanelWidth = 600;
 
-const char* const kBallNames[] = {"Blanche", "Rouge", "Pointée"};
+// The solution a row shows, and each cell's value for sorting.
+constexpr int kSolutionRole = Qt::UserRole;
+constexpr int kSortRole = Qt::UserRole + 1;
 
-QString BallName(int ball) { return ball >= 0 && ball <= 2 ? QString::fromUtf8(kBallNames[ball]) : QString(); }
+QString BallName(int ball)
+{
+    switch (ball)
+    {
+    case 0:
+        return ShotFinderPanel::tr("Blanche");
+    case 1:
+        return ShotFinderPanel::tr("Rouge");
+    case 2:
+        return ShotFinderPanel::tr("Pointée");
+    default:
+        return QString();
+    }
+}
+
+// A row that sorts by the values of its cells rather than by their text.
+class SolutionItem : public QTreeWidgetItem
+{
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+    bool operator<(const QTreeWidgetItem& other) const override
+    {
+        const int column = treeWidget() != nullptr ? treeWidget()->sortColumn() : 0;
+        const QVariant a = data(column, kSortRole), b = other.data(column, kSortRole);
+        if (a.typeId() == QMetaType::Double && b.typeId() == QMetaType::Double)
+            return a.toDouble() < b.toDouble();
+        return text(column) < other.text(column);
+    }
+};
 
 // Whether a search of b would look at the same table as one of a: the same
 // balls, cue ball and mode (the strike and aim do not matter).
@@ -80,10 +114,25 @@ ShotFinderPanel::ShotFinderPanel(CMirobeltView* view, QWidget* parent)
     m_list = new QTreeWidget(body);
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
-    m_list->setHeaderLabels({QStringLiteral("Rang"), QStringLiteral("Fenêtre (°)"), QStringLiteral("1re bille"),
-                             QStringLiteral("Bandes avant la 2e"), QStringLiteral("Force"),
-                             QStringLiteral("Effet (hauteur, côté)")});
+    // Short headings so that every column fits; each says its full meaning in its tooltip.
+    m_list->setHeaderLabels({tr("N°"), tr("Fenêtre°"), tr("Visée°"), tr("1re"), tr("Bandes"), tr("Force"),
+                             tr("Haut."), tr("Côté"), tr("Élév.°")});
+    const QString columnHelp[] = {
+        tr("Rang, du coup le plus facile au plus difficile"),
+        tr("Largeur en degrés des directions autour de la visée qui marquent toutes"),
+        tr("Direction de la visée en degrés, 0 vers la droite, dans le sens des aiguilles d'une montre"),
+        tr("Première bille touchée"),
+        tr("Bandes touchées avant la deuxième bille : G gauche, D droite, H haut, B bas"),
+        tr("Force du coup"),
+        tr("Hauteur du point d'attaque : positive au-dessus du centre (coulé), négative en dessous (rétro)"),
+        tr("Côté du point d'attaque : positif à droite"),
+        tr("Élévation de la queue en degrés")};
+    for (int column = 0; column < m_list->columnCount(); ++column)
+        m_list->headerItem()->setToolTip(column, columnHelp[column]);
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_list->header()->setStretchLastSection(false);
+    m_list->setSortingEnabled(true);  // a click on a heading sorts by it
+    m_list->sortByColumn(0, Qt::AscendingOrder);
     layout->addWidget(m_list, 1);
 
     m_status = new QLabel(body);
@@ -103,6 +152,13 @@ ShotFinderPanel::ShotFinderPanel(CMirobeltView* view, QWidget* parent)
     help->setWordWrap(true);
     help->setEnabled(false);
     layout->addWidget(help);
+
+    m_aimMapChoice = new QCheckBox(tr("Carte des visées"), body);
+    m_aimMapChoice->setToolTip(tr("Marque autour de la bille de tir les directions de visée qui marquent le point "
+                                  "dans le jeu choisi, avec l'effet, l'élévation et la force réglés"));
+    m_aimMapChoice->setChecked(true);
+    choices->addRow(QString(), m_aimMapChoice);
+    m_aimMap = new AimMapController(this);
     body->setMinimumWidth(kPanelWidth);  // every column of the list in view
     setWidget(body);
 
@@ -110,10 +166,18 @@ ShotFinderPanel::ShotFinderPanel(CMirobeltView* view, QWidget* parent)
     connect(m_stop, &QPushButton::clicked, this, &ShotFinderPanel::StopSearch);
     connect(m_list, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (item != nullptr)
-            ShowSolution(m_list->indexOfTopLevelItem(item));
+            ShowSolution(item->data(0, kSolutionRole).toInt());
     });
     connect(m_list, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem* item) { ShowSolution(m_list->indexOfTopLevelItem(item)); });
+            [this](QTreeWidgetItem* item) { ShowSolution(item->data(0, kSolutionRole).toInt()); });
+    // The list answers one game and one search.
+    connect(m_game, &QComboBox::currentIndexChanged, this, [this] {
+        MarkOutOfDate(tr("Liste périmée : le jeu a changé. Chercher à nouveau."));
+        RefreshAimMap();
+    });
+    connect(m_kind, &QComboBox::currentIndexChanged, this,
+            [this] { MarkOutOfDate(tr("Liste périmée : la recherche a changé. Chercher à nouveau.")); });
+    connect(m_aimMapChoice, &QCheckBox::toggled, this, &ShotFinderPanel::RefreshAimMap);
 
     m_poll.setInterval(kPollMs);
     connect(&m_poll, &QTimer::timeout, this, &ShotFinderPanel::Poll);
@@ -129,6 +193,35 @@ ShotFinderPanel::~ShotFinderPanel()
 {
     qApp->removeEventFilter(this);
     m_search.reset();  // cancels and waits for the workers
+}
+
+bool ShotFinderPanel::AimMapShown() const { return isVisible() && m_aimMapChoice->isChecked(); }
+
+void ShotFinderPanel::RefreshAimMap()
+{
+    if (AimMapShown())
+        m_aimMap->Request(*m_view->GetDocument(), m_view->CurrentSetup(),
+                          static_cast<Game>(m_game->currentData().toInt()));
+    else
+        m_aimMap->Clear();
+}
+
+void ShotFinderPanel::hideEvent(QHideEvent* event)
+{
+    // Hidden or closed, not merely minimised with the window: nothing to search for.
+    if (!event->spontaneous())
+    {
+        StopSearch();
+        m_aimMap->Clear();
+    }
+    QDockWidget::hideEvent(event);
+}
+
+void ShotFinderPanel::showEvent(QShowEvent* event)
+{
+    QDockWidget::showEvent(event);
+    if (!event->spontaneous())
+        RefreshAimMap();
 }
 
 void ShotFinderPanel::StartSearch()
@@ -182,6 +275,9 @@ void ShotFinderPanel::Poll()
     m_start->setEnabled(true);
     m_stop->setEnabled(false);
     ShowResult(result);
+    if (m_listed.game != static_cast<Game>(m_game->currentData().toInt()) ||
+        m_listed.kind != static_cast<SearchKind>(m_kind->currentData().toInt()))
+        MarkOutOfDate(tr("Liste périmée : le jeu ou la recherche a changé pendant la recherche. Chercher à nouveau."));
 }
 
 void ShotFinderPanel::ShowResult(const SearchResult& result)
@@ -194,6 +290,7 @@ void ShotFinderPanel::ShowResult(const SearchResult& result)
     }
     m_solutions = result.solutions;
     m_bHasList = true;
+    m_list->setSortingEnabled(false);  // rows stay where they are put while the list fills
     for (std::size_t k = 0; k < m_solutions.size(); ++k)
     {
         const Solution& s = m_solutions[k];
@@ -201,14 +298,27 @@ void ShotFinderPanel::ShowResult(const SearchResult& result)
                                  (s.outcome.cushionPath.empty()
                                       ? QString()
                                       : QStringLiteral(" (%1)").arg(QString::fromStdString(s.outcome.cushionPath)));
-        auto* item = new QTreeWidgetItem(
-            {QString::number(k + 1), QString::number(s.windowDegrees, 'f', 2), BallName(s.outcome.firstBall),
-             cushions, QString::number(s.setup.force, 'f', 2),
-             QStringLiteral("%1, %2").arg(s.setup.strikeHeight, 0, 'f', 2).arg(s.setup.strikeSide, 0, 'f', 2)});
-        for (int column : {0, 1, 4})
-            item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+        const double height = PlayerStrikeHeight(s.setup);
+        auto* item = new SolutionItem(
+            {QString::number(k + 1), QString::number(s.windowDegrees, 'f', 3), QString::number(s.aimDegrees, 'f', 2),
+             BallName(s.outcome.firstBall), cushions, QString::number(s.setup.force, 'f', 2),
+             QString::number(height, 'f', 2), QString::number(s.setup.strikeSide, 'f', 2),
+             QString::number(s.setup.raiseAngle, 'f', 1)});
+        const double values[] = {static_cast<double>(k + 1), s.windowDegrees, s.aimDegrees, 0,
+                                 static_cast<double>(s.outcome.cushionsBeforeSecond), s.setup.force, height,
+                                 s.setup.strikeSide, s.setup.raiseAngle};
+        for (int column = 0; column < 9; ++column)
+        {
+            if (column != 3)
+            {
+                item->setData(column, kSortRole, values[column]);
+                item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+            }
+        }
+        item->setData(0, kSolutionRole, static_cast<int>(k));
         m_list->addTopLevelItem(item);
     }
+    m_list->setSortingEnabled(true);
     m_status->setText(m_solutions.empty()
                           ? QStringLiteral("Aucune solution (%1 coups calculés en %2 s).")
                                 .arg(result.evaluated)
@@ -219,23 +329,33 @@ void ShotFinderPanel::ShowResult(const SearchResult& result)
                                 .arg(result.seconds, 0, 'f', 1));
 }
 
-void ShotFinderPanel::ShowSolution(int row)
+void ShotFinderPanel::ShowSolution(int index)
 {
-    if (m_bOutOfDate || row < 0 || row >= static_cast<int>(m_solutions.size()))
+    if (m_bOutOfDate || index < 0 || index >= static_cast<int>(m_solutions.size()))
         return;
-    m_view->ApplyShotSetup(m_solutions[row].setup);
+    m_view->ApplyShotSetup(m_solutions[index].setup);
+    // The aids that follow the aim, drawn as dragging the aim draws them.
+    CDC* dc = m_view->AcquireWindowDC();
+    m_view->m_aimAid.Draw(*m_view, *dc, m_view->m_aim, m_view->m_nDrawWidth, m_view->m_nDrawHeight);
+    m_view->ReleaseWindowDC(dc);
     m_view->setFocus();  // Return plays the shot
 }
 
 void ShotFinderPanel::CheckTable()
 {
-    if (!m_bHasList || m_bOutOfDate ||
-        (SameTable(m_view->CurrentSetup(), m_listed.setup) &&
-         m_view->GetDocument()->m_geometry.length == m_searchedLength))
+    if (SameTable(m_view->CurrentSetup(), m_listed.setup) &&
+        m_view->GetDocument()->m_geometry.length == m_searchedLength)
+        return;
+    MarkOutOfDate(QStringLiteral("Liste périmée : les billes ou la bille de tir ont changé. Chercher à nouveau."));
+}
+
+void ShotFinderPanel::MarkOutOfDate(const QString& why)
+{
+    if (!m_bHasList || m_bOutOfDate)
         return;
     m_bOutOfDate = true;
     m_list->setEnabled(false);
-    m_status->setText(QStringLiteral("Liste périmée : les billes ou la bille de tir ont changé. Chercher à nouveau."));
+    m_status->setText(why);
 }
 
 void ShotFinderPanel::ExportSheet()

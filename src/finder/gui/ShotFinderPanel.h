@@ -11,8 +11,10 @@
 
 #include "finder/ShotSearch.h"
 
+class AimMapController;
 class BackgroundSearch;
 class CMirobeltView;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QProgressBar;
@@ -37,18 +39,30 @@ public:
     QProgressBar* Progress() const { return m_progress; }
     QLabel* Status() const { return m_status; }
     QPushButton* ExportSheetButton() const { return m_exportSheet; }
-    // The list no longer matches the table: a ball or the cue ball changed.
+    // The list no longer matches the table or the choices: a ball, the cue
+    // ball, the table, the game or the search changed.
     bool OutOfDate() const { return m_bOutOfDate; }
+
+    // The check box "Carte des visées" and the map it asks for: the arcs of
+    // aim directions that score in the chosen game with the stroke as set.
+    QCheckBox* AimMapChoice() const { return m_aimMapChoice; }
+    bool AimMapShown() const;
+    AimMapController* AimMap() const { return m_aimMap; }
+    // Recomputes the map from the view's set-up when it is shown, else clears it.
+    void RefreshAimMap();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void Poll();
     void ShowResult(const SearchResult& result);
-    void ShowSolution(int row);
+    void ShowSolution(int index);
     void CheckTable();
     void ExportSheet();  // "Exporter la feuille..."
+    void MarkOutOfDate(const QString& why);
 
     CMirobeltView* m_view;
     QComboBox* m_game = nullptr;
@@ -59,6 +73,8 @@ private:
     QTreeWidget* m_list = nullptr;
     QLabel* m_status = nullptr;
     QPushButton* m_exportSheet = nullptr;
+    QCheckBox* m_aimMapChoice = nullptr;
+    AimMapController* m_aimMap = nullptr;
 
     std::unique_ptr<BackgroundSearch> m_search;
     QTimer m_poll;        // progress and end of the running search
