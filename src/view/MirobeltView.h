@@ -105,6 +105,8 @@ public:
     void OnShotInterrupt();
     void OnShowTrajectory();
     void RecomputeIfNeeded();
+    // A shot is being played on the table.
+    bool IsAnimating() const { return m_bAnimating != 0 || m_bPlayLoop != 0; }
 
     // --- Positions ----------------------------------------------------------
     // The set-up as a list entry (table format from m_dTableFormat) and back.
