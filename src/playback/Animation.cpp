@@ -236,6 +236,7 @@ void CMirobeltView::PlayShotLoop()
 
 void CMirobeltView::OnShotFinalPosition()
 {
+    ModelStep step(*this, tr("le coup joué"));
     m_bPlayLoop = 0;
     if (m_bAnimating != 0)
     {

@@ -24,9 +24,9 @@ void CMirobeltView::OnDraw(CDC*)
 
     ReleaseWindowDC(dc);
 
-    if (g_bFirstDrawDone == 0)
+    if (!m_bFirstDrawDone)
     {
-        g_bFirstDrawDone = 1;
+        m_bFirstDrawDone = true;
         LoadDemoSequence();
     }
 }
@@ -40,6 +40,7 @@ void CMirobeltView::DrawBalls(CDC& dc)
 
 void CMirobeltView::OnModeArtistic()
 {
+    ModelStep step(*this);
     if (!(m_dStrikeMode < 100))
         return;
     m_dStrikeMode = 150;
@@ -50,6 +51,7 @@ void CMirobeltView::OnModeArtistic()
 
 void CMirobeltView::OnModeNormal()
 {
+    ModelStep step(*this);
     if (!(m_dStrikeMode > 100))
         return;
     m_dStrikeMode = 50;
@@ -124,6 +126,7 @@ void CMirobeltView::OnFrameStyle()
 
 void CMirobeltView::OnTableFormat()
 {
+    ModelStep step(*this);
     if (m_bAnimating != 0)
         return;
     g_nTableFormat = (g_nTableFormat >= 3 || g_nTableFormat < 0) ? 0 : g_nTableFormat + 1;
