@@ -6,7 +6,7 @@
 #include <QMessageBox>
 
 #include "diagram/DiagramExport.h"
-#include "render/ViewDiagram.h"
+#include "view/ViewDiagram.h"
 #include "view/MirobeltView.h"
 
 namespace
@@ -45,7 +45,7 @@ QString ChooseImagePath(QWidget* parent)
 QString ExportViewDiagram(CMirobeltView& view, const QString& path, int widthPx, bool* ok)
 {
     // The trajectories are shown only while they are those of the set-up on the table.
-    const TableDiagram shown = DiagramOfView(view, view.m_bSetupChanged == 0);
+    const TableDiagram shown = DiagramOfView(view, view.Model()->ShotIsOfCurrentSetUp());
     const DiagramExportStatus status = ExportDiagram(shown, path.toStdString(), widthPx);
     if (ok != nullptr)
         *ok = status == DiagramExportStatus::Written;

@@ -25,7 +25,7 @@
 #include "diagram/DiagramExport.h"
 #include "finder/gui/ShotFinderPanel.h"
 #include "platform/MessagePump.h"
-#include "render/ViewDiagram.h"
+#include "view/ViewDiagram.h"
 #include "setup/gui/SetUpModel.h"
 #include "setup/gui/StrokePanel.h"
 #include "view/MirobeltView.h"
@@ -540,7 +540,7 @@ void CMainFrame::OnFilePrint()
     if (dialog.exec() != QDialog::Accepted)
         return;
     // The diagram drawn anew at the printer's resolution, without the cue widgets.
-    DrawDiagramOnPage(printer, DiagramOfView(*m_pView, m_pView->m_bSetupChanged == 0));
+    DrawDiagramOnPage(printer, DiagramOfView(*m_pView, m_pModel->ShotIsOfCurrentSetUp()));
 }
 
 void CMainFrame::OnFileExportImage()

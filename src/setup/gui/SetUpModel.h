@@ -60,6 +60,11 @@ public:
     void Undo();
     void Redo();
 
+    // The document's trajectories were computed from setUp. They belong to
+    // the set-up on the table as long as it equals that one.
+    void NoteShotComputed(const TableSetUp& setUp) { m_computedFrom = setUp; m_shotComputed = true; }
+    bool ShotIsOfCurrentSetUp() const { return m_shotComputed && m_computedFrom == m_state.setUp; }
+
     // Puts state in place for an undo step; no new step.
     void Restore(const TableState& state);
 
@@ -74,4 +79,6 @@ private:
     QUndoStack m_undo;
     int m_lastGesture = 0;
     std::function<bool()> m_busy;
+    TableSetUp m_computedFrom;
+    bool m_shotComputed = false;
 };

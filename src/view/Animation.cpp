@@ -4,7 +4,7 @@
 // only the boxes of the balls: where they are now, where they were erased, and
 // where the frame before erased them (the marks there come back).
 
-#include "playback/Animation.h"
+#include "view/Animation.h"
 
 #include <QCoreApplication>
 
