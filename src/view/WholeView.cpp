@@ -28,6 +28,8 @@ void CMirobeltView::OnDraw(CDC*)
     {
         m_bFirstDrawDone = true;
         LoadDemoSequence();
+        // The list the program starts with is no step to undo.
+        m_pModel->Restore(DrawnState());
     }
 }
 

@@ -92,6 +92,23 @@ TEST_F(Undo, ListStepsAreUndoneWithTheirSetUp)
     EXPECT_EQ(v.Model()->List().Count(), count);
 }
 
+TEST_F(Undo, OpeningAFileIsAStepThatTakesItsTableAlong)
+{
+    h.Draw();
+    PositionValues saved = kStartPosition;
+    std::tie(saved.redX, saved.tableFormat) = std::pair(1.5, 1.0);  // the 2.30 m table
+    ASSERT_TRUE(WritePositionFile("small.bi1", kSaveAsHeader, saved));
+    v.OpenPositionFile(QStringLiteral("small.bi1"));
+    EXPECT_EQ(std::tuple(g_nTableFormat, h.doc->m_geometry.length, v.m_balls[1].x), std::tuple(1, 2.30, 1.5));
+    EXPECT_EQ(Stack().undoText(), QStringLiteral("l'ouverture de small.bi1"));
+    ASSERT_TRUE(v.SavePositionFile(QStringLiteral("again.bi1"), kSaveAsHeader));
+    EXPECT_EQ(ReadFile("again.bi1"), ReadFile("small.bi1"));  // saved back unchanged
+
+    v.Model()->Undo();
+    EXPECT_EQ(std::tuple(g_nTableFormat, h.doc->m_geometry.length, v.m_balls[1].x, v.m_nPositionCount),
+              std::tuple(2, 2.55, 0.2, 0));
+}
+
 TEST_F(Undo, TwoHundredStepsAndNoneDuringAShot)
 {
     h.Draw();
