@@ -60,7 +60,7 @@ struct AnimatedView
     {
         // Each view lays itself out afresh, even at the size of an earlier one.
         ResetDrawingState();
-        g_bFirstDrawDone = 1;  // no demonstration file is read
+        view.MarkFirstDrawDone();  // no demonstration file is read
         g_bShowMarkers = 1;
         for (int i = 0; i < kMarkerCount; ++i)
         {

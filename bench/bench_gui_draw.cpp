@@ -29,7 +29,7 @@ struct ShownView
     ShownView(int frameStyle, int showMarkers)
     {
         ResetDrawingState();   // a new view is laid out afresh
-        g_bFirstDrawDone = 1;  // no demonstration file is read
+        view.MarkFirstDrawDone();  // no demonstration file is read
         g_bShowMarkers = showMarkers;
         view.m_nFrameStyle = frameStyle;
         view.m_balls[0].x = 0.6;

@@ -13,7 +13,7 @@
 #include "diagram/DiagramExport.h"
 #include "diagram/ShotDiagram.h"
 #include "diagram/StrokeText.h"
-#include "render/ViewDiagram.h"
+#include "view/ViewDiagram.h"
 #include "view/MirobeltView.h"
 
 namespace
@@ -94,7 +94,7 @@ TableDiagram PrintedDiagramOfView(CMirobeltView& view, const QString& title, Pat
     const ShotSetup setup = view.CurrentSetup();
     // The trajectories are shown only while they are those of the set-up on
     // the table; computed again, they come with the cue ball's contacts.
-    if (view.m_bSetupChanged == 0)
+    if (view.Model()->ShotIsOfCurrentSetUp())
         AddShot(shown, setup, ComputeShot(*view.GetDocument(), setup));
     shown.notes.cueBall = setup.cueBall - 1;
     shown.notes.pathWidth = pathWidth;

@@ -238,6 +238,18 @@ void PaintCommandIcon(QPainter& p, int id, QSize size)
         p.drawLine(QPointF(16, cy + 2.5), QPointF(21, cy + 7));
         break;
     }
+    case ID_STROKE_PANEL:
+    {
+        // The cue ball with its strike point, beside three lines of figures.
+        Ball(p, QPointF(6.5, cy), 5, Qt::white);
+        p.setPen(Qt::NoPen);
+        p.setBrush(kRed);
+        p.drawEllipse(QPointF(7.5, cy - 2), 1.4, 1.4);
+        p.setPen(QPen(kInk, 1.4));
+        for (const double y : {cy - 4.5, cy, cy + 4.5})
+            p.drawLine(QPointF(14, y), QPointF(23, y));
+        break;
+    }
     case ID_TABLE_FORMAT:
         Table(p, QRectF(1.5, 3.5, 14, 11), kCloth, kRail);
         Table(p, QRectF(17.5, 3.5, 7, 11), kCloth, kRail);

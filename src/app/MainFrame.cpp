@@ -27,7 +27,9 @@
 #include "diagram/DiagramExport.h"
 #include "finder/gui/ShotFinderPanel.h"
 #include "platform/MessagePump.h"
-#include "render/ViewDiagram.h"
+#include "view/ViewDiagram.h"
+#include "setup/gui/SetUpModel.h"
+#include "setup/gui/StrokePanel.h"
 #include "view/MirobeltView.h"
 
 const char* const kApplicationTitle = "Simulateur de Billard Francais (Ostrevan)";
@@ -82,7 +84,9 @@ CMainFrame::CMainFrame(CMirobeltDoc* doc, CRecentFileList* recentFiles, QWidget*
 {
     PreCreateWindow();
 
-    m_pView = new CMirobeltView(m_pDoc, this);
+    // The model first: the view and the panels observe it.
+    m_pModel = new SetUpModel(m_pDoc, this);
+    m_pView = new CMirobeltView(m_pDoc, this, m_pModel);
     m_pView->m_onPositionFileUsed = [this](const QString& path) {
         if (m_pRecentFiles == nullptr)
             return;
@@ -93,6 +97,7 @@ CMainFrame::CMainFrame(CMirobeltDoc* doc, CRecentFileList* recentFiles, QWidget*
     setCentralWidget(m_pView);
 
     BuildCommands();
+    BuildUndoCommands();
     BuildMenus();
     m_bCreated = OnCreate() == 0;
     RebuildRecentFileMenu();
@@ -265,8 +270,6 @@ void CMainFrame::BuildCommands()
     const EmptyCommand emptyCommands[] = {
         {ID_HOW_TO_PLAY, "Comment jouer en quelques mots. ", {}},
         {ID_SPOT_GRID, "Quadrillage mouche à mouche.", {}},
-        {ID_EDIT_UNDO, "Annule la dernière action",
-         {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}},
         {ID_EDIT_CUT, "Coupe la sélection et la place dans le Presse-papiers",
          {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}},
         {ID_EDIT_COPY, "Copie la sélection et la place dans le Presse-papiers",
@@ -285,6 +288,28 @@ void CMainFrame::BuildCommands()
     }
 }
 
+void CMainFrame::BuildUndoCommands()
+{
+    QUndoStack* stack = m_pModel->UndoStack();
+    QAction* undo = AddCommand(ID_EDIT_UNDO, tr("Annuler"), tr("Annule la dernière action"), QString());
+    undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
+    QAction* redo = AddCommand(ID_EDIT_REDO, tr("Rétablir"), tr("Rétablit l'action annulée"), QString());
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(undo, &QAction::triggered, m_pModel, &SetUpModel::Undo);
+    connect(redo, &QAction::triggered, m_pModel, &SetUpModel::Redo);
+    // The texts name the step. The actions stay enabled so that their keys
+    // never reach the view (any key stops a shot): the model refuses an undo
+    // while a shot is animated or when there is nothing to undo.
+    const auto refresh = [stack, undo, redo] {
+        undo->setText(stack->canUndo() ? tr("Annuler %1").arg(stack->undoText()) : tr("Annuler"));
+        redo->setText(stack->canRedo() ? tr("Rétablir %1").arg(stack->redoText()) : tr("Rétablir"));
+    };
+    connect(stack, &QUndoStack::indexChanged, this, refresh);
+    refresh();
+
+    m_pStrokePanel = new StrokePanel(m_pModel, this);
+}
+
 void CMainFrame::BuildMenus()
 {
     m_pFileMenu = menuBar()->addMenu(QStringLiteral("&Fichier"));
@@ -295,9 +320,14 @@ void CMainFrame::BuildMenus()
     m_pFileSeparator = m_pFileMenu->addSeparator();
     m_pFileMenu->addAction(CommandAction(ID_APP_EXIT));
 
+    QMenu* editMenu = menuBar()->addMenu(tr("&Edition"));
+    editMenu->addAction(CommandAction(ID_EDIT_UNDO));
+    editMenu->addAction(CommandAction(ID_EDIT_REDO));
+
     QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&Affichage"));
     viewMenu->addAction(CommandAction(ID_VIEW_TOOLBAR));
     viewMenu->addAction(CommandAction(ID_VIEW_STATUS_BAR));
+    viewMenu->addAction(m_pStrokePanel->toggleViewAction());
     AddLanguageMenu(viewMenu);
 
     QMenu* toolsMenu = menuBar()->addMenu(QStringLiteral("&Outils"));
@@ -338,6 +368,7 @@ int CMainFrame::OnCreate()
                                ID_MODE_NORMAL,        0,                     ID_COLOUR,          ID_MONOCHROME,
                                ID_WIDTH_500,          ID_SHOW_MARKERS,       ID_FRAME_STYLE,     ID_TABLE_FORMAT,
                                0,                     ID_FIND_SHOT};
+    // The stroke panel's button follows the game buttons.
     for (const int id : gameButtons)
     {
         if (id == 0)
@@ -363,6 +394,17 @@ int CMainFrame::OnCreate()
     addToolBar(Qt::TopToolBarArea, m_wndGameBar);
     connect(m_wndGameBar, &QToolBar::visibilityChanged, this,
             [this](bool) { CommandAction(ID_VIEW_TOOLBAR)->setChecked(!m_wndGameBar->isHidden()); });
+
+    {
+        QAction* strokeButton = m_pStrokePanel->toggleViewAction();
+        strokeButton->setData(ID_STROKE_PANEL);
+        strokeButton->setToolTip(tr("Réglages du coup"));
+        strokeButton->setStatusTip(tr("Affiche ou masque les réglages du coup en chiffres"));
+        strokeButton->setIcon(MakeCommandIcon(ID_STROKE_PANEL, kGameButtonImage));
+        m_wndGameBar->addAction(strokeButton);
+    }
+    addDockWidget(Qt::RightDockWidgetArea, m_pStrokePanel);
+    m_pStrokePanel->hide();
 
     // The shot finder's panel, docked on the right once asked for.
     m_pFinderPanel = new ShotFinderPanel(m_pView, this);

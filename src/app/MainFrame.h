@@ -21,7 +21,9 @@ class QLabel;
 class QMenu;
 class QStatusBar;
 class QToolBar;
+class SetUpModel;
 class ShotFinderPanel;
+class StrokePanel;
 
 // Command identifiers.
 enum CommandId : int
@@ -47,6 +49,7 @@ enum CommandId : int
     ID_SPOT_GRID = 32816,
     ID_TABLE_FORMAT = 32817,
     ID_FIND_SHOT = 32830,
+    ID_STROKE_PANEL = 32831,
     ID_FILE_EXPORT_IMAGE = 32831,
     ID_FILE_NEW = 57600,
     ID_FILE_OPEN = 57601,
@@ -57,6 +60,7 @@ enum CommandId : int
     ID_EDIT_CUT = 57635,
     ID_EDIT_PASTE = 57637,
     ID_EDIT_UNDO = 57643,
+    ID_EDIT_REDO = 57644,
     ID_APP_ABOUT = 57664,
     ID_APP_EXIT = 57665,
     ID_HELP = 57670,
@@ -97,6 +101,9 @@ public:
     bool IsCreated() const { return m_bCreated; }
 
     CMirobeltView* View() const { return m_pView; }
+    // The set-up and the position list of the window, with their undo stack.
+    SetUpModel* Model() const { return m_pModel; }
+    StrokePanel* StrokeSettings() const { return m_pStrokePanel; }
     QAction* CommandAction(int commandId) const;
     QStatusBar* StatusBar() const { return m_wndStatusBar; }
     QToolBar* FileBar() const { return m_wndToolBar; }
@@ -138,12 +145,15 @@ private:
     QAction* AddCommand(int commandId, const QString& text, const QString& prompt, const QString& tip);
     void BuildCommands();
     void BuildMenus();
+    void BuildUndoCommands();
     void ShowStatusMessage(const QString& text);
 
     CMirobeltDoc* m_pDoc;
     CRecentFileList* m_pRecentFiles;
     bool m_bCreated = false;
+    SetUpModel* m_pModel = nullptr;
     CMirobeltView* m_pView = nullptr;
+    StrokePanel* m_pStrokePanel = nullptr;
 
     QStatusBar* m_wndStatusBar = nullptr;
     QToolBar* m_wndToolBar = nullptr;

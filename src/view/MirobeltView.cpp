@@ -10,10 +10,8 @@
 #include "platform/MessagePump.h"
 #include "render/DrawingToolkit.h"
 
-std::int32_t s_nMouseGesture = -1;
 std::int32_t g_nShownPosition = 0;
 std::int32_t g_nShownPositionCount = 0;
-std::int32_t g_bFirstDrawDone = 0;
 
 namespace
 {
@@ -30,7 +28,8 @@ void PlaceBall(CViewBall& ball, double x, double y, COLORREF colour, const CPen*
 }
 }  // namespace
 
-CMirobeltView::CMirobeltView(CMirobeltDoc* doc, QWidget* parent) : QWidget(parent), m_pDoc(doc)
+CMirobeltView::CMirobeltView(CMirobeltDoc* doc, QWidget* parent, SetUpModel* model)
+    : QWidget(parent), m_pDoc(doc), m_pModel(model != nullptr ? model : new SetUpModel(doc, this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);  // pointer moves arrive with no button down too
@@ -71,6 +70,10 @@ CMirobeltView::CMirobeltView(CMirobeltDoc* doc, QWidget* parent) : QWidget(paren
 
     MillisecondClock();  // starts the animation clock
     InstallPointerWatch();
+
+    m_pModel->Restore(DrawnState());
+    m_pModel->SetBusyCheck([this] { return IsAnimating(); });
+    connect(m_pModel, &SetUpModel::setUpChanged, this, &CMirobeltView::OnModelChanged);
 }
 
 CMirobeltView::~CMirobeltView()
@@ -135,7 +138,7 @@ bool CMirobeltView::FitPicture()
 void CMirobeltView::paintEvent(QPaintEvent* event)
 {
     m_bInPaint = true;
-    if (FitPicture() || !g_bFirstDrawDone)
+    if (FitPicture() || !m_bFirstDrawDone)
         OnDraw(nullptr);
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -152,7 +155,7 @@ void CMirobeltView::paintEvent(QPaintEvent* event)
 void CMirobeltView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (FitPicture() && g_bFirstDrawDone)
+    if (FitPicture() && m_bFirstDrawDone)
     {
         const bool wasInPaint = m_bInPaint;
         m_bInPaint = true;  // the whole-view draw is followed by the paint Qt sends after a resize
@@ -165,7 +168,7 @@ bool CMirobeltView::event(QEvent* event)
 {
     const bool handled = QWidget::event(event);
     // On a screen of another pixel ratio the picture is made anew and drawn whole.
-    if (event->type() == QEvent::ScreenChangeInternal && FitPicture() && g_bFirstDrawDone)
+    if (event->type() == QEvent::ScreenChangeInternal && FitPicture() && m_bFirstDrawDone)
         OnDraw(nullptr);
     return handled;
 }
@@ -187,6 +190,8 @@ std::uint32_t PointerFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modif
 
 void CMirobeltView::mousePressEvent(QMouseEvent* event)
 {
+    m_nGesture = m_pModel->NewGesture();
+    ModelStep step(*this, {}, true);
     const std::uint32_t flags = PointerFlags(event->buttons(), event->modifiers());
     const QPoint point = event->position().toPoint();
     if (event->button() == Qt::LeftButton)
@@ -197,6 +202,7 @@ void CMirobeltView::mousePressEvent(QMouseEvent* event)
 
 void CMirobeltView::mouseReleaseEvent(QMouseEvent* event)
 {
+    ModelStep step(*this, {}, true);
     const std::uint32_t flags = PointerFlags(event->buttons(), event->modifiers());
     const QPoint point = event->position().toPoint();
     if (event->button() == Qt::LeftButton)
@@ -207,11 +213,14 @@ void CMirobeltView::mouseReleaseEvent(QMouseEvent* event)
 
 void CMirobeltView::mouseMoveEvent(QMouseEvent* event)
 {
+    ModelStep step(*this, {}, true);
     OnMouseMove(PointerFlags(event->buttons(), event->modifiers()), event->position().toPoint());
 }
 
 void CMirobeltView::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    m_nGesture = m_pModel->NewGesture();
+    ModelStep step(*this, {}, true);
     const std::uint32_t flags = PointerFlags(event->buttons(), event->modifiers());
     const QPoint point = event->position().toPoint();
     if (event->button() == Qt::LeftButton)
@@ -222,6 +231,10 @@ void CMirobeltView::mouseDoubleClickEvent(QMouseEvent* event)
 
 void CMirobeltView::keyPressEvent(QKeyEvent* event)
 {
+    // The repeats of a held key make one step with its first press.
+    if (!event->isAutoRepeat() || m_nGesture == 0)
+        m_nGesture = m_pModel->NewGesture();
+    ModelStep step(*this, {}, true);
     const KeyMessage message = TranslateKeyEvent(*event);
     OnKeyDown(message.key, message.repeatCount, message.flags);
 }
@@ -231,7 +244,16 @@ void CMirobeltView::wheelEvent(QWheelEvent* event)
     QWidget::wheelEvent(event);
 }
 
+void CMirobeltView::focusOutEvent(QFocusEvent* event)
+{
+    // A key held while the focus went elsewhere counts as released: its
+    // repeats after the focus comes back start a step of their own.
+    m_nGesture = 0;
+    QWidget::focusOutEvent(event);
+}
+
 void CMirobeltView::timerEvent(QTimerEvent* event)
 {
+    ModelStep step(*this, {}, true);
     OnTimer(event->timerId());
 }

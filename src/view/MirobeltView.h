@@ -15,6 +15,7 @@
 #include "positions/PositionEntry.h"
 #include "positions/PositionFile.h"
 #include "positions/StartPosition.h"
+#include "setup/gui/SetUpModel.h"
 #include "sim/MirobeltDoc.h"
 #include "view/ViewRecords.h"
 
@@ -23,13 +24,9 @@ constexpr std::uint32_t MK_LBUTTON = 0x0001;
 constexpr std::uint32_t MK_RBUTTON = 0x0002;
 constexpr std::uint32_t MK_CONTROL = 0x0008;
 
-// Left-button gesture latched by the current drag (-1: not yet decided).
-extern std::int32_t s_nMouseGesture;
 // Current position number and position count shown in the status bar.
 extern std::int32_t g_nShownPosition;
 extern std::int32_t g_nShownPositionCount;
-// Set by the first whole-view draw, which loads the demonstration sequence.
-extern std::int32_t g_bFirstDrawDone;
 
 constexpr int kMarkerCount = 10;
 constexpr unsigned DEMO_TIMER_PERIOD_MS = 88;
@@ -39,10 +36,32 @@ class CMirobeltView : public QWidget
     Q_OBJECT
 
 public:
-    explicit CMirobeltView(CMirobeltDoc* doc, QWidget* parent = nullptr);
+    // Without a model the view makes one of its own.
+    explicit CMirobeltView(CMirobeltDoc* doc, QWidget* parent = nullptr, SetUpModel* model = nullptr);
     ~CMirobeltView() override;
 
     CMirobeltDoc* GetDocument() const { return m_pDoc; }
+    SetUpModel* Model() const { return m_pModel; }
+
+    // --- The model ----------------------------------------------------------
+    // The set-up and the list as the view last drew them.
+    TableState DrawnState() const;
+    // Everything the view's handlers change goes to the model when the
+    // outermost of them ends, as one undo step: the first name an inner
+    // handler gives, or one said by what changed.
+    class ModelStep
+    {
+    public:
+        // ofGesture: opened by a pointer or key event, whose changes merge
+        // with the earlier ones of the same drag or held key.
+        ModelStep(CMirobeltView& view, const QString& name = {}, bool ofGesture = false);
+        ~ModelStep();
+        ModelStep(const ModelStep&) = delete;
+        ModelStep& operator=(const ModelStep&) = delete;
+
+    private:
+        CMirobeltView& m_view;
+    };
 
     // --- Drawing toolkit and layout ---------------------------------------
     // The whole-window drawing context: a painter on the view's picture.
@@ -105,6 +124,15 @@ public:
     void OnShotInterrupt();
     void OnShowTrajectory();
     void RecomputeIfNeeded();
+    // The gesture latched by the current drag (-1: not yet decided).
+    int LatchedGesture() const { return m_nMouseGesture; }
+    // The first whole-view draw loads the demonstration sequence; a view
+    // marked before it is first shown never does.
+    bool FirstDrawDone() const { return m_bFirstDrawDone; }
+    void MarkFirstDrawDone() { m_bFirstDrawDone = true; }
+
+    // A shot is being played on the table.
+    bool IsAnimating() const { return m_bAnimating != 0 || m_bPlayLoop != 0; }
 
     // --- Positions ----------------------------------------------------------
     // The set-up as a list entry (table format from m_dTableFormat) and back.
@@ -209,13 +237,28 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
+    void focusOutEvent(QFocusEvent* event) override;
+
 private:
+    void CommitToModel(const QString& stepName);
+    // The model changed from elsewhere (undo, the stroke panel, ...): the
+    // view takes its set-up and list and draws the whole window.
+    void OnModelChanged();
+    void LoadState(const TableState& state);
+
     void Present(const QRegion& area);
     // Makes the picture fit the window's size and the screen's pixel ratio; a
     // new picture starts white and is drawn whole. False when it already fitted.
     bool FitPicture();
 
     CMirobeltDoc* m_pDoc;
+    SetUpModel* m_pModel;
+    int m_nStepDepth = 0;      // handlers running inside one ModelStep
+    QString m_pendingStepName;
+    int m_nGesture = 0;        // the drag or held key in progress, for merging its steps
+    bool m_bGestureStep = false;
+    std::int32_t m_nMouseGesture = -1;
+    bool m_bFirstDrawDone = false;
     QImage m_picture;      // persistent picture of the window, at the screen's pixel ratio
     bool m_bInPaint = false;
 };

@@ -185,7 +185,7 @@ void CMirobeltView::OnMouseMove(std::uint32_t flags, QPoint point)
     }
     else if (flags & MK_RBUTTON)
     {
-        s_nMouseGesture = -1;
+        m_nMouseGesture = -1;
         int heldBalls = 0;
         int heldBall = -1;
         for (int b = 0; b < 3; ++b)
@@ -226,10 +226,10 @@ void CMirobeltView::OnMouseMove(std::uint32_t flags, QPoint point)
         }
     }
 
-    if (s_nMouseGesture == -1)
-        s_nMouseGesture = gesture;
-    if (gesture != s_nMouseGesture)
-        gesture = s_nMouseGesture == 7 ? 7 : 0;  // aiming survives passing over a widget
+    if (m_nMouseGesture == -1)
+        m_nMouseGesture = gesture;
+    if (gesture != m_nMouseGesture)
+        gesture = m_nMouseGesture == 7 ? 7 : 0;  // aiming survives passing over a widget
 
     m_bSetupChanged = 1;
 
@@ -289,12 +289,12 @@ void CMirobeltView::OnMouseMove(std::uint32_t flags, QPoint point)
     }
     ReleaseWindowDC(dc);
 
-    s_nMouseGesture = gesture;
+    m_nMouseGesture = gesture;
 }
 
 void CMirobeltView::OnLButtonDown(std::uint32_t flags, QPoint point)
 {
-    s_nMouseGesture = -1;
+    m_nMouseGesture = -1;
     if (m_bAnimating == 1)
     {
         m_bPlayLoop = 0;
@@ -324,7 +324,7 @@ void CMirobeltView::OnLButtonDown(std::uint32_t flags, QPoint point)
 
 void CMirobeltView::OnLButtonUp(std::uint32_t, QPoint)
 {
-    s_nMouseGesture = -1;
+    m_nMouseGesture = -1;
     g_bNoMouseAbort = 0;
     for (CViewBall& ball : m_balls)
         ball.nDrag = 0;

@@ -48,6 +48,7 @@ void CMirobeltView::ComputeShot(int displayMode)
     MarkPointerPosition();
     m_pDoc->RunShot();
     g_bNoMouseAbort = 0;
+    m_pModel->NoteShotComputed(DrawnState().setUp);
 
     dc->SelectPen(TrajectoryPen(0));
     if (displayMode != 0)
@@ -62,6 +63,7 @@ void CMirobeltView::ComputeShot(int displayMode)
 
 void CMirobeltView::ApplyShotSetup(const ShotSetup& setup)
 {
+    ModelStep step(*this, tr("l'application de la solution"));
     m_bPlayLoop = 0;
     m_bAnimating = 0;
     m_nAnimTick = 0;
@@ -77,6 +79,11 @@ void CMirobeltView::ApplyShotSetup(const ShotSetup& setup)
     // Asked for by a command: the computation runs to its end, and Return
     // then plays these trajectories.
     g_bNoMouseAbort = 1;
+    // The aids follow the new aim, the fullness strip included; the table
+    // and its lines are drawn anew over them.
+    CDC* dc = AcquireWindowDC();
+    m_aimAid.Draw(*this, *dc, m_aim, m_nDrawWidth, m_nDrawHeight);
+    ReleaseWindowDC(dc);
     ComputeShot(1);
     m_bSetupChanged = 0;
 }

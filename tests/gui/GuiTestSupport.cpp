@@ -26,10 +26,8 @@ QApplication* const s_application = MakeApplication();
 void ResetProgramState()
 {
     ResetDrawingState();
-    s_nMouseGesture = -1;
     g_nShownPosition = 0;
     g_nShownPositionCount = 0;
-    g_bFirstDrawDone = 0;
     g_bNoMouseAbort = 0;
     g_nPollCount = 0;
     g_nTableFormat = 2;
@@ -50,8 +48,9 @@ ViewHarness::ViewHarness(int width, int height, bool firstDrawDone)
 {
     ResetProgramState();
     doc = std::make_unique<CMirobeltDoc>(nullptr);
-    g_bFirstDrawDone = firstDrawDone ? 1 : 0;
     view = std::make_unique<CMirobeltView>(doc.get());
+    if (firstDrawDone)
+        view->MarkFirstDrawDone();
     view->resize(width, height);
     view->show();
     PumpPendingMessages();
@@ -68,11 +67,11 @@ ViewHarness::~ViewHarness()
 FrameHarness::FrameHarness()
 {
     ResetProgramState();
-    g_bFirstDrawDone = 1;
     doc = std::make_unique<CMirobeltDoc>(nullptr);
     settings = std::make_unique<QSettings>(folder.File("settings.ini"), QSettings::IniFormat);
     recent = std::make_unique<CRecentFileList>(settings.get(), 4);
     frame = std::make_unique<CMainFrame>(doc.get(), recent.get());
+    frame->View()->MarkFirstDrawDone();
     frame->show();
     PumpPendingMessages();
 }

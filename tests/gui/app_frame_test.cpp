@@ -126,13 +126,15 @@ TEST_F(AppFrame, Width500CommandFromTheGameBar)
 
 TEST_F(AppFrame, MenuTextsAndOrder)
 {
-    ASSERT_EQ(MenuTexts(frame->menuBar()), QStringList({"&Fichier", "&Affichage", "&Outils", "Comment jouer"}));
-    const QList<QAction*> menus = frame->menuBar()->actions();
+    ASSERT_EQ(MenuTexts(frame->menuBar()), QStringList({"&Fichier", "&Edition", "&Affichage", "&Outils", "Comment jouer"}));
+    QList<QAction*> menus = frame->menuBar()->actions();
+    EXPECT_EQ(MenuTexts(menus[1]->menu()), QStringList({"Annuler", "Rétablir"}));
+    menus.removeAt(1);
     EXPECT_EQ(MenuTexts(menus[0]->menu()), QStringList({"&Ouvrir une position...\tCtrl+O",
                                                         "En&registrer une position sous...",
                                                         "&Exporter l'image...\tCtrl+E", "&Imprimer...\tCtrl+P",
                                                         "-", "&Quitter\tCtrl+Q"}));
-    EXPECT_EQ(MenuTexts(menus[1]->menu()), QStringList({"&Barre d'outils", "Barre d'é&tat", "&Langue"}));
+    EXPECT_EQ(MenuTexts(menus[1]->menu()), QStringList({"&Barre d'outils", "Barre d'é&tat", "Réglages du coup", "&Langue"}));
     EXPECT_EQ(MenuTexts(menus[2]->menu()), QStringList({"&Chercher un coup...\tF9"}));
     ASSERT_EQ(MenuTexts(menus[3]->menu()),
               QStringList({"&Aide de Mirobelt\tF1", "&A propos de Billard...", "Comment Jouer"}));
@@ -165,7 +167,8 @@ TEST_F(AppFrame, ToolbarButtonsTooltipsPromptsAndIcons)
         {ID_WIDTH_500, "Fixe la taille de l'ecran a 500 pixels en largeur."},
         {ID_SHOW_MARKERS, "Affichage de reperes deplacables.", "Affichage de reperes deplacables (Drag and Drop bouton droit.)"},
         {ID_FRAME_STYLE, "Trace un cadre style 71/2"}, {ID_TABLE_FORMAT, "Billard <-> Demi Billard.", "Billard <-> Demi Billard"},
-        {0, nullptr}, {ID_FIND_SHOT, "Chercher un coup (F9)", "Cherche les coups qui marquent le point depuis la position (F9)"}};
+        {0, nullptr}, {ID_FIND_SHOT, "Chercher un coup (F9)", "Cherche les coups qui marquent le point depuis la position (F9)"},
+        {ID_STROKE_PANEL, "Réglages du coup", "Affiche ou masque les réglages du coup en chiffres"}};
     const std::vector<Button> file = {{ID_FILE_OPEN, "Ouvre un document existant"},
                                       {ID_FILE_SAVE_AS, "Enregistre le document actif sous un nouveau nom"}};
     const std::tuple<QToolBar*, std::vector<Button>, QSize> bars[] = {{frame->GameBar(), game, QSize(26, 18)},

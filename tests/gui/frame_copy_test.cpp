@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "GuiTestSupport.h"
-#include "playback/Animation.h"
+#include "view/Animation.h"
 
 namespace
 {

@@ -129,13 +129,13 @@ TEST_F(InputPointer, MarkerDragWhenShownAndHandOverToALowerMarker)
     EXPECT_EQ(v.m_markers[3].nDrag, 0);  // hidden markers cannot be taken
     g_bShowMarkers = 1;
     v.OnMouseMove(MK_RBUTTON, {33, 16});
-    EXPECT_EQ(s_nMouseGesture, 103);
+    EXPECT_EQ(v.LatchedGesture(), 103);
     v.OnMouseMove(MK_RBUTTON, {40, 20});
     v.OnMouseMove(MK_RBUTTON, {40, 15});  // 6.2 cm above the box: refused
     EXPECT_EQ(std::pair(v.m_markers[3].x, v.m_markers[3].y), std::pair(v.PixelToTableX(40), v.PixelToTableY(20)));
     EXPECT_EQ(h.Pixel(33, 13), Rgb(0, 0, 0));  // the cushion line back where the marker stood
     v.OnMouseMove(MK_RBUTTON, {22, 16});
-    EXPECT_EQ(s_nMouseGesture, 101);
+    EXPECT_EQ(v.LatchedGesture(), 101);
     v.OnMouseMove(MK_RBUTTON, {60, 20});
     EXPECT_EQ(std::pair(v.m_markers[1].x, v.m_markers[3].x), std::pair(v.PixelToTableX(60), v.PixelToTableX(40)));
     v.OnRButtonUp(0, {});

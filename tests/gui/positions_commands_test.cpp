@@ -35,7 +35,7 @@ class PositionsList : public ViewTest<> {};
 class PositionsDemo : public ViewTest<> {};
 class PositionsExport : public ViewTest<> {};
 
-TEST_F(PositionsFile, SaveThenOpenRestoresAllButTheTableFormat)
+TEST_F(PositionsFile, SaveThenOpenRestoresAllTheTableFormatIncluded)
 {
     QStringList used;
     v.m_onPositionFileUsed = [&](const QString& path) { used << path; };
@@ -63,16 +63,21 @@ TEST_F(PositionsFile, SaveThenOpenRestoresAllButTheTableFormat)
     v.m_nCueBall = 3;
     g_nTableFormat = 2;
     v.OnFileOpen();
-    // Six decimals; the table keeps its format, the view takes the file's.
+    // Six decimals; the position opens on its own 2.84 m table.
     EXPECT_EQ(std::tuple(v.m_balls[0].x, v.m_aim.dTargetX, v.m_nCueBall, v.m_dStrikeMode, g_nTableFormat,
-                         v.m_dTableFormat),
-              std::tuple(0.123457, 0.423457, 1, 150.0, 2, 2.0));
+                         h.doc->m_geometry.length),
+              std::tuple(0.123457, 0.423457, 1, 150.0, 3, 2.84));
     EXPECT_EQ(used, QStringList({folder.File("pos.bi1"), folder.File("pos.bi1")}));
 
     // Recorded in the list and computed at once.
     EXPECT_EQ(ListState(v), std::pair(0, 1));
     const PositionEntry& e = v.m_aPositions[0];
-    EXPECT_EQ(std::tuple(e.v[2], e.v[11], e.v[15], e.v[16]), std::tuple(0.123457f, 0.423457f, 150.0f, 2.0f));
+    EXPECT_EQ(std::tuple(e.v[2], e.v[11], e.v[15], e.v[16]), std::tuple(0.123457f, 0.423457f, 150.0f, 3.0f));
+    // Saved again, it is the same file.
+    const QByteArray saved = ReadFile("pos.bi1");
+    v.m_chooseSavePath = [&] { return folder.File("again.bi1"); };
+    v.OnFileSaveAs();
+    EXPECT_EQ(ReadFile("again.bi1"), saved);
     EXPECT_EQ(v.m_bSetupChanged, 0);
     EXPECT_GT(h.doc->m_physics.m_traj[0].m_nCount, 2);
 }
@@ -284,7 +289,7 @@ TEST(PositionsDemoStart, TheFirstDrawLoadsTheSequence)
         WriteFile("demo.se2", text);
         ViewHarness h(600, 400, false);
         h.Draw();
-        EXPECT_EQ(g_bFirstDrawDone, 1);
+        EXPECT_TRUE(h.view->FirstDrawDone());
         EXPECT_EQ(ListState(*h.view), std::pair(-1, count));
         EXPECT_EQ(h.view->m_nDemoTimer != 0, count != 0);
         EXPECT_EQ(h.view->m_aPositions[1].v[0], count == 2 ? 0.6f : 0.0f);

@@ -58,7 +58,7 @@ TEST(RenderTable, PicturesWithEveryAidAsCheckedByEye)
     CMirobeltView& v = *h.view;
     std::tie(v.m_nCurPosition, v.m_nPositionCount) = std::pair(4, 7);
     h.Draw();
-    EXPECT_EQ(g_bFirstDrawDone, 1);
+    EXPECT_TRUE(v.FirstDrawDone());
     EXPECT_EQ(std::pair(g_nShownPosition, g_nShownPositionCount), std::pair(5, 7));
     ExpectGolden(v.Picture(), "table-default");
 

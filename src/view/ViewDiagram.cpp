@@ -1,4 +1,4 @@
-#include "render/ViewDiagram.h"
+#include "view/ViewDiagram.h"
 
 #include "render/DrawingToolkit.h"
 #include "view/MirobeltView.h"

@@ -1,7 +1,7 @@
 // The trajectory lines of the last computed shot.
 
 #include "render/DrawingToolkit.h"
-#include "render/ViewDiagram.h"
+#include "view/ViewDiagram.h"
 #include "view/MirobeltView.h"
 
 void CMirobeltView::DrawTrajectory(CDC& dc, int ball, int dotSpacing)

@@ -87,6 +87,7 @@ void CMirobeltView::LoadPositionEntry(const PositionEntry& entry)
 
 void CMirobeltView::RecordPosition()
 {
+    ModelStep step(*this, tr("l'ajout de la position à la liste"));
     m_dTableFormat = g_nTableFormat;
     RecordPositionEntry(m_aPositions, m_nPositionCount, m_nCurPosition, MakePositionEntry(), true);
 }
@@ -121,6 +122,7 @@ void CMirobeltView::GoToPosition()
 
 void CMirobeltView::OnPositionPrev()
 {
+    ModelStep step(*this, tr("le retour à la position précédente"));
     if (m_nPositionCount <= 0)
         return;
     if (m_nCurPosition < 0)
@@ -137,6 +139,7 @@ void CMirobeltView::OnPositionPrev()
 
 void CMirobeltView::OnPositionNext()
 {
+    ModelStep step(*this, tr("le passage à la position suivante"));
     if (m_nCurPosition < m_nPositionCount - 1 && m_nPositionCount >= 0)
     {
         ++m_nCurPosition;
@@ -146,6 +149,7 @@ void CMirobeltView::OnPositionNext()
 
 void CMirobeltView::OnPositionDelete()
 {
+    ModelStep step(*this, tr("la suppression de la dernière position"));
     if (m_nPositionCount <= 0)
         return;
     OnPositionPrev();
@@ -167,6 +171,7 @@ void CMirobeltView::OnPositionDelete()
 
 void CMirobeltView::OnPlayAndNext()
 {
+    ModelStep step(*this, tr("le passage à la position suivante"));
     bool startedOver = false;
     if (m_nDemoTimer != 0)
     {
@@ -223,6 +228,7 @@ void CMirobeltView::OnPositionListLoad()
                                     .arg(name));
         return;
     }
+    ModelStep step(*this, tr("la lecture de la liste des positions"));
     std::copy(read.begin(), read.end(), m_aPositions);
     m_bPlayLoop = 0;
     m_nPositionCount = count;

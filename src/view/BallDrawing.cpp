@@ -1,5 +1,5 @@
 #include "render/DrawingToolkit.h"
-#include "render/ViewDiagram.h"
+#include "view/ViewDiagram.h"
 #include "view/MirobeltView.h"
 
 namespace

@@ -4,7 +4,7 @@
 // only the boxes of the balls: where they are now, where they were erased, and
 // where the frame before erased them (the marks there come back).
 
-#include "playback/Animation.h"
+#include "view/Animation.h"
 
 #include <QCoreApplication>
 
@@ -236,6 +236,7 @@ void CMirobeltView::PlayShotLoop()
 
 void CMirobeltView::OnShotFinalPosition()
 {
+    ModelStep step(*this, tr("le coup joué"));
     m_bPlayLoop = 0;
     if (m_bAnimating != 0)
     {

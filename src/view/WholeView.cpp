@@ -24,10 +24,12 @@ void CMirobeltView::OnDraw(CDC*)
 
     ReleaseWindowDC(dc);
 
-    if (g_bFirstDrawDone == 0)
+    if (!m_bFirstDrawDone)
     {
-        g_bFirstDrawDone = 1;
+        m_bFirstDrawDone = true;
         LoadDemoSequence();
+        // The list the program starts with is no step to undo.
+        m_pModel->Restore(DrawnState());
     }
 }
 
@@ -40,6 +42,7 @@ void CMirobeltView::DrawBalls(CDC& dc)
 
 void CMirobeltView::OnModeArtistic()
 {
+    ModelStep step(*this);
     if (!(m_dStrikeMode < 100))
         return;
     m_dStrikeMode = 150;
@@ -50,6 +53,7 @@ void CMirobeltView::OnModeArtistic()
 
 void CMirobeltView::OnModeNormal()
 {
+    ModelStep step(*this);
     if (!(m_dStrikeMode > 100))
         return;
     m_dStrikeMode = 50;
@@ -124,6 +128,7 @@ void CMirobeltView::OnFrameStyle()
 
 void CMirobeltView::OnTableFormat()
 {
+    ModelStep step(*this);
     if (m_bAnimating != 0)
         return;
     g_nTableFormat = (g_nTableFormat >= 3 || g_nTableFormat < 0) ? 0 : g_nTableFormat + 1;

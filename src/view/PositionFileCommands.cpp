@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cmath>
 #include <string>
 
 #include "positions/gui/FileChooser.h"
@@ -100,8 +101,16 @@ void CMirobeltView::OpenPositionFile(const QString& path)
         return;
     }
 
+    ModelStep step(*this, tr("l'ouverture de %1").arg(QFileInfo(path).fileName()));
     ApplyPositionValues(values);
-    RecordPosition();  // the table keeps its current format
+    // The position opens on the table it was saved on, as a list entry does.
+    const int format = static_cast<int>(m_dTableFormat);
+    if (std::isfinite(m_dTableFormat) && IsValidTableFormat(format) && format != g_nTableFormat)
+    {
+        g_nTableFormat = format;
+        ApplyTableFormat();
+    }
+    RecordPosition();
 
     m_bAnimating = 0;
     m_nAnimTick = 0;

@@ -2,7 +2,7 @@
 // over the white band between the table and the cue widgets.
 
 #include "render/DrawingToolkit.h"
-#include "render/ViewDiagram.h"
+#include "view/ViewDiagram.h"
 #include "view/MirobeltView.h"
 
 void CMirobeltView::DrawTable(CDC& dc, const TableGeometry& geometry)

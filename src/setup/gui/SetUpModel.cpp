@@ -1,0 +1,95 @@
+#include "setup/gui/SetUpModel.h"
+
+#include <QUndoCommand>
+
+#include "positions/StartPosition.h"
+#include "sim/MirobeltDoc.h"
+#include "sim/TableGeometry.h"
+
+namespace
+{
+
+// One step: the state before and after it. Steps of one gesture merge.
+class StateStep : public QUndoCommand
+{
+public:
+    StateStep(SetUpModel& model, const TableState& before, const TableState& after, const QString& name, int gesture)
+        : QUndoCommand(name), m_model(model), m_before(before), m_after(after), m_gesture(gesture)
+    {
+    }
+
+    void undo() override { m_model.Restore(m_before); }
+    void redo() override { m_model.Restore(m_after); }
+    int id() const override { return m_gesture == 0 ? -1 : 1; }
+    bool mergeWith(const QUndoCommand* other) override
+    {
+        const auto* next = static_cast<const StateStep*>(other);
+        if (next->m_gesture != m_gesture || next->text() != text())
+            return false;
+        m_after = next->m_after;
+        if (m_after == m_before)
+            setObsolete(true);
+        return true;
+    }
+
+private:
+    SetUpModel& m_model;
+    TableState m_before;
+    TableState m_after;
+    int m_gesture;
+};
+
+}  // namespace
+
+TableSetUp StartSetUp()
+{
+    return TableSetUp::FromPositionValues(kStartPosition, kStartPosition.tableFormat);
+}
+
+SetUpModel::SetUpModel(CMirobeltDoc* doc, QObject* parent) : QObject(parent), m_pDoc(doc)
+{
+    m_state.setUp = StartSetUp();
+    m_state.setUp.tableFormat = g_nTableFormat;
+    m_undo.setUndoLimit(kUndoLimit);
+}
+
+void SetUpModel::Change(const TableSetUp& next, const QString& stepName, int gesture)
+{
+    Change(TableState{next, m_state.list}, stepName, gesture);
+}
+
+void SetUpModel::Change(const TableState& next, const QString& stepName, int gesture)
+{
+    if (next == m_state)
+        return;
+    m_undo.push(new StateStep(*this, m_state, next, stepName, gesture));
+}
+
+void SetUpModel::Restore(const TableState& state)
+{
+    SetUpParts parts = DifferingParts(m_state.setUp, state.setUp);
+    if (!(m_state.list == state.list))
+        parts |= kListPart;
+    m_state = state;
+    // The document's table follows the format at once.
+    if (parts & kTableFormatPart)
+    {
+        g_nTableFormat = state.setUp.tableFormat;
+        if (m_pDoc != nullptr)
+            m_pDoc->ApplyTableFormat(state.setUp.tableFormat);
+    }
+    if (parts != 0)
+        emit setUpChanged(m_state.setUp, parts);
+}
+
+void SetUpModel::Undo()
+{
+    if (!UndoBlocked())
+        m_undo.undo();
+}
+
+void SetUpModel::Redo()
+{
+    if (!UndoBlocked())
+        m_undo.redo();
+}
