@@ -1,6 +1,7 @@
 // The integration loop of a shot and the operations of one step: the motion
 // of each ball on the cloth, ball-to-ball contacts and cushion impacts. They
 // live in one file so that the loop runs them inline.
+#include <algorithm>
 #include <cmath>
 
 #include "sim/ShotPhysics.h"
@@ -47,6 +48,35 @@ double LargestSquareWithRootAtMost(double limit)
     return q;
 }
 const double kNoSlidingSquared = LargestSquareWithRootAtMost(kNoSliding);
+// Below this squared speed a rolling ball's rebuilt spin leaves a sliding
+// velocity of at most 2.3e-16 times the speed on each axis (the product of
+// the radius and the rebuilt spin is within two roundings of the velocity,
+// and their sum exact): its square stays below kNoSlidingSquared.
+constexpr double kSlowRollingSquared = 0.16;
+
+void DecaySideSpin(BallState& s, double decay)
+{
+    if (s.wz > decay)
+        s.wz -= decay;
+    else if (s.wz < -decay)
+        s.wz += decay;
+    else
+        s.wz = 0;
+}
+
+// The ball pairs in the order of the step's contact tests.
+constexpr int kPairs[3][2] = {{0, 1}, {0, 2}, {1, 2}};
+// Longest run of steps a pair is left untested, and the distance kept beyond
+// the reach of CollideBalls' own far-apart test for rounding over it.
+constexpr int kMaxIdleSteps = 1000;
+constexpr double kIdleMargin = 1e-6;
+
+void ForgetIdlePairs(int idle[3], int ball)
+{
+    for (int p = 0; p < 3; ++p)
+        if (kPairs[p][0] == ball || kPairs[p][1] == ball)
+            idle[p] = 0;
+}
 
 // Whether two balls far apart on one axis (more than a diameter) may still
 // meet within the step: only when they approach each other on that axis.
@@ -93,6 +123,29 @@ void CShotPhysics::RecordSample(int b, std::uint32_t sampleNo)
     // A ball known at rest: BallAtRest said so and nothing has touched it
     // since, so its step would do nothing and need not ask again.
     bool known[3] = {false, false, false};
+    // Steps in which each ball pair is certainly too far apart to meet.
+    int idle[3] = {0, 0, 0};
+    // Steps in which each ball certainly stays clear of the cushion lines.
+    int cushionIdle[3] = {0, 0, 0};
+    // A rolling ball's spin is rebuilt from its velocity only when read:
+    // by its next step that is not a slow roll, by a contact or cushion
+    // test, by the rest test of a slow centre, a sample or the end. Until
+    // then its sliding velocity is known to stay below kNoSliding: the
+    // rebuilt spin cancels the velocity to within two roundings of it.
+    bool spinDue[3] = {false, false, false};
+    const bool rollingKeepsRolling = 0.0 * m_dInvMass == 0 && 0.0 * m_dRadiusOverInertia == 0 &&
+                                     m_dRadius > 0 && m_dRadius < 1e300;
+    auto settleSpin = [&](int b) {
+        if (spinDue[b])
+        {
+            RebuildRollingSpin(m_work[b]);
+            spinDue[b] = false;
+        }
+    };
+    auto settleAllSpins = [&] {
+        for (int b = 0; b < 3; ++b)
+            settleSpin(b);
+    };
     int moving;
     do
     {
@@ -102,25 +155,71 @@ void CShotPhysics::RecordSample(int b, std::uint32_t sampleNo)
         {
             if (known[b])
                 continue;
+            BallState& s = m_work[b];
+            // BallAtRest reads the spin only for a slow enough centre.
+            if (spinDue[b] && -m_dRestSpeed < s.vx && s.vx < m_dRestSpeed && -m_dRestSpeed < s.vy &&
+                s.vy < m_dRestSpeed)
+                settleSpin(b);
             if (BallAtRest(b))
             {
                 known[b] = true;
                 continue;
             }
-            MoveBall(b, dt);
             ++moving;
+            if (spinDue[b] ? s.vx * s.vx + s.vy * s.vy < kSlowRollingSquared && rollingKeepsRolling
+                           : RollsFreely(s))
+            {
+                RollBall(s, dt);
+                spinDue[b] = true;
+                continue;
+            }
+            settleSpin(b);
+            MoveBall(b, dt);
         }
 
-        if (CollideBalls(0, 1))
-            known[0] = known[1] = false;
-        if (CollideBalls(0, 2))
-            known[0] = known[2] = false;
-        if (CollideBalls(1, 2))
-            known[1] = known[2] = false;
+        // A pair that cannot meet within the next steps is not tested: its
+        // test would find nothing (see IdleSteps). A contact or a cushion
+        // impact of one of its balls tests it again at once.
+        for (int p = 0; p < 3; ++p)
+        {
+            if (idle[p] > 0)
+            {
+                --idle[p];
+                continue;
+            }
+            const int i = kPairs[p][0];
+            const int j = kPairs[p][1];
+            settleSpin(i);
+            settleSpin(j);
+            if (CollideBalls(i, j))
+            {
+                known[i] = known[j] = false;
+                cushionIdle[i] = cushionIdle[j] = 0;
+                ForgetIdlePairs(idle, i);
+                ForgetIdlePairs(idle, j);
+            }
+            else
+                idle[p] = IdleSteps(i, j, known[i], known[j]);
+        }
 
+        // Likewise a ball that cannot reach a cushion line within the next
+        // steps is not tested against the cushions.
         for (int b = 0; b < 3; ++b)
+        {
+            if (cushionIdle[b] > 0)
+            {
+                --cushionIdle[b];
+                continue;
+            }
+            settleSpin(b);
             if (CheckCushions(b))
+            {
                 known[b] = false;
+                ForgetIdlePairs(idle, b);
+            }
+            else
+                cushionIdle[b] = CushionIdleSteps(b, known[b]);
+        }
 
         accumulator += m_dTimeStep;
         if (accumulator >= m_dSampleInterval)
@@ -149,6 +248,7 @@ void CShotPhysics::RecordSample(int b, std::uint32_t sampleNo)
             for (int b = 0; b < 3; ++b)
                 RecordSample(b, n);
             ++n;
+            settleAllSpins();
 
             // The receiver may end the shot once it knows what it looks for.
             if (m_pContacts != nullptr && (m_bEndRequested || m_pContacts->OnSample(*this)))
@@ -156,6 +256,7 @@ void CShotPhysics::RecordSample(int b, std::uint32_t sampleNo)
         }
         ++m_nStep;
     } while (moving != 0 && !interrupted);
+    settleAllSpins();
 
     for (int b = 0; b < 3; ++b)
         RecordSample(b, n + 1);
@@ -171,6 +272,45 @@ int CShotPhysics::StepBall(int b, double dt)
     return 1;
 }
 
+// Rolling, the step of MoveBall reduces to RollBall and RebuildRollingSpin:
+// no impulse (its zero added as the step adds it, keeping the sign of
+// zeros), no axis changing sign, both axes snapped to zero.
+bool CShotPhysics::RollsFreely(const BallState& s) const
+{
+    const double ux = s.vx + m_dRadius * s.wy;
+    const double uy = s.vy - m_dRadius * s.wx;
+    return ux * ux + uy * uy <= kNoSlidingSquared && 0.0 * m_dInvMass == 0 && 0.0 * m_dRadiusOverInertia == 0;
+}
+
+void CShotPhysics::RollBall(BallState& s, double dt) const
+{
+    const double noImpulse = 0.0 * m_dInvMass;
+    const double vx2 = s.vx + noImpulse;
+    const double vy2 = s.vy + noImpulse;
+    const double speed = std::sqrt(vx2 * vx2 + vy2 * vy2);
+    const double loss = kRollingLoss * dt;
+    if (speed <= loss)
+    {
+        s.vx = 0;
+        s.vy = 0;
+    }
+    else
+    {
+        const double kept = speed - loss;
+        s.vx = vx2 * kept / speed;
+        s.vy = vy2 * kept / speed;
+    }
+    DecaySideSpin(s, m_dSideSpinDecay * dt);
+    s.x += vx2 * dt;
+    s.y += vy2 * dt;
+}
+
+void CShotPhysics::RebuildRollingSpin(BallState& s) const
+{
+    s.wx = (s.vy - 0.0) / m_dRadius;
+    s.wy = (0.0 - s.vx) / m_dRadius;
+}
+
 void CShotPhysics::MoveBall(int b, double dt)
 {
     BallState& s = m_work[b];
@@ -178,6 +318,13 @@ void CShotPhysics::MoveBall(int b, double dt)
 
     // Sliding velocity of the contact point; no friction below kNoSliding,
     // told by its square (see kNoSlidingSquared).
+    if (RollsFreely(s))
+    {
+        RollBall(s, dt);
+        RebuildRollingSpin(s);
+        return;
+    }
+
     const double ux = s.vx + r * s.wy;
     const double uy = s.vy - r * s.wx;
     const double uSquared = ux * ux + uy * uy;
@@ -244,13 +391,7 @@ void CShotPhysics::MoveBall(int b, double dt)
         s.vy = vy2 * kept / speed;
     }
 
-    const double decay = m_dSideSpinDecay * dt;
-    if (s.wz > decay)
-        s.wz -= decay;
-    else if (s.wz < -decay)
-        s.wz += decay;
-    else
-        s.wz = 0;
+    DecaySideSpin(s, m_dSideSpinDecay * dt);
 
     if (-kRollingSnap < ux1 && ux1 < kRollingSnap)
         ux1 = 0;
@@ -407,6 +548,43 @@ bool CShotPhysics::CheckCushions(int b)
             ReportContact(b, Contact::kCushion, Cushion::Bottom);
     }
     return hit;
+}
+
+int CShotPhysics::IdleSteps(int i, int j, bool iRests, bool jRests) const
+{
+    // Until a contact or cushion impact, a step changes a ball's velocity by
+    // at most the friction impulse (a resting ball's not at all) and the
+    // rolling loss only shortens it; each component of the velocity, and of
+    // the move of a step, so grows by at most the impulse per step. Over n
+    // steps the centres close in by at most n times the reach of the last
+    // of them, which must stay beyond CollideBalls' far-apart distance.
+    const BallState& bi = m_work[i];
+    const BallState& bj = m_work[j];
+    const double impulse = 1.01 * m_dClothFriction * m_dTimeStep * m_dInvMass;
+    const double growth = 2 * ((iRests ? 0 : impulse) + (jRests ? 0 : impulse)) * kMaxIdleSteps;
+    const double speeds = std::fabs(bi.vx) + std::fabs(bi.vy) + std::fabs(bj.vx) + std::fabs(bj.vy);
+    const double perStep = (speeds + growth) * m_dTimeStep;
+    const double dx = bj.x - bi.x;
+    const double dy = bj.y - bi.y;
+    const double room = std::sqrt(dx * dx + dy * dy) - m_dDiameter - kFarMargin - kIdleMargin;
+    const double steps = room / perStep - 2;
+    if (!(steps >= 1))
+        return 0;
+    return steps >= kMaxIdleSteps ? kMaxIdleSteps : static_cast<int>(steps);
+}
+
+int CShotPhysics::CushionIdleSteps(int b, bool rests) const
+{
+    // As IdleSteps: each component of a step's move grows by at most the
+    // friction impulse per step until the ball meets something.
+    const BallState& s = m_work[b];
+    const double impulse = rests ? 0 : 1.01 * m_dClothFriction * m_dTimeStep * m_dInvMass;
+    const double perStep = (std::fabs(s.vx) + std::fabs(s.vy) + 2 * impulse * kMaxIdleSteps) * m_dTimeStep;
+    const double room = std::min(std::min(s.x, m_dSpanX - s.x), std::min(s.y, m_dSpanY - s.y)) - kIdleMargin;
+    const double steps = room / perStep - 2;
+    if (!(steps >= 1))
+        return 0;
+    return steps >= kMaxIdleSteps ? kMaxIdleSteps : static_cast<int>(steps);
 }
 
 bool CShotPhysics::BallAtRest(int b) const

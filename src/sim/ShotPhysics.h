@@ -124,6 +124,18 @@ public:
 private:
     // The step of StepBall for a ball not at rest.
     void MoveBall(int b, double dt);
+    // The rolling step: whether a ball takes it, the step without the spin,
+    // and the spin it leaves.
+    bool RollsFreely(const BallState& s) const;
+    void RollBall(BallState& s, double dt) const;
+    void RebuildRollingSpin(BallState& s) const;
+    // Steps after this one in which CollideBalls(i, j) certainly finds no
+    // contact, as long as neither ball meets another or a cushion; a ball
+    // that rests keeps its velocity.
+    int IdleSteps(int i, int j, bool iRests, bool jRests) const;
+    // Steps after this one in which CheckCushions(b) certainly finds no
+    // impact, as long as the ball meets no other.
+    int CushionIdleSteps(int b, bool rests) const;
     void RecordSample(int b, std::uint32_t sampleNo);
     // The rare path of a contact: tells the receiver, when there is one.
     [[gnu::noinline]] void ReportContact(int ball, int other, Cushion cushion);
