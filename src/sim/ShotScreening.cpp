@@ -282,7 +282,29 @@ void CShotPhysics::SimulateScreening()
                 const double dx = m_work[j].x - m_work[i].x;
                 const double dy = m_work[j].y - m_work[i].y;
                 const double gap = std::sqrt(dx * dx + dy * dy) - m_dDiameter;
-                skip = std::min(skip, StepsAbove(gap, kDistanceMargin, closing) - 2);
+                const long closingLimit = StepsAbove(gap, kDistanceMargin, closing) - 2;
+                if (closingLimit >= skip)
+                    continue;
+                // Closer look: the straight relative paths, widened by how far
+                // the velocity changes over the stretch can bend them.
+                const double k = double(skip);
+                const double bend = (pi.maxChange + pj.maxChange) * dt * k * k / 2;
+                const double reach = m_dDiameter + kDistanceMargin + bend;
+                const double vx = (m_work[j].vx - m_work[i].vx) * dt;
+                const double vy = (m_work[j].vy - m_work[i].vy) * dt;
+                const double a = vx * vx + vy * vy;
+                const double b = 2 * (dx * vx + dy * vy);
+                const double c = dx * dx + dy * dy - reach * reach;
+                const double disc = b * b - 4 * a * c;
+                long pathLimit = 0;
+                if (c > 0 && (a == 0 || disc < 0 || b >= 0))
+                    pathLimit = skip;  // never within reach ahead
+                else if (c > 0 && a > 0)
+                {
+                    const double first = (-b - std::sqrt(disc)) / (2 * a);
+                    pathLimit = first >= double(skip) + 2 ? skip : static_cast<long>(first) - 2;
+                }
+                skip = std::min(skip, std::max(closingLimit, pathLimit));
             }
 
         // Recorded samples: the buffers' limit ends the shot at a sample,
