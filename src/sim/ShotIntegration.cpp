@@ -71,13 +71,6 @@ constexpr int kPairs[3][2] = {{0, 1}, {0, 2}, {1, 2}};
 constexpr int kMaxIdleSteps = 1000;
 constexpr double kIdleMargin = 1e-6;
 
-void ForgetIdlePairs(int idle[3], int ball)
-{
-    for (int p = 0; p < 3; ++p)
-        if (kPairs[p][0] == ball || kPairs[p][1] == ball)
-            idle[p] = 0;
-}
-
 // Whether two balls far apart on one axis (more than a diameter) may still
 // meet within the step: only when they approach each other on that axis.
 bool MayMeetOnAxis(double pi, double pj, double vi, double vj, double d)
@@ -115,6 +108,7 @@ void CShotPhysics::RecordSample(int b, std::uint32_t sampleNo)
         RecordSample(b, 0);
 
     const double dt = m_dTimeStep;
+    const double restSpeed = m_dRestSpeed;
     double accumulator = 0;
     std::uint32_t n = 0;
     bool interrupted = false;
@@ -123,10 +117,13 @@ void CShotPhysics::RecordSample(int b, std::uint32_t sampleNo)
     // A ball known at rest: BallAtRest said so and nothing has touched it
     // since, so its step would do nothing and need not ask again.
     bool known[3] = {false, false, false};
-    // Steps in which each ball pair is certainly too far apart to meet.
-    int idle[3] = {0, 0, 0};
-    // Steps in which each ball certainly stays clear of the cushion lines.
-    int cushionIdle[3] = {0, 0, 0};
+    // The step at which each ball pair, then each ball against the cushions,
+    // is next tested: before it, the pair is certainly too far apart to meet
+    // and the ball certainly stays clear of the cushion lines. No test is due
+    // before the earliest of them.
+    std::uint32_t pairDue[3] = {0, 0, 0};
+    std::uint32_t cushionDue[3] = {0, 0, 0};
+    std::uint32_t nextDue = 0;
     // A rolling ball's spin is rebuilt from its velocity only when read:
     // by its next step that is not a slow roll, by a contact or cushion
     // test, by the rest test of a slow centre, a sample or the end. Until
@@ -146,6 +143,12 @@ void CShotPhysics::RecordSample(int b, std::uint32_t sampleNo)
         for (int b = 0; b < 3; ++b)
             settleSpin(b);
     };
+    // A contact or a cushion impact of a ball makes its pairs due at once.
+    auto pairsDueNow = [&](int ball) {
+        for (int p = 0; p < 3; ++p)
+            if (kPairs[p][0] == ball || kPairs[p][1] == ball)
+                pairDue[p] = m_nStep;
+    };
     int moving;
     do
     {
@@ -156,11 +159,21 @@ void CShotPhysics::RecordSample(int b, std::uint32_t sampleNo)
             if (known[b])
                 continue;
             BallState& s = m_work[b];
-            // BallAtRest reads the spin only for a slow enough centre.
-            if (spinDue[b] && -m_dRestSpeed < s.vx && s.vx < m_dRestSpeed && -m_dRestSpeed < s.vy &&
-                s.vy < m_dRestSpeed)
-                settleSpin(b);
-            if (BallAtRest(b))
+            // BallAtRest reads the spin only for a slow enough centre; a
+            // centre that is not slow is not at rest.
+            if (spinDue[b])
+            {
+                if (-restSpeed < s.vx && s.vx < restSpeed && -restSpeed < s.vy && s.vy < restSpeed)
+                {
+                    settleSpin(b);
+                    if (BallAtRest(b))
+                    {
+                        known[b] = true;
+                        continue;
+                    }
+                }
+            }
+            else if (BallAtRest(b))
             {
                 known[b] = true;
                 continue;
@@ -177,48 +190,47 @@ void CShotPhysics::RecordSample(int b, std::uint32_t sampleNo)
             MoveBall(b, dt);
         }
 
-        // A pair that cannot meet within the next steps is not tested: its
+        // A pair that cannot meet before its due step is not tested: its
         // test would find nothing (see IdleSteps). A contact or a cushion
-        // impact of one of its balls tests it again at once.
-        for (int p = 0; p < 3; ++p)
+        // impact of one of its balls tests it again at once. Likewise a ball
+        // that cannot reach a cushion line before its due step is not tested
+        // against the cushions.
+        if (m_nStep >= nextDue)
         {
-            if (idle[p] > 0)
+            for (int p = 0; p < 3; ++p)
             {
-                --idle[p];
-                continue;
+                if (m_nStep < pairDue[p])
+                    continue;
+                const int i = kPairs[p][0];
+                const int j = kPairs[p][1];
+                settleSpin(i);
+                settleSpin(j);
+                if (CollideBalls(i, j))
+                {
+                    known[i] = known[j] = false;
+                    cushionDue[i] = cushionDue[j] = m_nStep;
+                    pairsDueNow(i);
+                    pairsDueNow(j);
+                }
+                else
+                    pairDue[p] = m_nStep + 1 + static_cast<std::uint32_t>(IdleSteps(i, j, known[i], known[j]));
             }
-            const int i = kPairs[p][0];
-            const int j = kPairs[p][1];
-            settleSpin(i);
-            settleSpin(j);
-            if (CollideBalls(i, j))
-            {
-                known[i] = known[j] = false;
-                cushionIdle[i] = cushionIdle[j] = 0;
-                ForgetIdlePairs(idle, i);
-                ForgetIdlePairs(idle, j);
-            }
-            else
-                idle[p] = IdleSteps(i, j, known[i], known[j]);
-        }
 
-        // Likewise a ball that cannot reach a cushion line within the next
-        // steps is not tested against the cushions.
-        for (int b = 0; b < 3; ++b)
-        {
-            if (cushionIdle[b] > 0)
+            for (int b = 0; b < 3; ++b)
             {
-                --cushionIdle[b];
-                continue;
+                if (m_nStep < cushionDue[b])
+                    continue;
+                settleSpin(b);
+                if (CheckCushions(b))
+                {
+                    known[b] = false;
+                    pairsDueNow(b);
+                    cushionDue[b] = m_nStep + 1;
+                }
+                else
+                    cushionDue[b] = m_nStep + 1 + static_cast<std::uint32_t>(CushionIdleSteps(b, known[b]));
             }
-            settleSpin(b);
-            if (CheckCushions(b))
-            {
-                known[b] = false;
-                ForgetIdlePairs(idle, b);
-            }
-            else
-                cushionIdle[b] = CushionIdleSteps(b, known[b]);
+            nextDue = std::min({pairDue[0], pairDue[1], pairDue[2], cushionDue[0], cushionDue[1], cushionDue[2]});
         }
 
         accumulator += m_dTimeStep;
