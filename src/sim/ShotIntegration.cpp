@@ -572,6 +572,10 @@ int CShotPhysics::IdleSteps(int i, int j, bool iRests, bool jRests) const
     // of them, which must stay beyond CollideBalls' far-apart distance.
     const BallState& bi = m_work[i];
     const BallState& bj = m_work[j];
+    // A place that is not a number stays so (no move or cushion gives a
+    // number back), and CollideBalls finds no contact with it.
+    if (std::isnan(bi.x) || std::isnan(bi.y) || std::isnan(bj.x) || std::isnan(bj.y))
+        return kMaxIdleSteps;
     const double impulse = 1.01 * m_dClothFriction * m_dTimeStep * m_dInvMass;
     const double growth = 2 * ((iRests ? 0 : impulse) + (jRests ? 0 : impulse)) * kMaxIdleSteps;
     const double speeds = std::fabs(bi.vx) + std::fabs(bi.vy) + std::fabs(bj.vx) + std::fabs(bj.vy);
@@ -590,6 +594,10 @@ int CShotPhysics::CushionIdleSteps(int b, bool rests) const
     // As IdleSteps: each component of a step's move grows by at most the
     // friction impulse per step until the ball meets something.
     const BallState& s = m_work[b];
+    // Neither coordinate a number: CheckCushions compares both and so never
+    // finds an impact, and they stay so.
+    if (std::isnan(s.x) && std::isnan(s.y))
+        return kMaxIdleSteps;
     const double impulse = rests ? 0 : 1.01 * m_dClothFriction * m_dTimeStep * m_dInvMass;
     const double perStep = (std::fabs(s.vx) + std::fabs(s.vy) + 2 * impulse * kMaxIdleSteps) * m_dTimeStep;
     const double room = std::min(std::min(s.x, m_dSpanX - s.x), std::min(s.y, m_dSpanY - s.y)) - kIdleMargin;
