@@ -607,13 +607,6 @@ int CShotPhysics::CushionIdleSteps(int b, bool rests) const
     return steps >= kMaxIdleSteps ? kMaxIdleSteps : static_cast<int>(steps);
 }
 
-bool CShotPhysics::BallAtRest(int b) const
-{
-    const BallState& s = m_work[b];
-    return -m_dRestSpeed < s.vx && s.vx < m_dRestSpeed && -m_dRestSpeed < s.vy && s.vy < m_dRestSpeed &&
-           -m_dRestSpin < s.wx && s.wx < m_dRestSpin && -m_dRestSpin < s.wy && s.wy < m_dRestSpin;
-}
-
 void CShotPhysics::ReportContact(int ball, int other, Cushion cushion)
 {
     Contact contact;

@@ -69,7 +69,12 @@ public:
 
     // Whether ball b of the working state is at rest, by the test that stops
     // its motion in StepBall.
-    bool BallAtRest(int b) const;
+    bool BallAtRest(int b) const
+    {
+        const BallState& s = m_work[b];
+        return -m_dRestSpeed < s.vx && s.vx < m_dRestSpeed && -m_dRestSpeed < s.vy && s.vy < m_dRestSpeed &&
+               -m_dRestSpin < s.wx && s.wx < m_dRestSpin && -m_dRestSpin < s.wy && s.wy < m_dRestSpin;
+    }
 
     // One integration step of ball b of the working state. 1 when the ball was
     // moving at the start of the step, 0 when it was at rest.

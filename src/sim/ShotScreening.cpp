@@ -332,12 +332,9 @@ void CShotPhysics::SimulateScreening()
         }
 
         // One exact step, as Simulate takes it.
-        bool wasAtRest[3];
-        for (int b = 0; b < 3; ++b)
-            wasAtRest[b] = BallAtRest(b);
-        int moving = StepBall(0, dt);
-        moving += StepBall(1, dt);
-        moving += StepBall(2, dt);
+        // StepBall tells whether the ball was moving at the start of the step.
+        const bool wasMoving[3] = {StepBall(0, dt) != 0, StepBall(1, dt) != 0, StepBall(2, dt) != 0};
+        const int moving = wasMoving[0] + wasMoving[1] + wasMoving[2];
         CollideBalls(0, 1);
         CollideBalls(0, 2);
         CollideBalls(1, 2);
@@ -345,7 +342,7 @@ void CShotPhysics::SimulateScreening()
         CheckCushions(1);
         CheckCushions(2);
         for (int b = 0; b < 3; ++b)
-            restUnseen = restUnseen || (!wasAtRest[b] && BallAtRest(b));
+            restUnseen = restUnseen || (wasMoving[b] && BallAtRest(b));
 
         if (++sinceSample >= samplePeriod)
         {
