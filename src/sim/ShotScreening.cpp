@@ -24,8 +24,9 @@ constexpr double kNoSliding = 1e-16;
 constexpr double kRollingLoss = 0.003;
 constexpr double kRollingSnap = 0.003;
 
-// Fewer steps than this are taken exactly.
-constexpr long kMinSkip = 6;
+// Fewer steps than this are taken exactly. A stretch costs about as much as
+// one exact step, so even two steps are worth skipping.
+constexpr long kMinSkip = 2;
 // Longest stretch: far beyond any real one.
 constexpr long kMaxSkip = 1L << 30;
 // Sliding stretches change the velocity by at most this share of its length.
