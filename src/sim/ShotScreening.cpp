@@ -68,6 +68,34 @@ long StepsAbove(double value, double floor, double rate)
     return steps >= double(kMaxSkip) ? kMaxSkip : static_cast<long>(steps);
 }
 
+// Steps, at most skip, after which a ball at distance travel from a cushion
+// line, moving towards it by move per step and that move growing by at most
+// growth per step, is still a margin away from it and has not crossed it:
+// the distance after k steps is at least
+//     d(k) = travel - k move - growth k (k + 1) / 2,
+// a concave function, so d stays positive up to the larger root of
+// d(k) = margin; a ball heading away may end nearer than the margin.
+long StepsClearOfLine(double travel, double move, double growth, long skip)
+{
+    if (!(travel > 0))
+        return 0;
+    const double a = growth / 2;
+    const double b = move + a;
+    const double c = travel - kDistanceMargin;
+    const double k = double(skip);
+    if (c - b * k - a * k * k >= 0)
+        return skip;
+    if (!(a > 0))
+        return b > 0 ? std::min(skip, StepsAbove(travel, kDistanceMargin, b)) : 0;
+    const double disc = b * b + 4 * a * c;
+    if (!(disc >= 0))
+        return 0;
+    const double root = (std::sqrt(disc) - b) / (2 * a);
+    if (!(root >= 1))
+        return 0;
+    return root >= k ? skip : static_cast<long>(root);
+}
+
 // Velocity change of one step of a sliding ball at velocity v: friction
 // along -dir, then the rolling loss along the result.
 struct SlidingFlow
@@ -257,14 +285,13 @@ void CShotPhysics::SimulateScreening()
             if (p.motion == Motion::Resting)
                 continue;
             const BallState& s = m_work[b];
-            const double grow = p.maxChange * double(skip);
-            const double towards[4] = {-s.vx + grow, s.vx + grow, -s.vy + grow, s.vy + grow};
+            const double towards[4] = {-s.vx, s.vx, -s.vy, s.vy};
             const double travel[4] = {s.x, m_dSpanX - s.x, s.y, m_dSpanY - s.y};
             for (int c = 0; c < 4; ++c)
             {
-                if (!(towards[c] > 0))
-                    continue;
-                skip = std::min(skip, StepsAbove(travel[c], kDistanceMargin, towards[c] * dt) - 1);
+                if (!(towards[c] + p.maxChange * double(skip) > 0))
+                    continue;  // heads away from the line over the whole stretch
+                skip = std::min(skip, StepsClearOfLine(travel[c], towards[c] * dt, p.maxChange * dt, skip));
             }
         }
 
