@@ -36,6 +36,9 @@ constexpr double kDistanceMargin = 2e-4;
 // The same from a cushion line for a rolling ball, whose closed form follows
 // the exact steps to far less than a micrometre over a whole shot.
 constexpr double kRollingMargin = 2e-6;
+// A sliding axis ends a stretch at least this far above the snap (m/s): the
+// exact steps' own rounding over a whole shot stays far below it.
+constexpr double kSnapGuard = 1e-9;
 // A sliding axis that is this small has been snapped and stays at zero.
 constexpr double kSnappedAxis = 1e-12;
 
@@ -265,13 +268,14 @@ void CShotPhysics::SimulateScreening()
                 p.dirX = p.ux / p.slide;
                 p.dirY = p.uy / p.slide;
                 p.maxChange = frictionDv + loss;
-                // Stop before an axis comes within the drop of one step of
-                // the snap, and while the velocity changes by a few per cent.
+                // Stop while every skipped step leaves each sliding axis
+                // above the snap, and while the velocity changes by a few
+                // per cent.
                 long limit = kMaxSkip;
                 if (!xSnapped)
-                    limit = std::min(limit, StepsAbove(std::fabs(p.ux), kRollingSnap, slideDrop * std::fabs(p.dirX)) - 2);
+                    limit = std::min(limit, StepsAbove(std::fabs(p.ux) - kSnapGuard, kRollingSnap, slideDrop * std::fabs(p.dirX)));
                 if (!ySnapped)
-                    limit = std::min(limit, StepsAbove(std::fabs(p.uy), kRollingSnap, slideDrop * std::fabs(p.dirY)) - 2);
+                    limit = std::min(limit, StepsAbove(std::fabs(p.uy) - kSnapGuard, kRollingSnap, slideDrop * std::fabs(p.dirY)));
                 limit = std::min(limit, StepsAbove(kSlidingShare * p.speed, 0, p.maxChange));
                 p.limit = limit;
             }
