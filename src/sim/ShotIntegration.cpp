@@ -109,6 +109,7 @@ void CShotPhysics::RecordSample(int b, std::uint32_t sampleNo)
 
     const double dt = m_dTimeStep;
     const double restSpeed = m_dRestSpeed;
+    const RollingStep rolling = RollingStepOf(dt);
     double accumulator = 0;
     std::uint32_t n = 0;
     bool interrupted = false;
@@ -179,15 +180,20 @@ void CShotPhysics::RecordSample(int b, std::uint32_t sampleNo)
                 continue;
             }
             ++moving;
-            if (spinDue[b] ? s.vx * s.vx + s.vy * s.vy < kSlowRollingSquared && rollingKeepsRolling
-                           : RollsFreely(s))
+            if (spinDue[b] && s.vx * s.vx + s.vy * s.vy < kSlowRollingSquared && rollingKeepsRolling)
             {
-                RollBall(s, dt);
+                Roll(s, rolling);
+                continue;
+            }
+            // MoveBall, its rolling spin left due until read.
+            settleSpin(b);
+            if (RollsFreely(s))
+            {
+                Roll(s, rolling);
                 spinDue[b] = true;
                 continue;
             }
-            settleSpin(b);
-            MoveBall(b, dt);
+            SlideBall(s, dt);
         }
 
         // A pair that cannot meet before its due step is not tested: its
@@ -294,27 +300,35 @@ bool CShotPhysics::RollsFreely(const BallState& s) const
     return ux * ux + uy * uy <= kNoSlidingSquared && 0.0 * m_dInvMass == 0 && 0.0 * m_dRadiusOverInertia == 0;
 }
 
-void CShotPhysics::RollBall(BallState& s, double dt) const
+CShotPhysics::RollingStep CShotPhysics::RollingStepOf(double dt) const
 {
-    const double noImpulse = 0.0 * m_dInvMass;
-    const double vx2 = s.vx + noImpulse;
-    const double vy2 = s.vy + noImpulse;
+    return {dt, 0.0 * m_dInvMass, kRollingLoss * dt, m_dSideSpinDecay * dt};
+}
+
+void CShotPhysics::Roll(BallState& s, const RollingStep& step)
+{
+    const double vx2 = s.vx + step.noImpulse;
+    const double vy2 = s.vy + step.noImpulse;
     const double speed = std::sqrt(vx2 * vx2 + vy2 * vy2);
-    const double loss = kRollingLoss * dt;
-    if (speed <= loss)
+    if (speed <= step.loss)
     {
         s.vx = 0;
         s.vy = 0;
     }
     else
     {
-        const double kept = speed - loss;
+        const double kept = speed - step.loss;
         s.vx = vx2 * kept / speed;
         s.vy = vy2 * kept / speed;
     }
-    DecaySideSpin(s, m_dSideSpinDecay * dt);
-    s.x += vx2 * dt;
-    s.y += vy2 * dt;
+    DecaySideSpin(s, step.decay);
+    s.x += vx2 * step.dt;
+    s.y += vy2 * step.dt;
+}
+
+void CShotPhysics::RollBall(BallState& s, double dt) const
+{
+    Roll(s, RollingStepOf(dt));
 }
 
 void CShotPhysics::RebuildRollingSpin(BallState& s) const
@@ -326,7 +340,6 @@ void CShotPhysics::RebuildRollingSpin(BallState& s) const
 void CShotPhysics::MoveBall(int b, double dt)
 {
     BallState& s = m_work[b];
-    const double r = m_dRadius;
 
     // Sliding velocity of the contact point; no friction below kNoSliding,
     // told by its square (see kNoSlidingSquared).
@@ -336,7 +349,12 @@ void CShotPhysics::MoveBall(int b, double dt)
         RebuildRollingSpin(s);
         return;
     }
+    SlideBall(s, dt);
+}
 
+void CShotPhysics::SlideBall(BallState& s, double dt)
+{
+    const double r = m_dRadius;
     const double ux = s.vx + r * s.wy;
     const double uy = s.vy - r * s.wx;
     const double uSquared = ux * ux + uy * uy;

@@ -133,6 +133,18 @@ private:
     // and the spin it leaves.
     bool RollsFreely(const BallState& s) const;
     void RollBall(BallState& s, double dt) const;
+    // The values of a rolling step, worked out once for a whole shot.
+    struct RollingStep
+    {
+        double dt;
+        double noImpulse;  // the zero impulse the step adds, keeping the sign of zeros
+        double loss;       // rolling loss of speed
+        double decay;      // side-spin decay
+    };
+    RollingStep RollingStepOf(double dt) const;
+    static void Roll(BallState& s, const RollingStep& step);
+    // The step of MoveBall for a ball that does not roll freely.
+    void SlideBall(BallState& s, double dt);
     void RebuildRollingSpin(BallState& s) const;
     // Steps after this one in which CollideBalls(i, j) certainly finds no
     // contact, as long as neither ball meets another or a cushion; a ball
