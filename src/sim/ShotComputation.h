@@ -18,18 +18,21 @@ enum class ComputeMode
 // Computes shots from a physics setting, without trajectory buffers and without
 // touching any process-wide value, so that each search thread can own one (a
 // few hundred bytes). A shot is computed as the document computes it
-// (SetShotRequest then RunShot): the same start state, cloth and steps.
+// (SetShotRequest then RunShot): the same start state, cloth and steps; in
+// exact mode its contacts and end state are the document's to the bit.
 //
-//     ShotComputation computation(PhysicsSetting::Of(doc));
-//     computation.Run(setup, ComputeMode::Screening, &receiver);
+//     ShotComputation computation(PhysicsSetting::Of(doc));  // once per thread
+//     ContactLog log(game, cueBall - 1, true);               // any ContactReceiver
+//     computation.Run(setup, ComputeMode::Screening, &log);
 //
 // The receiver is told of every contact (ContactReceiver::OnContact) in the
-// order the exact computation applies them, with their step numbers, and is
-// asked at the recorded sample times (OnSample, with Physics() in its working
-// state) whether the shot may end; either may end it early. In screening
-// mode OnSample is called at the first sample time after each skipped stretch
-// that crossed one, and always at the sample time that follows a ball coming
-// to rest, with the balls in the same state as the exact computation's there.
+// order the computation applies them, with their step numbers, and is asked
+// at recorded sample times (OnSample, given Physics() in its working state)
+// whether the shot may end; either may end it early, at the next sample as in
+// the document. In screening mode OnSample is asked after each skipped
+// stretch that crossed a sample time, and always at the first sample time
+// after a ball has come to rest, so a receiver that waits for the cue ball to
+// rest sees it before any later contact, as in the exact computation.
 class ShotComputation
 {
 public:

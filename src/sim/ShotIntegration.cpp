@@ -1,6 +1,7 @@
 // The integration loop of a shot and the operations of one step: the motion
 // of each ball on the cloth, ball-to-ball contacts and cushion impacts. They
 // live in one file so that the loop runs them inline.
+#include <algorithm>
 #include <cmath>
 
 #include "sim/ShotPhysics.h"
@@ -47,6 +48,28 @@ double LargestSquareWithRootAtMost(double limit)
     return q;
 }
 const double kNoSlidingSquared = LargestSquareWithRootAtMost(kNoSliding);
+// Below this squared speed a rolling ball's rebuilt spin leaves a sliding
+// velocity of at most 2.3e-16 times the speed on each axis (the product of
+// the radius and the rebuilt spin is within two roundings of the velocity,
+// and their sum exact): its square stays below kNoSlidingSquared.
+constexpr double kSlowRollingSquared = 0.16;
+
+void DecaySideSpin(BallState& s, double decay)
+{
+    if (s.wz > decay)
+        s.wz -= decay;
+    else if (s.wz < -decay)
+        s.wz += decay;
+    else
+        s.wz = 0;
+}
+
+// The ball pairs in the order of the step's contact tests.
+constexpr int kPairs[3][2] = {{0, 1}, {0, 2}, {1, 2}};
+// Longest run of steps a pair is left untested, and the distance kept beyond
+// the reach of CollideBalls' own far-apart test for rounding over it.
+constexpr int kMaxIdleSteps = 1000;
+constexpr double kIdleMargin = 1e-6;
 
 // Whether two balls far apart on one axis (more than a diameter) may still
 // meet within the step: only when they approach each other on that axis.
@@ -85,6 +108,8 @@ void CShotPhysics::RecordSample(int b, std::uint32_t sampleNo)
         RecordSample(b, 0);
 
     const double dt = m_dTimeStep;
+    const double restSpeed = m_dRestSpeed;
+    const RollingStep rolling = RollingStepOf(dt);
     double accumulator = 0;
     std::uint32_t n = 0;
     bool interrupted = false;
@@ -93,6 +118,38 @@ void CShotPhysics::RecordSample(int b, std::uint32_t sampleNo)
     // A ball known at rest: BallAtRest said so and nothing has touched it
     // since, so its step would do nothing and need not ask again.
     bool known[3] = {false, false, false};
+    // The step at which each ball pair, then each ball against the cushions,
+    // is next tested: before it, the pair is certainly too far apart to meet
+    // and the ball certainly stays clear of the cushion lines. No test is due
+    // before the earliest of them.
+    std::uint32_t pairDue[3] = {0, 0, 0};
+    std::uint32_t cushionDue[3] = {0, 0, 0};
+    std::uint32_t nextDue = 0;
+    // A rolling ball's spin is rebuilt from its velocity only when read:
+    // by its next step that is not a slow roll, by a contact or cushion
+    // test, by the rest test of a slow centre, a sample or the end. Until
+    // then its sliding velocity is known to stay below kNoSliding: the
+    // rebuilt spin cancels the velocity to within two roundings of it.
+    bool spinDue[3] = {false, false, false};
+    const bool rollingKeepsRolling = 0.0 * m_dInvMass == 0 && 0.0 * m_dRadiusOverInertia == 0 &&
+                                     m_dRadius > 0 && m_dRadius < 1e300;
+    auto settleSpin = [&](int b) {
+        if (spinDue[b])
+        {
+            RebuildRollingSpin(m_work[b]);
+            spinDue[b] = false;
+        }
+    };
+    auto settleAllSpins = [&] {
+        for (int b = 0; b < 3; ++b)
+            settleSpin(b);
+    };
+    // A contact or a cushion impact of a ball makes its pairs due at once.
+    auto pairsDueNow = [&](int ball) {
+        for (int p = 0; p < 3; ++p)
+            if (kPairs[p][0] == ball || kPairs[p][1] == ball)
+                pairDue[p] = m_nStep;
+    };
     int moving;
     do
     {
@@ -102,25 +159,85 @@ void CShotPhysics::RecordSample(int b, std::uint32_t sampleNo)
         {
             if (known[b])
                 continue;
-            if (BallAtRest(b))
+            BallState& s = m_work[b];
+            // BallAtRest reads the spin only for a slow enough centre; a
+            // centre that is not slow is not at rest.
+            if (spinDue[b])
+            {
+                if (-restSpeed < s.vx && s.vx < restSpeed && -restSpeed < s.vy && s.vy < restSpeed)
+                {
+                    settleSpin(b);
+                    if (BallAtRest(b))
+                    {
+                        known[b] = true;
+                        continue;
+                    }
+                }
+            }
+            else if (BallAtRest(b))
             {
                 known[b] = true;
                 continue;
             }
-            MoveBall(b, dt);
             ++moving;
+            if (spinDue[b] && s.vx * s.vx + s.vy * s.vy < kSlowRollingSquared && rollingKeepsRolling)
+            {
+                Roll(s, rolling);
+                continue;
+            }
+            // MoveBall, its rolling spin left due until read.
+            settleSpin(b);
+            if (RollsFreely(s))
+            {
+                Roll(s, rolling);
+                spinDue[b] = true;
+                continue;
+            }
+            SlideBall(s, dt);
         }
 
-        if (CollideBalls(0, 1))
-            known[0] = known[1] = false;
-        if (CollideBalls(0, 2))
-            known[0] = known[2] = false;
-        if (CollideBalls(1, 2))
-            known[1] = known[2] = false;
+        // A pair that cannot meet before its due step is not tested: its
+        // test would find nothing (see IdleSteps). A contact or a cushion
+        // impact of one of its balls tests it again at once. Likewise a ball
+        // that cannot reach a cushion line before its due step is not tested
+        // against the cushions.
+        if (m_nStep >= nextDue)
+        {
+            for (int p = 0; p < 3; ++p)
+            {
+                if (m_nStep < pairDue[p])
+                    continue;
+                const int i = kPairs[p][0];
+                const int j = kPairs[p][1];
+                settleSpin(i);
+                settleSpin(j);
+                if (CollideBalls(i, j))
+                {
+                    known[i] = known[j] = false;
+                    cushionDue[i] = cushionDue[j] = m_nStep;
+                    pairsDueNow(i);
+                    pairsDueNow(j);
+                }
+                else
+                    pairDue[p] = m_nStep + 1 + static_cast<std::uint32_t>(IdleSteps(i, j, known[i], known[j]));
+            }
 
-        for (int b = 0; b < 3; ++b)
-            if (CheckCushions(b))
-                known[b] = false;
+            for (int b = 0; b < 3; ++b)
+            {
+                if (m_nStep < cushionDue[b])
+                    continue;
+                settleSpin(b);
+                if (CheckCushions(b))
+                {
+                    known[b] = false;
+                    pairsDueNow(b);
+                    cushionDue[b] = m_nStep + 1;
+                }
+                else
+                    cushionDue[b] = m_nStep + 1 + static_cast<std::uint32_t>(CushionIdleSteps(b, known[b]));
+            }
+            nextDue = std::min({pairDue[0], pairDue[1], pairDue[2], cushionDue[0], cushionDue[1], cushionDue[2]});
+        }
 
         accumulator += m_dTimeStep;
         if (accumulator >= m_dSampleInterval)
@@ -149,6 +266,7 @@ void CShotPhysics::RecordSample(int b, std::uint32_t sampleNo)
             for (int b = 0; b < 3; ++b)
                 RecordSample(b, n);
             ++n;
+            settleAllSpins();
 
             // The receiver may end the shot once it knows what it looks for.
             if (m_pContacts != nullptr && (m_bEndRequested || m_pContacts->OnSample(*this)))
@@ -156,6 +274,7 @@ void CShotPhysics::RecordSample(int b, std::uint32_t sampleNo)
         }
         ++m_nStep;
     } while (moving != 0 && !interrupted);
+    settleAllSpins();
 
     for (int b = 0; b < 3; ++b)
         RecordSample(b, n + 1);
@@ -171,13 +290,71 @@ int CShotPhysics::StepBall(int b, double dt)
     return 1;
 }
 
+// Rolling, the step of MoveBall reduces to RollBall and RebuildRollingSpin:
+// no impulse (its zero added as the step adds it, keeping the sign of
+// zeros), no axis changing sign, both axes snapped to zero.
+bool CShotPhysics::RollsFreely(const BallState& s) const
+{
+    const double ux = s.vx + m_dRadius * s.wy;
+    const double uy = s.vy - m_dRadius * s.wx;
+    return ux * ux + uy * uy <= kNoSlidingSquared && 0.0 * m_dInvMass == 0 && 0.0 * m_dRadiusOverInertia == 0;
+}
+
+CShotPhysics::RollingStep CShotPhysics::RollingStepOf(double dt) const
+{
+    return {dt, 0.0 * m_dInvMass, kRollingLoss * dt, m_dSideSpinDecay * dt};
+}
+
+void CShotPhysics::Roll(BallState& s, const RollingStep& step)
+{
+    const double vx2 = s.vx + step.noImpulse;
+    const double vy2 = s.vy + step.noImpulse;
+    const double speed = std::sqrt(vx2 * vx2 + vy2 * vy2);
+    if (speed <= step.loss)
+    {
+        s.vx = 0;
+        s.vy = 0;
+    }
+    else
+    {
+        const double kept = speed - step.loss;
+        s.vx = vx2 * kept / speed;
+        s.vy = vy2 * kept / speed;
+    }
+    DecaySideSpin(s, step.decay);
+    s.x += vx2 * step.dt;
+    s.y += vy2 * step.dt;
+}
+
+void CShotPhysics::RollBall(BallState& s, double dt) const
+{
+    Roll(s, RollingStepOf(dt));
+}
+
+void CShotPhysics::RebuildRollingSpin(BallState& s) const
+{
+    s.wx = (s.vy - 0.0) / m_dRadius;
+    s.wy = (0.0 - s.vx) / m_dRadius;
+}
+
 void CShotPhysics::MoveBall(int b, double dt)
 {
     BallState& s = m_work[b];
-    const double r = m_dRadius;
 
     // Sliding velocity of the contact point; no friction below kNoSliding,
     // told by its square (see kNoSlidingSquared).
+    if (RollsFreely(s))
+    {
+        RollBall(s, dt);
+        RebuildRollingSpin(s);
+        return;
+    }
+    SlideBall(s, dt);
+}
+
+void CShotPhysics::SlideBall(BallState& s, double dt)
+{
+    const double r = m_dRadius;
     const double ux = s.vx + r * s.wy;
     const double uy = s.vy - r * s.wx;
     const double uSquared = ux * ux + uy * uy;
@@ -244,13 +421,7 @@ void CShotPhysics::MoveBall(int b, double dt)
         s.vy = vy2 * kept / speed;
     }
 
-    const double decay = m_dSideSpinDecay * dt;
-    if (s.wz > decay)
-        s.wz -= decay;
-    else if (s.wz < -decay)
-        s.wz += decay;
-    else
-        s.wz = 0;
+    DecaySideSpin(s, m_dSideSpinDecay * dt);
 
     if (-kRollingSnap < ux1 && ux1 < kRollingSnap)
         ux1 = 0;
@@ -409,11 +580,49 @@ bool CShotPhysics::CheckCushions(int b)
     return hit;
 }
 
-bool CShotPhysics::BallAtRest(int b) const
+int CShotPhysics::IdleSteps(int i, int j, bool iRests, bool jRests) const
 {
+    // Until a contact or cushion impact, a step changes a ball's velocity by
+    // at most the friction impulse (a resting ball's not at all) and the
+    // rolling loss only shortens it; each component of the velocity, and of
+    // the move of a step, so grows by at most the impulse per step. Over n
+    // steps the centres close in by at most n times the reach of the last
+    // of them, which must stay beyond CollideBalls' far-apart distance.
+    const BallState& bi = m_work[i];
+    const BallState& bj = m_work[j];
+    // A place that is not a number stays so (no move or cushion gives a
+    // number back), and CollideBalls finds no contact with it.
+    if (std::isnan(bi.x) || std::isnan(bi.y) || std::isnan(bj.x) || std::isnan(bj.y))
+        return kMaxIdleSteps;
+    const double impulse = 1.01 * m_dClothFriction * m_dTimeStep * m_dInvMass;
+    const double growth = 2 * ((iRests ? 0 : impulse) + (jRests ? 0 : impulse)) * kMaxIdleSteps;
+    const double speeds = std::fabs(bi.vx) + std::fabs(bi.vy) + std::fabs(bj.vx) + std::fabs(bj.vy);
+    const double perStep = (speeds + growth) * m_dTimeStep;
+    const double dx = bj.x - bi.x;
+    const double dy = bj.y - bi.y;
+    const double room = std::sqrt(dx * dx + dy * dy) - m_dDiameter - kFarMargin - kIdleMargin;
+    const double steps = room / perStep - 2;
+    if (!(steps >= 1))
+        return 0;
+    return steps >= kMaxIdleSteps ? kMaxIdleSteps : static_cast<int>(steps);
+}
+
+int CShotPhysics::CushionIdleSteps(int b, bool rests) const
+{
+    // As IdleSteps: each component of a step's move grows by at most the
+    // friction impulse per step until the ball meets something.
     const BallState& s = m_work[b];
-    return -m_dRestSpeed < s.vx && s.vx < m_dRestSpeed && -m_dRestSpeed < s.vy && s.vy < m_dRestSpeed &&
-           -m_dRestSpin < s.wx && s.wx < m_dRestSpin && -m_dRestSpin < s.wy && s.wy < m_dRestSpin;
+    // Neither coordinate a number: CheckCushions compares both and so never
+    // finds an impact, and they stay so.
+    if (std::isnan(s.x) && std::isnan(s.y))
+        return kMaxIdleSteps;
+    const double impulse = rests ? 0 : 1.01 * m_dClothFriction * m_dTimeStep * m_dInvMass;
+    const double perStep = (std::fabs(s.vx) + std::fabs(s.vy) + 2 * impulse * kMaxIdleSteps) * m_dTimeStep;
+    const double room = std::min(std::min(s.x, m_dSpanX - s.x), std::min(s.y, m_dSpanY - s.y)) - kIdleMargin;
+    const double steps = room / perStep - 2;
+    if (!(steps >= 1))
+        return 0;
+    return steps >= kMaxIdleSteps ? kMaxIdleSteps : static_cast<int>(steps);
 }
 
 void CShotPhysics::ReportContact(int ball, int other, Cushion cushion)

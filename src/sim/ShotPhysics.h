@@ -69,7 +69,12 @@ public:
 
     // Whether ball b of the working state is at rest, by the test that stops
     // its motion in StepBall.
-    bool BallAtRest(int b) const;
+    bool BallAtRest(int b) const
+    {
+        const BallState& s = m_work[b];
+        return -m_dRestSpeed < s.vx && s.vx < m_dRestSpeed && -m_dRestSpeed < s.vy && s.vy < m_dRestSpeed &&
+               -m_dRestSpin < s.wx && s.wx < m_dRestSpin && -m_dRestSpin < s.wy && s.wy < m_dRestSpin;
+    }
 
     // One integration step of ball b of the working state. 1 when the ball was
     // moving at the start of the step, 0 when it was at rest.
@@ -124,6 +129,30 @@ public:
 private:
     // The step of StepBall for a ball not at rest.
     void MoveBall(int b, double dt);
+    // The rolling step: whether a ball takes it, the step without the spin,
+    // and the spin it leaves.
+    bool RollsFreely(const BallState& s) const;
+    void RollBall(BallState& s, double dt) const;
+    // The values of a rolling step, worked out once for a whole shot.
+    struct RollingStep
+    {
+        double dt;
+        double noImpulse;  // the zero impulse the step adds, keeping the sign of zeros
+        double loss;       // rolling loss of speed
+        double decay;      // side-spin decay
+    };
+    RollingStep RollingStepOf(double dt) const;
+    static void Roll(BallState& s, const RollingStep& step);
+    // The step of MoveBall for a ball that does not roll freely.
+    void SlideBall(BallState& s, double dt);
+    void RebuildRollingSpin(BallState& s) const;
+    // Steps after this one in which CollideBalls(i, j) certainly finds no
+    // contact, as long as neither ball meets another or a cushion; a ball
+    // that rests keeps its velocity.
+    int IdleSteps(int i, int j, bool iRests, bool jRests) const;
+    // Steps after this one in which CheckCushions(b) certainly finds no
+    // impact, as long as the ball meets no other.
+    int CushionIdleSteps(int b, bool rests) const;
     void RecordSample(int b, std::uint32_t sampleNo);
     // The rare path of a contact: tells the receiver, when there is one.
     [[gnu::noinline]] void ReportContact(int ball, int other, Cushion cushion);

@@ -119,3 +119,30 @@ TEST(ShotComputation, ScreeningFollowsTheExactShot)
     }
     doc.ApplyTableFormat(2);
 }
+
+// Set-ups no closed form covers: a non-finite aim fills the buffers' worth of
+// steps, overlapping balls and a ball beyond the cushion are stepped exactly
+// until they part; the screening ends them at the exact computation's step.
+TEST(ShotComputation, ScreeningEndsHostileSetupsAsTheExactOne)
+{
+    CMirobeltDoc doc;
+    ShotComputation computation(PhysicsSetting::Of(doc));
+    ShotSetup setup{.aimOriginX = 0.5, .aimOriginY = 0.6, .aimTargetX = std::nan(""), .aimTargetY = 0.47,
+                    .balls = {{0.5, 0.6}, {1.5, 0.45}, {2.0, 0.95}}};
+    const std::uint32_t fullBuffers = 20 * kTrajectoryCapacity - 1;  // samples every 20 steps
+    for (int variant = 0; variant < 3; ++variant)
+    {
+        if (variant == 1)
+        {
+            setup.aimTargetX = 1.5;
+            setup.balls[1] = {0.52, 0.6};
+        }
+        if (variant == 2)
+            setup.balls[2] = {-0.2, 0.6};
+        computation.Run(setup, ComputeMode::Exact, nullptr);
+        const std::uint32_t exactSteps = computation.Physics().m_nStep;
+        computation.Run(setup, ComputeMode::Screening, nullptr);
+        EXPECT_EQ(computation.Physics().m_nStep, exactSteps) << variant;
+        EXPECT_EQ(exactSteps == fullBuffers, variant == 0) << variant;
+    }
+}
