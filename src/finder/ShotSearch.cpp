@@ -58,6 +58,7 @@ public:
             result.solutions = Confirm(WidestOfEachWay());
         }
         result.evaluated = m_workers.Evaluated();
+        result.phases = m_workers.ShotsByPhase();
         result.cancelled = m_workers.Cancelled();
         if (result.cancelled)
             result.solutions.clear();
@@ -146,6 +147,7 @@ private:
     {
         if (m_workers.Cancelled())
             return {};
+        m_workers.EnterPhase(SearchPhase::Confirmation);
         m_workers.Plan(static_cast<long long>(candidates.size()) * 3);
         std::vector<Solution> confirmed(candidates.size());
         std::vector<char> kept(candidates.size(), 0);

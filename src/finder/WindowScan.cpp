@@ -27,15 +27,25 @@ SearchWorkers::SearchWorkers(const PhysicsSetting& setting, Game game, int cueBa
 
 SearchWorkers::~SearchWorkers() = default;
 
+PhaseShots SearchWorkers::ShotsByPhase() const
+{
+    PhaseShots counts;
+    for (int p = 0; p < static_cast<int>(SearchPhase::Count); ++p)
+        counts.shots[p] = m_phaseShots[p].load();
+    return counts;
+}
+
 ShotOutcome SearchWorkers::Screen(int worker, const ShotSetup& setup)
 {
     ++m_evaluated;
+    m_phaseShots[static_cast<int>(m_phase)].fetch_add(1, std::memory_order_relaxed);
     return m_screening[worker]->Evaluate(setup, true);
 }
 
 ShotOutcome SearchWorkers::Exact(int worker, const ShotSetup& setup, bool endEarly)
 {
     ++m_evaluated;
+    m_phaseShots[static_cast<int>(m_phase)].fetch_add(1, std::memory_order_relaxed);
     return m_exact[worker]->Evaluate(setup, endEarly);
 }
 
@@ -58,6 +68,7 @@ ShotSetup WindowScan::Aimed(int stroke, double degrees) const { return AimedSetu
 void WindowScan::FirstPass()
 {
     const std::size_t count = m_strokes.size() * static_cast<std::size_t>(m_firstPass);
+    m_workers.EnterPhase(SearchPhase::FirstPass);
     m_workers.Plan(static_cast<long long>(count));
     m_firstPassSamples.assign(count, {});
     m_workers.Parallel(count, [this](int worker, std::size_t item) {
@@ -139,6 +150,7 @@ std::vector<ScoringWindow> WindowScan::Refine(const std::vector<const Run*>& run
         }
         tracks.push_back(std::move(track));
     }
+    m_workers.EnterPhase(SearchPhase::Refinement);
     m_workers.Plan(static_cast<long long>(unknown.size()));
     m_workers.Parallel(unknown.size(), [&](int worker, std::size_t item) {
         Track& track = tracks[unknown[item].first];
@@ -172,6 +184,7 @@ std::vector<ScoringWindow> WindowScan::Refine(const std::vector<const Run*>& run
         track.samples.push_back(track.samples.front());
         CollectWindows(track.run->stroke, offset, track.samples, windows);
     }
+    m_workers.EnterPhase(SearchPhase::Edges);
     PlaceEdges(windows);
     SplitAtWayChanges(windows);
     return windows;

@@ -47,6 +47,24 @@ struct ScoringWindow
     double Width() const { return high - low; }
 };
 
+// The stages of a search, for counting the shots each one costs.
+enum class SearchPhase
+{
+    FirstPass,     // the turn of every stroke
+    Refinement,    // the directions between first-pass ones
+    Edges,         // halvings at edges and between ways
+    Confirmation,  // the exact computation of what is shown
+    Count
+};
+
+// Shots computed in each phase of a search.
+struct PhaseShots
+{
+    long long shots[static_cast<int>(SearchPhase::Count)] = {};
+    long long& operator[](SearchPhase phase) { return shots[static_cast<int>(phase)]; }
+    long long operator[](SearchPhase phase) const { return shots[static_cast<int>(phase)]; }
+};
+
 // The workers of a search: on each, a screening and an exact computation.
 // Counts the shots computed and tells the progress while the workers run.
 class SearchWorkers
@@ -69,6 +87,9 @@ public:
     // More shots to come, for the progress.
     void Plan(long long shots) { m_planned += shots; }
     long long Evaluated() const { return m_evaluated.load(); }
+    // The phase the next shots count for; set between parallel runs only.
+    void EnterPhase(SearchPhase phase) { m_phase = phase; }
+    PhaseShots ShotsByPhase() const;
     // body(worker, item) for every item of [0, count), spread over the workers.
     void Parallel(std::size_t count, const std::function<void(int worker, std::size_t item)>& body);
 
@@ -78,6 +99,8 @@ private:
     std::vector<std::unique_ptr<OutcomeComputation>> m_screening;
     std::vector<std::unique_ptr<OutcomeComputation>> m_exact;
     std::atomic<long long> m_evaluated{0};
+    SearchPhase m_phase = SearchPhase::FirstPass;
+    std::atomic<long long> m_phaseShots[static_cast<int>(SearchPhase::Count)] = {};
     std::atomic<long long> m_planned{0};
 };
 
