@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <atomic>
+#include <ctime>
 
 #include "bench_finder_before.h"
 #include "finder/AimMap.h"
@@ -42,6 +43,15 @@ void EvaluatedShot(benchmark::State& state, Game game, bool endEarly)
                                                        benchmark::Counter::kIsRate);
 }
 
+// CPU time of the whole process, every thread: on a shared machine the wall
+// time says little, the CPU time says what a search costs.
+double ProcessCpuSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + 1e-9 * static_cast<double>(now.tv_nsec);
+}
+
 // Whole searches, today's and the one before the honest windows, on the same
 // position in the same run.
 void Search(benchmark::State& state, SearchKind kind, bool before)
@@ -56,6 +66,8 @@ void Search(benchmark::State& state, SearchKind kind, bool before)
     long long evaluated = 0;
     double seconds = 0;
     std::size_t solutions = 0;
+    PhaseShots phases;
+    const double cpuStart = ProcessCpuSeconds();
     for (auto _ : state)
     {
         const SearchResult result =
@@ -63,8 +75,20 @@ void Search(benchmark::State& state, SearchKind kind, bool before)
         evaluated += result.evaluated;
         seconds += result.seconds;
         solutions = result.solutions.size();
+        phases = result.phases;
     }
+    const double cpuSeconds = ProcessCpuSeconds() - cpuStart;
+    const double iterations = static_cast<double>(state.iterations());
     state.counters["shots_per_s"] = static_cast<double>(evaluated) / seconds;
+    state.counters["cpu_s"] = cpuSeconds / iterations;
+    state.counters["shots_per_cpu_s"] = static_cast<double>(evaluated) / cpuSeconds;
+    if (!before)
+    {
+        state.counters["first_pass"] = static_cast<double>(phases[SearchPhase::FirstPass]);
+        state.counters["refinement"] = static_cast<double>(phases[SearchPhase::Refinement]);
+        state.counters["edges"] = static_cast<double>(phases[SearchPhase::Edges]);
+        state.counters["confirmation"] = static_cast<double>(phases[SearchPhase::Confirmation]);
+    }
     state.counters["shots"] = static_cast<double>(evaluated) / static_cast<double>(state.iterations());
     state.counters["solutions"] = static_cast<double>(solutions);
 }
@@ -81,9 +105,18 @@ void AimMapOfPosition(benchmark::State& state)
     const CMirobeltDoc prototype;
     std::atomic<bool> cancel{false};
     std::size_t arcs = 0;
+    long long evaluated = 0;
+    const double cpuStart = ProcessCpuSeconds();
     for (auto _ : state)
-        arcs = ComputeAimMap(prototype, TypicalSetup(), Game::TroisBandes, cancel, 2).arcs.size();
+    {
+        const AimMap map = ComputeAimMap(prototype, TypicalSetup(), Game::TroisBandes, cancel, 2);
+        arcs = map.arcs.size();
+        evaluated = map.evaluated;
+    }
+    const double iterations = static_cast<double>(state.iterations());
     state.counters["arcs"] = static_cast<double>(arcs);
+    state.counters["shots"] = static_cast<double>(evaluated);
+    state.counters["cpu_s"] = (ProcessCpuSeconds() - cpuStart) / iterations;
 }
 
 BENCHMARK_CAPTURE(Search, trois_bandes_aim_only_before, SearchKind::AimOnly, true)

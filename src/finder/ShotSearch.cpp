@@ -22,6 +22,10 @@ constexpr double kStrongestForce = 1.0;
 // The precision to which the exact computation moves an edge that it does not confirm.
 constexpr double kEdgePrecisionDegrees = 0.001;
 
+// Fine directions between the closer looks of an aim-and-stroke search
+// inside its first pass's runs: every 0.1 degree.
+constexpr int kCloserSpacing = 5;
+
 // Runs of an aim-and-stroke search refined at once.
 constexpr std::size_t kRefineBatch = 32;
 
@@ -58,6 +62,7 @@ public:
             result.solutions = Confirm(WidestOfEachWay());
         }
         result.evaluated = m_workers.Evaluated();
+        result.phases = m_workers.ShotsByPhase();
         result.cancelled = m_workers.Cancelled();
         if (result.cancelled)
             result.solutions.clear();
@@ -74,40 +79,63 @@ private:
         m_windows = m_scan.Refine(runs);
     }
 
-    // With 200 strokes most runs repeat ways already found wider elsewhere:
-    // a run is refined only while one of the ways seen in it at the first
-    // pass could still be wider there than the widest found so far.
+    // With 200 strokes most runs repeat ways already found wider elsewhere.
+    // Runs go longest first, in batches: a run is looked at every 0.1 degree
+    // only while a way seen in it at the first pass could be wider there than
+    // the widest found so far; the runs of those closer directions are then
+    // checked every fine direction only while that still holds for their
+    // ways. A way's range spanning n neighbouring directions of a step is
+    // narrower than n + 1 steps, so no way's widest range seen at 0.1 degree
+    // is passed over.
     void RefineWidestFirst()
     {
         std::vector<const WindowScan::Run*> runs;
         for (const WindowScan::Run& run : m_scan.Runs())
             runs.push_back(&run);
         std::stable_sort(runs.begin(), runs.end(), [](const auto* a, const auto* b) { return a->length > b->length; });
-        const double step = m_scan.FirstPassDegrees();
+        // For each way, the least width its widest range found so far can have once settled.
         std::map<std::string, double> widest;
-        const auto worthRefining = [&](const WindowScan::Run* run) {
-            return std::any_of(run->ways.begin(), run->ways.end(), [&](const auto& way) {
+        const auto couldBeWider = [&](const std::vector<std::pair<std::string, int>>& ways, double step) {
+            return std::any_of(ways.begin(), ways.end(), [&](const auto& way) {
                 const auto found = widest.find(way.first);
                 return found == widest.end() || (way.second + 1) * step > found->second;
             });
         };
+        std::vector<ScoringWindow> fine;
         std::size_t next = 0;
         while (next < runs.size() && !m_workers.Cancelled())
         {
             std::vector<const WindowScan::Run*> batch;
             for (; next < runs.size() && batch.size() < kRefineBatch; ++next)
-                if (worthRefining(runs[next]))
+                if (couldBeWider(runs[next]->ways, m_scan.FirstPassDegrees()))
                     batch.push_back(runs[next]);
-            for (ScoringWindow& window : m_scan.Refine(batch))
+            const std::vector<WindowScan::Run> closer = m_scan.CloserRuns(batch, kCloserSpacing);
+            std::vector<const WindowScan::Run*> kept;
+            for (const WindowScan::Run& run : closer)
+                if (m_scan.WholeTurn(run) || couldBeWider(run.ways, kCloserSpacing * kFineDegrees))
+                    kept.push_back(&run);
+            for (ScoringWindow& window : m_scan.FineWindows(kept))
             {
+                // Settling moves each boundary by less than half a fine step
+                // between ways, outwards at the window's edges.
                 for (const WayRange& range : window.ways)
                 {
                     double& width = widest[range.outcome.Way()];
-                    width = std::max(width, range.Width());
+                    width = std::max(width, range.Width() - kFineDegrees);
                 }
-                m_windows.push_back(std::move(window));
+                fine.push_back(std::move(window));
             }
         }
+        if (m_workers.Cancelled())
+            return;
+        // Only the windows holding a range that may turn out its way's widest
+        // once settled (wider by at most two fine steps) are settled.
+        for (ScoringWindow& window : fine)
+            if (window.Width() >= 360 || std::any_of(window.ways.begin(), window.ways.end(), [&](const WayRange& range) {
+                    return range.Width() + 2 * kFineDegrees >= widest[range.outcome.Way()];
+                }))
+                m_windows.push_back(std::move(window));
+        m_scan.Settle(m_windows);
     }
 
     std::vector<Candidate> WidestOfEachWay() const
@@ -146,6 +174,7 @@ private:
     {
         if (m_workers.Cancelled())
             return {};
+        m_workers.EnterPhase(SearchPhase::Confirmation);
         m_workers.Plan(static_cast<long long>(candidates.size()) * 3);
         std::vector<Solution> confirmed(candidates.size());
         std::vector<char> kept(candidates.size(), 0);

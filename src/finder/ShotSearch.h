@@ -6,6 +6,7 @@
 
 #include "finder/Game.h"
 #include "finder/ShotEvaluator.h"
+#include "finder/WindowScan.h"
 #include "sim/MirobeltDoc.h"
 
 enum class SearchKind
@@ -45,6 +46,7 @@ struct SearchResult
     std::vector<Solution> solutions;  // widest window first, one per way of scoring, each confirmed
                                       // by the exact computation at its aim and inside its edges
     long long evaluated = 0;          // shots computed
+    PhaseShots phases;                // and in each phase of the search
     double seconds = 0;
     bool cancelled = false;           // cancelled searches report no solution
 };

@@ -27,15 +27,25 @@ SearchWorkers::SearchWorkers(const PhysicsSetting& setting, Game game, int cueBa
 
 SearchWorkers::~SearchWorkers() = default;
 
+PhaseShots SearchWorkers::ShotsByPhase() const
+{
+    PhaseShots counts;
+    for (int p = 0; p < static_cast<int>(SearchPhase::Count); ++p)
+        counts.shots[p] = m_phaseShots[p].load();
+    return counts;
+}
+
 ShotOutcome SearchWorkers::Screen(int worker, const ShotSetup& setup)
 {
     ++m_evaluated;
+    m_phaseShots[static_cast<int>(m_phase)].fetch_add(1, std::memory_order_relaxed);
     return m_screening[worker]->Evaluate(setup, true);
 }
 
 ShotOutcome SearchWorkers::Exact(int worker, const ShotSetup& setup, bool endEarly)
 {
     ++m_evaluated;
+    m_phaseShots[static_cast<int>(m_phase)].fetch_add(1, std::memory_order_relaxed);
     return m_exact[worker]->Evaluate(setup, endEarly);
 }
 
@@ -58,8 +68,10 @@ ShotSetup WindowScan::Aimed(int stroke, double degrees) const { return AimedSetu
 void WindowScan::FirstPass()
 {
     const std::size_t count = m_strokes.size() * static_cast<std::size_t>(m_firstPass);
+    m_workers.EnterPhase(SearchPhase::FirstPass);
     m_workers.Plan(static_cast<long long>(count));
     m_firstPassSamples.assign(count, {});
+    m_screened.assign(m_strokes.size(), {});
     m_workers.Parallel(count, [this](int worker, std::size_t item) {
         const int stroke = static_cast<int>(item / m_firstPass);
         const long long fine = static_cast<long long>(item % m_firstPass) * m_fineRatio;
@@ -85,35 +97,106 @@ void WindowScan::FindRuns()
         int start = 0;  // a missing direction, so that no run is cut in two
         while (start < m_firstPass && FirstPassSample(stroke, start).scored)
             ++start;
-        const bool wholeTurn = start == m_firstPass;
-        for (int i = 1; i <= m_firstPass; ++i)
-        {
-            const int d = wholeTurn ? 0 : start + i;
-            if (!wholeTurn && (!FirstPassSample(stroke, d).scored || FirstPassSample(stroke, d - 1).scored))
-                continue;
-            Run run{stroke, d % m_firstPass, 0, {}};
-            std::string way;
-            int streak = 0;
-            while (run.length < m_firstPass && FirstPassSample(stroke, d + run.length).scored)
-            {
-                const std::string sampleWay = FirstPassSample(stroke, d + run.length).outcome.Way();
-                streak = sampleWay == way ? streak + 1 : 1;
-                way = sampleWay;
-                auto seen = std::find_if(run.ways.begin(), run.ways.end(), [&](const auto& w) { return w.first == way; });
-                if (seen == run.ways.end())
-                    run.ways.emplace_back(way, streak);
-                else
-                    seen->second = std::max(seen->second, streak);
-                ++run.length;
-            }
-            m_runs.push_back(std::move(run));
-            if (wholeTurn)
-                break;
-        }
+        if (start == m_firstPass)
+            m_runs.push_back({stroke, 0, m_firstPass, m_fineRatio, {{FirstPassSample(stroke, 0).outcome.Way(), m_firstPass}}});
+        else
+            CollectRuns(stroke, static_cast<long long>(start) * m_fineRatio,
+                        static_cast<long long>(start + m_firstPass) * m_fineRatio, m_fineRatio, m_runs);
     }
 }
 
+void WindowScan::CollectRuns(int stroke, long long from, long long to, int spacing, std::vector<Run>& runs) const
+{
+    Run run;
+    std::string way;
+    int streak = 0;
+    for (long long fine = from; fine <= to; fine += spacing)
+    {
+        const Sample& sample = *Known(stroke, fine);
+        if (!sample.scored)
+        {
+            if (run.length > 0)
+                runs.push_back(std::move(run));
+            run = Run{};
+            way.clear();
+            continue;
+        }
+        if (run.length == 0)
+            run = Run{stroke, static_cast<int>((fine % kFineDirections + kFineDirections) % kFineDirections), 0, spacing, {}};
+        const std::string sampleWay = sample.outcome.Way();
+        streak = sampleWay == way ? streak + 1 : 1;
+        way = sampleWay;
+        auto seen = std::find_if(run.ways.begin(), run.ways.end(), [&](const auto& w) { return w.first == way; });
+        if (seen == run.ways.end())
+            run.ways.emplace_back(way, streak);
+        else
+            seen->second = std::max(seen->second, streak);
+        ++run.length;
+    }
+}
+
+const WindowScan::Sample* WindowScan::Known(int stroke, long long fine) const
+{
+    fine = (fine % kFineDirections + kFineDirections) % kFineDirections;
+    if (fine % m_fineRatio == 0)
+        return &FirstPassSample(stroke, static_cast<int>(fine / m_fineRatio));
+    const auto& screened = m_screened[stroke];
+    const auto found = screened.find(fine);
+    return found == screened.end() ? nullptr : &found->second;
+}
+
+std::vector<WindowScan::Run> WindowScan::CloserRuns(const std::vector<const Run*>& runs, int spacing)
+{
+    // From the miss before each run to the miss after it.
+    const auto span = [](const Run* run) {
+        return std::pair{static_cast<long long>(run->first) - run->spacing,
+                         static_cast<long long>(run->first) + static_cast<long long>(run->length) * run->spacing};
+    };
+    std::vector<std::pair<int, long long>> unknown;  // stroke, fine direction
+    for (const Run* run : runs)
+    {
+        if (WholeTurn(*run))
+            continue;
+        const auto [from, to] = span(run);
+        for (long long fine = from; fine <= to; fine += spacing)
+            if (!Known(run->stroke, fine))
+                unknown.emplace_back(run->stroke, fine);
+    }
+    m_workers.EnterPhase(SearchPhase::Refinement);
+    m_workers.Plan(static_cast<long long>(unknown.size()));
+    std::vector<Sample> screened(unknown.size());
+    m_workers.Parallel(unknown.size(), [&](int worker, std::size_t item) {
+        const auto [stroke, fine] = unknown[item];
+        screened[item].outcome = m_workers.Screen(worker, Aimed(stroke, FineToDegrees(fine)));
+        screened[item].scored = screened[item].outcome.verdict == Verdict::Scored;
+    });
+    std::vector<Run> closer;
+    if (m_workers.Cancelled())
+        return closer;
+    for (std::size_t k = 0; k < unknown.size(); ++k)
+        m_screened[unknown[k].first][(unknown[k].second % kFineDirections + kFineDirections) % kFineDirections] =
+            std::move(screened[k]);
+    for (const Run* run : runs)
+    {
+        if (WholeTurn(*run))
+        {
+            closer.push_back(*run);
+            continue;
+        }
+        const auto [from, to] = span(run);
+        CollectRuns(run->stroke, from, to, spacing, closer);
+    }
+    return closer;
+}
+
 std::vector<ScoringWindow> WindowScan::Refine(const std::vector<const Run*>& runs)
+{
+    std::vector<ScoringWindow> windows = FineWindows(runs);
+    Settle(windows);
+    return windows;
+}
+
+std::vector<ScoringWindow> WindowScan::FineWindows(const std::vector<const Run*>& runs)
 {
     // Every fine direction from the miss before each run to the miss after it.
     struct Track
@@ -126,19 +209,20 @@ std::vector<ScoringWindow> WindowScan::Refine(const std::vector<const Run*>& run
     std::vector<std::pair<std::size_t, std::size_t>> unknown;  // track, sample
     for (const Run* run : runs)
     {
-        const bool wholeTurn = run->length == m_firstPass;
-        Track track{run, wholeTurn ? 0 : static_cast<long long>(run->first - 1) * m_fineRatio, {}};
-        track.samples.resize(wholeTurn ? kFineDirections : static_cast<std::size_t>(run->length + 1) * m_fineRatio + 1);
+        const bool wholeTurn = WholeTurn(*run);
+        Track track{run, wholeTurn ? 0 : static_cast<long long>(run->first) - run->spacing, {}};
+        track.samples.resize(wholeTurn ? kFineDirections : static_cast<std::size_t>(run->length + 1) * run->spacing + 1);
         for (std::size_t k = 0; k < track.samples.size(); ++k)
         {
             const long long fine = track.firstFine + static_cast<long long>(k);
-            if (fine % m_fineRatio == 0)
-                track.samples[k] = FirstPassSample(run->stroke, static_cast<int>(fine / m_fineRatio));
+            if (const Sample* known = Known(run->stroke, fine))
+                track.samples[k] = *known;
             else
                 unknown.emplace_back(tracks.size(), k);
         }
         tracks.push_back(std::move(track));
     }
+    m_workers.EnterPhase(SearchPhase::Refinement);
     m_workers.Plan(static_cast<long long>(unknown.size()));
     m_workers.Parallel(unknown.size(), [&](int worker, std::size_t item) {
         Track& track = tracks[unknown[item].first];
@@ -153,7 +237,7 @@ std::vector<ScoringWindow> WindowScan::Refine(const std::vector<const Run*>& run
     std::vector<ScoringWindow> windows;
     for (Track& track : tracks)
     {
-        if (track.run->length != m_firstPass)
+        if (!WholeTurn(*track.run))
         {
             CollectWindows(track.run->stroke, track.firstFine, track.samples, windows);
             continue;
@@ -172,9 +256,14 @@ std::vector<ScoringWindow> WindowScan::Refine(const std::vector<const Run*>& run
         track.samples.push_back(track.samples.front());
         CollectWindows(track.run->stroke, offset, track.samples, windows);
     }
+    return windows;
+}
+
+void WindowScan::Settle(std::vector<ScoringWindow>& windows)
+{
+    m_workers.EnterPhase(SearchPhase::Edges);
     PlaceEdges(windows);
     SplitAtWayChanges(windows);
-    return windows;
 }
 
 // samples begin and end with a miss; samples[k] is the fine direction firstFine + k.

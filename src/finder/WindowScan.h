@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -47,6 +48,24 @@ struct ScoringWindow
     double Width() const { return high - low; }
 };
 
+// The stages of a search, for counting the shots each one costs.
+enum class SearchPhase
+{
+    FirstPass,     // the turn of every stroke
+    Refinement,    // the directions between first-pass ones
+    Edges,         // halvings at edges and between ways
+    Confirmation,  // the exact computation of what is shown
+    Count
+};
+
+// Shots computed in each phase of a search.
+struct PhaseShots
+{
+    long long shots[static_cast<int>(SearchPhase::Count)] = {};
+    long long& operator[](SearchPhase phase) { return shots[static_cast<int>(phase)]; }
+    long long operator[](SearchPhase phase) const { return shots[static_cast<int>(phase)]; }
+};
+
 // The workers of a search: on each, a screening and an exact computation.
 // Counts the shots computed and tells the progress while the workers run.
 class SearchWorkers
@@ -69,6 +88,9 @@ public:
     // More shots to come, for the progress.
     void Plan(long long shots) { m_planned += shots; }
     long long Evaluated() const { return m_evaluated.load(); }
+    // The phase the next shots count for; set between parallel runs only.
+    void EnterPhase(SearchPhase phase) { m_phase = phase; }
+    PhaseShots ShotsByPhase() const;
     // body(worker, item) for every item of [0, count), spread over the workers.
     void Parallel(std::size_t count, const std::function<void(int worker, std::size_t item)>& body);
 
@@ -78,18 +100,22 @@ private:
     std::vector<std::unique_ptr<OutcomeComputation>> m_screening;
     std::vector<std::unique_ptr<OutcomeComputation>> m_exact;
     std::atomic<long long> m_evaluated{0};
+    SearchPhase m_phase = SearchPhase::FirstPass;
+    std::atomic<long long> m_phaseShots[static_cast<int>(SearchPhase::Count)] = {};
     std::atomic<long long> m_planned{0};
 };
 
 class WindowScan
 {
 public:
-    // A run of neighbouring first-pass directions that score with one stroke.
+    // A run of neighbouring directions, spacing fine directions apart, that
+    // score with one stroke; the directions just outside it miss.
     struct Run
     {
         int stroke = 0;
-        int first = 0;   // first-pass direction numbers first .. first + length - 1, around the circle
+        int first = 0;   // directions first, first + spacing, ... (length of them), in fine directions
         int length = 0;
+        int spacing = 0;
         // Each way seen in the run with its longest streak of first-pass directions.
         std::vector<std::pair<std::string, int>> ways;
     };
@@ -101,9 +127,22 @@ public:
     void FirstPass();
     const std::vector<Run>& Runs() const { return m_runs; }
     double FirstPassDegrees() const { return 360.0 / m_firstPass; }
+    bool WholeTurn(const Run& run) const { return static_cast<long long>(run.length) * run.spacing >= kFineDirections; }
 
-    // The windows inside the given runs.
+    // The windows inside the given runs, edges placed and misses between ways looked for.
     std::vector<ScoringWindow> Refine(const std::vector<const Run*>& runs);
+
+    // The steps of Refine, for a search that refines only what it needs:
+    // the runs of directions every `spacing` fine directions (a divisor of
+    // the first pass's) inside the given runs. Those directions are screened
+    // now, once, and kept for FineWindows. A whole turn stays as it is.
+    std::vector<Run> CloserRuns(const std::vector<const Run*>& runs, int spacing);
+    // The windows of every fine direction inside the runs; their edges lie on
+    // fine directions and the boundaries between ways halfway between them.
+    std::vector<ScoringWindow> FineWindows(const std::vector<const Run*>& runs);
+    // Places the edges of such windows by halving and cuts them where a miss
+    // lies between two ways.
+    void Settle(std::vector<ScoringWindow>& windows);
 
     // Stroke stroke aimed in direction degrees, as a position file holds it.
     ShotSetup Aimed(int stroke, double degrees) const;
@@ -115,7 +154,12 @@ private:
         ShotOutcome outcome;
     };
     void FindRuns();
+    // The runs among directions spaced apart from fine direction from to to,
+    // which both miss; every one of them known.
+    void CollectRuns(int stroke, long long from, long long to, int spacing, std::vector<Run>& runs) const;
     const Sample& FirstPassSample(int stroke, int direction) const;
+    // A fine direction screened already, by the first pass or for Streaks; null if not.
+    const Sample* Known(int stroke, long long fine) const;
     void CollectWindows(int stroke, long long firstFine, const std::vector<Sample>& samples,
                         std::vector<ScoringWindow>& windows) const;
     void PlaceEdges(std::vector<ScoringWindow>& windows);
@@ -128,5 +172,6 @@ private:
     int m_firstPass;
     int m_fineRatio;
     std::vector<Sample> m_firstPassSamples;  // stroke by stroke
+    std::vector<std::unordered_map<long long, Sample>> m_screened;  // by stroke, by fine direction
     std::vector<Run> m_runs;
 };

@@ -30,6 +30,10 @@ TEST(ShotSearch, AimOnlyFindsTheKnownDirectionAndEverySolutionScores)
     ASSERT_FALSE(result.solutions.empty());
     // The coarse turn, then the edges of each window found by halving.
     EXPECT_GE(result.evaluated, kAimOnlyFirstPass + 20);
+    EXPECT_EQ(result.phases[SearchPhase::FirstPass], kAimOnlyFirstPass);
+    EXPECT_EQ(result.phases[SearchPhase::FirstPass] + result.phases[SearchPhase::Refinement] +
+                  result.phases[SearchPhase::Edges] + result.phases[SearchPhase::Confirmation],
+              result.evaluated);
     EXPECT_GE(lastPlanned, kAimOnlyFirstPass);
 
     bool zeroInAWindow = false;

@@ -20,6 +20,7 @@
 #include "FinderFixture.h"
 #include "finder/AimMap.h"
 #include "finder/ShotSearch.h"
+#include "finder/WindowScan.h"
 
 namespace
 {
@@ -247,6 +248,43 @@ TEST(ShotSearch, AimAndStrokeTriesTwoHundredStrokesInsideTheDisc)
     EXPECT_EQ(*forces.begin(), 0.15);
     EXPECT_EQ(*forces.rbegin(), 1.0);
     EXPECT_EQ(SearchStrokes({.setup = CannonSetup(0.3)}).size(), 1u);
+}
+
+// The closer look of an aim-and-stroke search inside its half-degree runs
+// against a whole turn looked at every 0.1 degree: the same runs between the
+// half-degree misses around each half-degree run.
+TEST(SearchWindows, CloserRunsAreTheRunsOfATenthOfADegreeTurn)
+{
+    const PhysicsSetting setting = PhysicsSetting::Of(CMirobeltDoc());
+    const ShotSetup setup = DrawnPosition(7, 0.6);
+    std::atomic<bool> cancel{false};
+    SearchWorkers workers(setting, Game::TroisBandes, 1, 2, cancel);
+    WindowScan coarse(workers, {setup}, kStrokeFirstPass);
+    coarse.FirstPass();
+    std::vector<const WindowScan::Run*> runs;
+    for (const WindowScan::Run& run : coarse.Runs())
+        runs.push_back(&run);
+    ASSERT_GE(runs.size(), 3u);
+    const std::vector<WindowScan::Run> closer = coarse.CloserRuns(runs, kFineDirections / kAimOnlyFirstPass);
+
+    WindowScan tenth(workers, {setup}, kAimOnlyFirstPass);
+    tenth.FirstPass();
+    const auto key = [](const WindowScan::Run& run) {
+        return std::tuple(run.first, run.length, run.spacing, run.ways);
+    };
+    std::set<decltype(key(closer[0]))> expected, found;
+    const int halfDegree = kFineDirections / kStrokeFirstPass;
+    for (const WindowScan::Run& run : tenth.Runs())
+        for (const WindowScan::Run* around : runs)
+        {
+            const int fromMiss = ((run.first - around->first + halfDegree) % kFineDirections + kFineDirections) %
+                                 kFineDirections;
+            if (fromMiss < (around->length + 1) * halfDegree)
+                expected.insert(key(run));
+        }
+    for (const WindowScan::Run& run : closer)
+        found.insert(key(run));
+    EXPECT_EQ(found, expected);
 }
 
 }  // namespace
