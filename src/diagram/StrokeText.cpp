@@ -1,19 +1,14 @@
 #include "diagram/StrokeText.h"
 
-#include <QCoreApplication>
 #include <QString>
 
 #include <cmath>
 
+#include "diagram/DiagramTexts.h"
 #include "sim/MirobeltDoc.h"
 
 namespace
 {
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("Diagram", text);
-}
-
 constexpr double kDegreesPerRadian = 57.29577951308232;
 }  // namespace
 
@@ -62,7 +57,7 @@ std::string StrokeLine(const StrokeValues& stroke)
     const int cueDecimals = stroke.cueDegrees == std::trunc(stroke.cueDegrees) ? 0 : 1;
     // A direction that rounds to 360,0° reads as 0,0°.
     const double aim = stroke.aimDegrees >= 359.95 ? 0.0 : stroke.aimDegrees;
-    return Tr("Visée %1° · Hauteur %2 · Côté %3 · Force %4 · Queue %5°")
+    return Diagram::tr("Visée %1° · Hauteur %2 · Côté %3 · Force %4 · Queue %5°")
         .arg(QString::fromStdString(FrenchNumber(aim, 1)),
              QString::fromStdString(FrenchNumber(stroke.height, 2, true)),
              QString::fromStdString(FrenchNumber(stroke.side, 2, true)),
@@ -75,19 +70,19 @@ std::string BallWord(int ball)
 {
     switch (ball)
     {
-    case 0: return Tr("blanche").toStdString();
-    case 1: return Tr("rouge").toStdString();
-    case 2: return Tr("pointée").toStdString();
+    case 0: return Diagram::tr("blanche").toStdString();
+    case 1: return Diagram::tr("rouge").toStdString();
+    case 2: return Diagram::tr("pointée").toStdString();
     default: return {};
     }
 }
 
 std::string ScoringLine(int firstBall, const std::string& cushionLetters, double windowDegrees)
 {
-    QString line = Tr("1re bille : %1 · Bandes : %2")
+    QString line = Diagram::tr("1re bille : %1 · Bandes : %2")
                        .arg(QString::fromStdString(BallWord(firstBall)),
-                            cushionLetters.empty() ? Tr("aucune") : QString::fromStdString(cushionLetters));
+                            cushionLetters.empty() ? Diagram::tr("aucune") : QString::fromStdString(cushionLetters));
     if (windowDegrees >= 0)
-        line += Tr(" · Fenêtre %1°").arg(QString::fromStdString(FrenchNumber(windowDegrees, 2)));
+        line += Diagram::tr(" · Fenêtre %1°").arg(QString::fromStdString(FrenchNumber(windowDegrees, 2)));
     return line.toStdString();
 }
