@@ -47,7 +47,9 @@ std::vector<std::string> SolutionText(const ExerciseSheet& sheet, const SheetSol
 {
     std::vector<std::string> lines = {
         Diagram::tr("Solution %1").arg(solution.rank).toStdString(),
-        Diagram::tr("Fenêtre %1°").arg(QString::fromStdString(FrenchNumber(solution.windowDegrees, 2))).toStdString(),
+        Diagram::tr("Fenêtre %1°")
+            .arg(QString::fromStdString(DiagramNumber(solution.windowDegrees, 2)))
+            .toStdString(),
         {}};
     AddParts(lines, StrokeLine(solution.stroke));
     lines.push_back({});

@@ -35,13 +35,13 @@ StrokeValues StrokeOf(const ShotSetup& setup)
     return stroke;
 }
 
-std::string FrenchNumber(double value, int decimals, bool showSign)
+std::string DiagramNumber(double value, int decimals, bool showSign)
 {
     if (!std::isfinite(value))
         return "?";
     QString digits = QString::number(std::abs(value), 'f', decimals);
     const bool readsAsZero = digits.count(QLatin1Char('0')) == digits.size() - (decimals > 0 ? 1 : 0);
-    digits.replace(QLatin1Char('.'), QLatin1Char(','));
+    digits.replace(QLatin1Char('.'), Diagram::tr(",", "decimal separator"));
     if (readsAsZero)
         return digits.toStdString();
     if (value < 0)
@@ -58,11 +58,11 @@ std::string StrokeLine(const StrokeValues& stroke)
     // A direction that rounds to 360,0° reads as 0,0°.
     const double aim = stroke.aimDegrees >= 359.95 ? 0.0 : stroke.aimDegrees;
     return Diagram::tr("Visée %1° · Hauteur %2 · Côté %3 · Force %4 · Queue %5°")
-        .arg(QString::fromStdString(FrenchNumber(aim, 1)),
-             QString::fromStdString(FrenchNumber(stroke.height, 2, true)),
-             QString::fromStdString(FrenchNumber(stroke.side, 2, true)),
-             QString::fromStdString(FrenchNumber(stroke.force, 2)),
-             QString::fromStdString(FrenchNumber(stroke.cueDegrees, cueDecimals)))
+        .arg(QString::fromStdString(DiagramNumber(aim, 1)),
+             QString::fromStdString(DiagramNumber(stroke.height, 2, true)),
+             QString::fromStdString(DiagramNumber(stroke.side, 2, true)),
+             QString::fromStdString(DiagramNumber(stroke.force, 2)),
+             QString::fromStdString(DiagramNumber(stroke.cueDegrees, cueDecimals)))
         .toStdString();
 }
 
@@ -83,6 +83,6 @@ std::string ScoringLine(int firstBall, const std::string& cushionLetters, double
                        .arg(QString::fromStdString(BallWord(firstBall)),
                             cushionLetters.empty() ? Diagram::tr("aucune") : QString::fromStdString(cushionLetters));
     if (windowDegrees >= 0)
-        line += Diagram::tr(" · Fenêtre %1°").arg(QString::fromStdString(FrenchNumber(windowDegrees, 2)));
+        line += Diagram::tr(" · Fenêtre %1°").arg(QString::fromStdString(DiagramNumber(windowDegrees, 2)));
     return line.toStdString();
 }

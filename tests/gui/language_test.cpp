@@ -53,7 +53,8 @@ QList<Message> ReadTranslations(const QString& path)
         else if (xml.name() == QLatin1String("translation") && !messages.isEmpty())
         {
             messages.last().type = xml.attributes().value(QLatin1String("type")).toString();
-            messages.last().translation = xml.readElementText();
+            // The forms of a text with a count, run together.
+            messages.last().translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
         }
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
@@ -140,6 +141,23 @@ protected:
         app.MainFrame()->View()->KillDemoTimer();
         EXPECT_EQ(Language::Current(), stored);
         return WindowTexts(*app.MainFrame());
+    }
+
+    // What a command-line tool prints, run with the settings of this test and
+    // MIROBELT_LANG set to language (unset when empty): standard output and error.
+    std::pair<QString, QString> RunTool(const QString& tool, const QStringList& args, const QString& language)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", folder.Path());
+        environment.remove("MIROBELT_LANG");
+        if (!language.isEmpty())
+            environment.insert("MIROBELT_LANG", language);
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(folder.Path());
+        process.start(tool, args);
+        EXPECT_TRUE(process.waitForFinished(60000)) << tool.toStdString();
+        return {QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
     }
 
     ScopedWorkingFolder folder;
@@ -231,6 +249,45 @@ TEST_F(LanguageTest, EnglishWindowAndBackToTheSameFrenchTexts)
     EXPECT_GE(translated, 8);
     for (const char* text : {"&Print...\tCtrl+P", "&Quit\tCtrl+Q", "Mirobelt &Help\tF1", "&Language"})
         EXPECT_TRUE(english.contains(text)) << text;
+}
+
+TEST_F(LanguageTest, ToolsSpeakFrenchUnlessEnglishIsChosenOrAsked)
+{
+    struct Tool
+    {
+        QString path;
+        QStringList badArgs;
+        QString frenchUsage, englishUsage, frenchError, englishError;
+    };
+    const QList<Tool> tools = {
+        {MIROBELT_SHOT_TOOL, {"--width", "12", "shot.bi1"}, "usage : mirobelt-shot POSITION.bi1 [-o FICHIER]",
+         "usage: mirobelt-shot POSITION.bi1 [-o FILE]",
+         "mirobelt-shot : --width attend un nombre entier de pixels de 200 à 8000\n",
+         "mirobelt-shot: --width takes a whole number of pixels from 200 to 8000\n"},
+        {MIROBELT_SOLVE_TOOL, {"shot.bi1"}, "usage : mirobelt-solve POSITION.bi1 --game",
+         "usage: mirobelt-solve POSITION.bi1 --game",
+         "mirobelt-solve : le jeu manque : --game libre, une-bande ou trois-bandes\n",
+         "mirobelt-solve: no game given: --game libre, une-bande or trois-bandes\n"},
+    };
+    for (const Tool& tool : tools)
+    {
+        // Nothing chosen: French, the whole help as the sources write it.
+        const QString frenchHelp = RunTool(tool.path, {"--help"}, {}).first;
+        EXPECT_TRUE(frenchHelp.startsWith(tool.frenchUsage)) << frenchHelp.toStdString();
+        EXPECT_EQ(RunTool(tool.path, tool.badArgs, {}).second, tool.frenchError);
+
+        // Asked for one run: English, the whole help translated.
+        const QString englishHelp = RunTool(tool.path, {"--help"}, "en").first;
+        EXPECT_TRUE(englishHelp.startsWith(tool.englishUsage)) << englishHelp.toStdString();
+        EXPECT_TRUE(translations.values(frenchHelp).contains(englishHelp)) << englishHelp.toStdString();
+        EXPECT_EQ(RunTool(tool.path, tool.badArgs, "en").second, tool.englishError);
+
+        // English chosen in the program: the tools follow it, and MIROBELT_LANG still overrides.
+        Language::Store("en");
+        EXPECT_EQ(RunTool(tool.path, tool.badArgs, {}).second, tool.englishError);
+        EXPECT_EQ(RunTool(tool.path, {"--help"}, "fr").first, frenchHelp);
+        Language::Store("fr");
+    }
 }
 
 TEST_F(LanguageTest, NoFrenchTextLeftInTheEnglishWindow)
