@@ -186,6 +186,26 @@ through the issue tracker of the project&apos;s repository.</translation>
         <comment>decimal separator</comment>
         <translation>.</translation>
     </message>
+    <message>
+        <source>G</source>
+        <comment>cushion letter: left</comment>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <comment>cushion letter: right</comment>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <comment>cushion letter: top</comment>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <comment>cushion letter: bottom</comment>
+        <translation>B</translation>
+    </message>
 </context>
 <context>
     <name>DiagramExport</name>
@@ -642,7 +662,7 @@ B (bottom), the table seen as on the screen.
     </message>
     <message>
         <source>Bandes touchées avant la deuxième bille : G gauche, D droite, H haut, B bas</source>
-        <translation>Cushions hit before the second ball: G left, D right, H top, B bottom</translation>
+        <translation>Cushions hit before the second ball: L left, R right, T top, B bottom</translation>
     </message>
     <message>
         <source>Force du coup</source>

@@ -77,11 +77,29 @@ std::string BallWord(int ball)
     }
 }
 
+std::string CushionLetters(const std::string& letters)
+{
+    QString shown;
+    for (const char letter : letters)
+    {
+        switch (letter)
+        {
+        case 'G': shown += Diagram::tr("G", "cushion letter: left"); break;
+        case 'D': shown += Diagram::tr("D", "cushion letter: right"); break;
+        case 'H': shown += Diagram::tr("H", "cushion letter: top"); break;
+        case 'B': shown += Diagram::tr("B", "cushion letter: bottom"); break;
+        default: shown += QLatin1Char(letter); break;
+        }
+    }
+    return shown.toStdString();
+}
+
 std::string ScoringLine(int firstBall, const std::string& cushionLetters, double windowDegrees)
 {
     QString line = Diagram::tr("1re bille : %1 · Bandes : %2")
                        .arg(QString::fromStdString(BallWord(firstBall)),
-                            cushionLetters.empty() ? Diagram::tr("aucune") : QString::fromStdString(cushionLetters));
+                            cushionLetters.empty() ? Diagram::tr("aucune")
+                                                  : QString::fromStdString(CushionLetters(cushionLetters)));
     if (windowDegrees >= 0)
         line += Diagram::tr(" · Fenêtre %1°").arg(QString::fromStdString(DiagramNumber(windowDegrees, 2)));
     return line.toStdString();

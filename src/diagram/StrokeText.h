@@ -35,6 +35,10 @@ std::string StrokeLine(const StrokeValues& stroke);
 // "blanche", "rouge", "pointée"; empty for any other ball.
 std::string BallWord(int ball);
 
+// The finder's cushion letters (G left, D right, H top, B bottom, the table
+// as on the screen) in the interface's language: "HDB" reads "TRB" in English.
+std::string CushionLetters(const std::string& letters);
+
 // "1re bille : rouge · Bandes : HDB" followed by " · Fenêtre 2,35°" when
 // windowDegrees is not negative.
 std::string ScoringLine(int firstBall, const std::string& cushionLetters, double windowDegrees);

@@ -22,6 +22,8 @@
 #include "GuiTestSupport.h"
 #include "app/AboutDlg.h"
 #include "app/HelpWindow.h"
+#include "diagram/FinderSheet.h"
+#include "diagram/StrokeText.h"
 #include "platform/Language.h"
 
 namespace
@@ -290,6 +292,28 @@ TEST_F(LanguageTest, ToolsSpeakFrenchUnlessEnglishIsChosenOrAsked)
         EXPECT_EQ(RunTool(tool.path, {"--help"}, "fr").first, frenchHelp);
         Language::Store("fr");
     }
+}
+
+TEST_F(LanguageTest, DiagramTextsInEnglishWithDecimalPointsAndBackInFrench)
+{
+    StrokeValues stroke;
+    stroke.aimDegrees = 47.26, stroke.height = 0.4, stroke.side = -0.2, stroke.force = 0.65, stroke.cueDegrees = 5;
+    const auto texts = [&] {
+        return StrokeLine(stroke) + "\n" + ScoringLine(1, "GDHB", 2.345) + "\n" + ScoringLine(2, "", -1) + "\n" +
+               GameName(Game::TroisBandes).toStdString();
+    };
+    const std::string french = texts();
+    EXPECT_EQ(french, "Visée 47,3° · Hauteur +0,40 · Côté −0,20 · Force 0,65 · Queue 5°\n"
+                      "1re bille : rouge · Bandes : GDHB · Fenêtre 2,35°\n"
+                      "1re bille : pointée · Bandes : aucune\n"
+                      "Trois bandes");
+    ASSERT_TRUE(Language::Install("en"));
+    EXPECT_EQ(texts(), "Aim 47.3° · Height +0.40 · Side −0.20 · Force 0.65 · Cue 5°\n"
+                       "1st ball: red · Cushions: LRTB · Window 2.35°\n"
+                       "1st ball: spot white · Cushions: none\n"
+                       "Three-cushion");
+    ASSERT_TRUE(Language::Install("fr"));
+    EXPECT_EQ(texts(), french);
 }
 
 TEST_F(LanguageTest, NoFrenchTextLeftInTheEnglishWindow)

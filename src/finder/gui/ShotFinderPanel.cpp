@@ -19,6 +19,7 @@
 #include <QFileInfo>
 
 #include "diagram/FinderSheet.h"
+#include "diagram/StrokeText.h"
 #include "finder/BackgroundSearch.h"
 #include "finder/gui/AimMapController.h"
 #include "sim/TableGeometry.h"
@@ -296,7 +297,7 @@ void ShotFinderPanel::ShowResult(const SearchResult& result)
         const QString cushions = QString::number(s.outcome.cushionsBeforeSecond) +
                                  (s.outcome.cushionPath.empty()
                                       ? QString()
-                                      : QStringLiteral(" (%1)").arg(QString::fromStdString(s.outcome.cushionPath)));
+                                      : QStringLiteral(" (%1)").arg(QString::fromStdString(CushionLetters(s.outcome.cushionPath))));
         const double height = PlayerStrikeHeight(s.setup);
         auto* item = new SolutionItem(
             {QString::number(k + 1), QString::number(s.windowDegrees, 'f', 3), QString::number(s.aimDegrees, 'f', 2),
