@@ -1,10 +1,10 @@
 // mirobelt-shot: computes the shot of a position file and prints the
 // trajectories of the three balls in the text of the trajectory export.
 
-#include <QGuiApplication>
+#include <QCoreApplication>
+#include <QString>
 
 #include <cerrno>
-#include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -19,6 +19,7 @@
 #include "positions/PositionSetup.h"
 #include "positions/ToolInput.h"
 #include "positions/TrajectoryExport.h"
+#include "platform/ToolApplication.h"
 #include "sim/MirobeltDoc.h"
 #include "sim/ShotPhysics.h"
 #include "sim/TableGeometry.h"
@@ -29,28 +30,39 @@ namespace
 constexpr int kExitFailure = 1;  // the result could not be written
 constexpr int kExitBadInput = 2; // bad command line, unreadable position or tuning file
 
-const char kUsage[] =
-    "usage: mirobelt-shot POSITION.bi1 [-o FILE] [--tuning FILE] [--full]\n"
-    "                     [--image FILE [--width PX] [--mono] [--line-width thin|normal|thick]\n"
-    "                      [--title TEXT] [--no-trajectories]]\n"
+// The tool's texts, written in French and translated by Qt: MirobeltShot::tr().
+class MirobeltShot
+{
+    Q_DECLARE_TR_FUNCTIONS(MirobeltShot)
+};
+
+QString FromPath(const std::string& path) { return QString::fromLocal8Bit(path); }
+
+const char kUsage[] = QT_TRANSLATE_NOOP(
+    "MirobeltShot",
+    "usage : mirobelt-shot POSITION.bi1 [-o FICHIER] [--tuning FICHIER] [--full]\n"
+    "                      [--image FICHIER [--width PX] [--mono] [--line-width thin|normal|thick]\n"
+    "                       [--title TEXTE] [--no-trajectories]]\n"
     "\n"
-    "Computes the shot set up in the position file and writes the trajectories\n"
-    "of the white, red and spotted balls as the trajectory export does. Values a\n"
-    "file that stops early leaves out are those of a newly started table.\n"
+    "Calcule le coup préparé dans le fichier de position et écrit les trajectoires\n"
+    "des billes blanche, rouge et pointée comme l'export des trajectoires. Les\n"
+    "valeurs qu'un fichier trop court ne donne pas sont celles d'un billard neuf.\n"
     "\n"
-    "  -o FILE          write to FILE (replaced as a whole) instead of the standard output\n"
-    "  --tuning FILE    apply the tuning coefficients of FILE (created when missing);\n"
-    "                   without it the default coefficients are used and no file is read\n"
-    "  --full           write 17 significant digits instead of 6\n"
-    "  --image FILE     draw the table, the balls and their trajectories to FILE,\n"
-    "                   an .svg, .pdf or .png image; the trajectories are then\n"
-    "                   written as text only with -o\n"
-    "  --width PX       width of a PNG or SVG image in pixels (default 1600)\n"
-    "  --mono           draw the image in black and white\n"
-    "  --line-width W   thin, normal (default) or thick trajectory lines\n"
-    "  --title TEXT     title above the table (default: the position file's name)\n"
-    "  --no-trajectories  draw the position alone, without the shot\n"
-    "  -h, --help       show this help\n";
+    "  -o FICHIER         écrit dans FICHIER (remplacé en entier) au lieu de la sortie standard\n"
+    "  --tuning FICHIER   applique les coefficients de réglage de FICHIER (créé s'il manque) ;\n"
+    "                     sans cette option les coefficients par défaut servent et aucun\n"
+    "                     fichier n'est lu\n"
+    "  --full             écrit 17 chiffres significatifs au lieu de 6\n"
+    "  --image FICHIER    dessine le billard, les billes et leurs trajectoires dans FICHIER,\n"
+    "                     une image .svg, .pdf ou .png ; les trajectoires ne sont alors\n"
+    "                     écrites en texte qu'avec -o\n"
+    "  --width PX         largeur d'une image PNG ou SVG en pixels (1600 par défaut)\n"
+    "  --mono             dessine l'image en noir et blanc\n"
+    "  --line-width L     traits des trajectoires fins (thin), normaux (normal, par défaut)\n"
+    "                     ou épais (thick)\n"
+    "  --title TEXTE      titre au-dessus du billard (par défaut : le nom du fichier de position)\n"
+    "  --no-trajectories  dessine la position seule, sans le coup\n"
+    "  -h, --help         affiche cette aide\n");
 
 struct Options
 {
@@ -67,10 +79,30 @@ struct Options
     bool help = false;
 };
 
-int Fail(int status, const std::string& message)
+void Say(const QString& message)
 {
-    std::fprintf(stderr, "mirobelt-shot: %s\n", message.c_str());
+    std::fprintf(stderr, "%s\n", MirobeltShot::tr("mirobelt-shot : %1").arg(message).toLocal8Bit().constData());
+}
+
+int Fail(int status, const QString& message)
+{
+    Say(message);
     return status;
+}
+
+// The system's reason for a failed opening or writing: the usual ones in the
+// tool's language, the others in the system's words.
+QString SystemReason(int error)
+{
+    switch (error)
+    {
+    case ENOENT:
+        return MirobeltShot::tr("fichier introuvable");
+    case EACCES:
+        return MirobeltShot::tr("permission refusée");
+    default:
+        return QString::fromLocal8Bit(std::strerror(error));
+    }
 }
 
 bool ParseWidth(const std::string& text, int& width)
@@ -112,7 +144,7 @@ TableDiagram ImageOf(CMirobeltDoc& doc, const PositionValues& values, int format
 }
 
 // Returns an error message, empty when the command line is good.
-std::string ParseOptions(int argc, char** argv, Options& options)
+QString ParseOptions(int argc, char** argv, Options& options)
 {
     bool positionSeen = false;
     bool optionsEnded = false;
@@ -127,29 +159,30 @@ std::string ParseOptions(int argc, char** argv, Options& options)
         else if (!optionsEnded && (arg == "-o" || arg == "--tuning"))
         {
             if (i + 1 >= argc)
-                return "option " + arg + " needs a file name (see --help)";
+                return MirobeltShot::tr("l'option %1 attend un nom de fichier (voir --help)").arg(FromPath(arg));
             (arg == "-o" ? options.outputPath : options.tuningPath) = argv[++i];
         }
         else if (!optionsEnded && (arg == "--image" || arg == "--width"))
         {
             if (i + 1 >= argc)
-                return "option " + arg + " needs a value (see --help)";
+                return MirobeltShot::tr("l'option %1 attend une valeur (voir --help)").arg(FromPath(arg));
             const std::string value = argv[++i];
             if (arg == "--image")
                 options.imagePath = value;
             else if (!ParseWidth(value, options.imageWidth))
-                return "--width takes a whole number of pixels from " + std::to_string(kMinDiagramWidth) + " to " +
-                       std::to_string(kMaxDiagramWidth);
+                return MirobeltShot::tr("--width attend un nombre entier de pixels de %1 à %2")
+                    .arg(kMinDiagramWidth)
+                    .arg(kMaxDiagramWidth);
         }
         else if (!optionsEnded && (arg == "--line-width" || arg == "--title"))
         {
             if (i + 1 >= argc)
-                return "option " + arg + " needs a value (see --help)";
+                return MirobeltShot::tr("l'option %1 attend une valeur (voir --help)").arg(FromPath(arg));
             const std::string value = argv[++i];
             if (arg == "--title")
                 options.title = value;
             else if (!ParseLineWidth(value, options.lineWidth))
-                return "--line-width takes thin, normal or thick";
+                return MirobeltShot::tr("--line-width attend thin, normal ou thick");
         }
         else if (!optionsEnded && arg == "--full")
         {
@@ -169,56 +202,91 @@ std::string ParseOptions(int argc, char** argv, Options& options)
         }
         else if (!optionsEnded && arg.size() > 1 && arg[0] == '-')
         {
-            return "unknown option " + arg + " (see --help)";
+            return MirobeltShot::tr("option inconnue %1 (voir --help)").arg(FromPath(arg));
         }
         else
         {
             if (positionSeen)
-                return "only one position file may be given (see --help)";
+                return MirobeltShot::tr("un seul fichier de position est accepté (voir --help)");
             options.positionPath = arg;
             positionSeen = true;
         }
     }
     if (!positionSeen)
-        return "no position file given (see --help)";
+        return MirobeltShot::tr("aucun fichier de position (voir --help)");
     if (options.imagePath && !DiagramFormatOfPath(*options.imagePath))
-        return "unknown image type of " + *options.imagePath + ": the name must end in .svg, .pdf or .png";
+        return MirobeltShot::tr("type d'image inconnu pour %1 : le nom doit finir par .svg, .pdf ou .png")
+            .arg(FromPath(*options.imagePath));
     return {};
 }
 
 // What is wrong with the tuning file, empty when it was read or created.
-std::string TuningProblem(TuningFileResult result)
+// error is errno as the failed opening left it.
+QString TuningProblem(TuningFileResult result, const std::string& path, int error)
 {
+    const QString file = FromPath(path);
     switch (result)
     {
     case TuningFileResult::Applied:
     case TuningFileResult::Created:
         return {};
     case TuningFileResult::CannotCreate:
-        return std::string("is missing and cannot be created: ") + std::strerror(errno);
+        return MirobeltShot::tr("le fichier de réglage %1 manque et ne peut pas être créé : %2")
+            .arg(file, SystemReason(error));
     case TuningFileResult::CannotOpen:
-        return std::string("cannot be opened: ") + std::strerror(errno);
+        return MirobeltShot::tr("impossible d'ouvrir le fichier de réglage %1 : %2").arg(file, SystemReason(error));
     case TuningFileResult::IsFolder:
-        return "is a folder";
+        return MirobeltShot::tr("le fichier de réglage %1 est un dossier").arg(file);
     case TuningFileResult::NotRegularFile:
-        return "is not a regular file";
+        return MirobeltShot::tr("le fichier de réglage %1 n'est pas un fichier ordinaire").arg(file);
     case TuningFileResult::TooLarge:
-        return "is too large (over 1 MiB)";
+        return MirobeltShot::tr("le fichier de réglage %1 est trop grand (plus de 1 Mio)").arg(file);
     case TuningFileResult::WordTooLong:
-        return "is not a tuning file (a word of over 4096 characters)";
+        return MirobeltShot::tr("%1 n'est pas un fichier de réglage (un mot de plus de 4096 caractères)").arg(file);
     }
-    return "cannot be read";
+    return MirobeltShot::tr("le fichier de réglage %1 ne peut pas être lu").arg(file);
 }
 
-// The image is drawn through Qt's painting with no window: on the offscreen
-// platform unless another one is asked for.
-std::unique_ptr<QGuiApplication> StartPainting(int& argc, char** argv)
+// Why the position file cannot be read; error is errno as the failed opening left it.
+QString PositionProblem(PositionReadResult result, const std::string& path, int error)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    auto app = std::make_unique<QGuiApplication>(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");  // Qt takes the user's locale; numbers stay as they were
-    return app;
+    const QString file = FromPath(path);
+    switch (result)
+    {
+    case PositionReadResult::Read:
+        return {};
+    case PositionReadResult::CannotOpen:
+        return MirobeltShot::tr("impossible d'ouvrir %1 : %2").arg(file, SystemReason(error));
+    case PositionReadResult::IsFolder:
+        return MirobeltShot::tr("%1 est un dossier").arg(file);
+    case PositionReadResult::IsDevice:
+        return MirobeltShot::tr("%1 est un périphérique, pas un fichier de position").arg(file);
+    case PositionReadResult::TooLarge:
+        return MirobeltShot::tr("%1 est trop grand pour un fichier de position (plus de 1 Mio)").arg(file);
+    case PositionReadResult::WordTooLong:
+        return MirobeltShot::tr("%1 n'est pas un fichier de position (un mot de plus de 4096 caractères)").arg(file);
+    case PositionReadResult::RejectedHeader:
+        return MirobeltShot::tr("%1 n'est pas un fichier de position (mauvais en-tête)").arg(file);
+    }
+    return MirobeltShot::tr("%1 ne peut pas être lu").arg(file);
+}
+
+// The reasons WriteFileAtomically gives in words of its own, in the tool's
+// language; the others are the system's (strerror).
+QString WriteReason(const std::string& reason)
+{
+    if (reason == "is a folder")
+        return MirobeltShot::tr("c'est un dossier");
+    if (reason == "is read-only")
+        return MirobeltShot::tr("fichier en lecture seule");
+    if (reason == "is not a regular file")
+        return MirobeltShot::tr("ce n'est pas un fichier ordinaire");
+    if (reason == "no file name")
+        return MirobeltShot::tr("aucun nom de fichier");
+    for (const int error : {ENOENT, EACCES})
+        if (reason == std::strerror(error))
+            return SystemReason(error);
+    return QString::fromLocal8Bit(reason);
 }
 
 bool WriteToStandardOutput(const std::string& text)
@@ -231,24 +299,27 @@ bool WriteToStandardOutput(const std::string& text)
 
 int main(int argc, char** argv)
 {
+    ToolApplication app(argc, argv);
     Options options;
-    const std::string error = ParseOptions(argc, argv, options);
+    const QString error = ParseOptions(argc, argv, options);
     if (options.help)
     {
-        std::fputs(kUsage, stdout);
+        std::fputs(MirobeltShot::tr(kUsage).toLocal8Bit().constData(), stdout);
         return std::fflush(stdout) == 0 ? 0 : kExitFailure;
     }
-    if (!error.empty())
+    if (!error.isEmpty())
         return Fail(kExitBadInput, error);
 
     PositionValues values;
     int valuesRead = 0;
-    std::string message;
-    if (!ReadToolPosition(options.positionPath, values, valuesRead, message))
-        return Fail(kExitBadInput, message);
+    const PositionReadResult read = ReadToolPosition(options.positionPath, values, valuesRead);
+    if (read != PositionReadResult::Read)
+        return Fail(kExitBadInput, PositionProblem(read, options.positionPath, errno));
     if (valuesRead < kPositionValueLines)
-        std::fprintf(stderr, "mirobelt-shot: %s holds %d of the %d values; the others are those of a new table\n",
-                     options.positionPath.c_str(), valuesRead, kPositionValueLines);
+        Say(MirobeltShot::tr("%1 contient %2 des %3 valeurs ; les autres sont celles d'un billard neuf")
+                .arg(FromPath(options.positionPath))
+                .arg(valuesRead)
+                .arg(kPositionValueLines));
 
     // Values are taken as they stand: a hostile set-up (a huge force, a
     // non-finite value) still ends, once the trajectory buffers are full.
@@ -256,9 +327,10 @@ int main(int argc, char** argv)
     auto doc = std::make_unique<CMirobeltDoc>();
     if (options.tuningPath)
     {
-        const std::string problem = TuningProblem(doc->m_physics.LoadTuning(options.tuningPath->c_str()));
-        if (!problem.empty())
-            return Fail(kExitBadInput, "tuning file " + *options.tuningPath + " " + problem);
+        const TuningFileResult tuning = doc->m_physics.LoadTuning(options.tuningPath->c_str());
+        const QString problem = TuningProblem(tuning, *options.tuningPath, errno);
+        if (!problem.isEmpty())
+            return Fail(kExitBadInput, problem);
     }
     doc->ApplyTableFormat(format);
     g_nTableFormat = format;
@@ -271,19 +343,20 @@ int main(int argc, char** argv)
     {
         std::string reason;
         if (!WriteFileAtomically(*options.outputPath, text, &reason))
-            return Fail(kExitFailure, "cannot write " + *options.outputPath + ": " + reason);
+            return Fail(kExitFailure, MirobeltShot::tr("impossible d'écrire %1 : %2")
+                                          .arg(FromPath(*options.outputPath), WriteReason(reason)));
     }
     else if (!options.imagePath && !WriteToStandardOutput(text))
     {
-        return Fail(kExitFailure, "cannot write the standard output");
+        return Fail(kExitFailure, MirobeltShot::tr("impossible d'écrire sur la sortie standard"));
     }
 
     if (options.imagePath)
     {
-        const auto app = StartPainting(argc, argv);
+        app.EnablePainting();
         if (ExportDiagram(ImageOf(*doc, values, format, options), *options.imagePath, options.imageWidth) !=
             DiagramExportStatus::Written)
-            return Fail(kExitFailure, "cannot write " + *options.imagePath);
+            return Fail(kExitFailure, MirobeltShot::tr("impossible d'écrire %1").arg(FromPath(*options.imagePath)));
     }
     return 0;
 }

@@ -3,6 +3,9 @@
 
 #include <unistd.h>
 
+#include <QCoreApplication>
+#include <QString>
+
 #include <atomic>
 #include <charconv>
 #include <cmath>
@@ -18,6 +21,7 @@
 #include "positions/PositionFile.h"
 #include "positions/PositionSetup.h"
 #include "positions/ToolInput.h"
+#include "platform/ToolApplication.h"
 #include "sim/MirobeltDoc.h"
 
 namespace
@@ -28,7 +32,16 @@ constexpr int kExitBadInput = 2;  // bad command line or unreadable position fil
 constexpr int kDefaultTop = 10;
 constexpr int kMostThreads = 256;
 
-const char kUsage[] =
+// The tool's texts, written in French and translated by Qt: MirobeltSolve::tr().
+class MirobeltSolve
+{
+    Q_DECLARE_TR_FUNCTIONS(MirobeltSolve)
+};
+
+QString FromPath(const std::string& path) { return QString::fromLocal8Bit(path); }
+
+const char kUsage[] = QT_TRANSLATE_NOOP(
+    "MirobeltSolve",
     "usage : mirobelt-solve POSITION.bi1 --game libre|une-bande|trois-bandes [--aim-only]\n"
     "                       [--top N] [--threads N] [-o DOSSIER] [--json]\n"
     "\n"
@@ -50,7 +63,7 @@ const char kUsage[] =
     "  -o DOSSIER     écrit la solution K dans DOSSIER/solution-K.bi1\n"
     "  --json         un objet JSON sur la sortie standard au lieu du tableau\n"
     "  --sheet F.pdf  écrit la feuille d'exercices : la position, puis deux solutions par page\n"
-    "  -h, --help     affiche cette aide\n";
+    "  -h, --help     affiche cette aide\n");
 
 struct Options
 {
@@ -66,9 +79,9 @@ struct Options
     std::string sheetPath;
 };
 
-int Fail(int status, const std::string& message)
+int Fail(int status, const QString& message)
 {
-    std::fprintf(stderr, "mirobelt-solve : %s\n", message.c_str());
+    std::fprintf(stderr, "%s\n", MirobeltSolve::tr("mirobelt-solve : %1").arg(message).toLocal8Bit().constData());
     return status;
 }
 
@@ -83,7 +96,7 @@ bool ParseCount(const std::string& text, int most, int& value)
 }
 
 // Returns an error message, empty when the command line is good.
-std::string ParseOptions(int argc, char** argv, Options& options)
+QString ParseOptions(int argc, char** argv, Options& options)
 {
     bool positionSeen = false;
     for (int i = 1; i < argc; ++i)
@@ -91,7 +104,7 @@ std::string ParseOptions(int argc, char** argv, Options& options)
         const std::string arg = argv[i];
         const bool takesValue = arg == "--game" || arg == "--top" || arg == "--threads" || arg == "-o";
         if (takesValue && i + 1 >= argc)
-            return "l'option " + arg + " attend une valeur (voir --help)";
+            return MirobeltSolve::tr("l'option %1 attend une valeur (voir --help)").arg(FromPath(arg));
         if (arg == "-h" || arg == "--help")
         {
             options.help = true;
@@ -101,7 +114,7 @@ std::string ParseOptions(int argc, char** argv, Options& options)
         {
             const std::string key = argv[++i];
             if (!GameFromKey(key, options.game))
-                return "jeu inconnu " + key + " (libre, une-bande ou trois-bandes)";
+                return MirobeltSolve::tr("jeu inconnu %1 (libre, une-bande ou trois-bandes)").arg(FromPath(key));
             options.gameGiven = true;
         }
         else if (arg == "--top" || arg == "--threads")
@@ -109,7 +122,7 @@ std::string ParseOptions(int argc, char** argv, Options& options)
             const std::string text = argv[++i];
             int& value = arg == "--top" ? options.top : options.threads;
             if (!ParseCount(text, arg == "--top" ? 1000000 : kMostThreads, value))
-                return "valeur incorrecte pour " + arg + " : " + text;
+                return MirobeltSolve::tr("valeur incorrecte pour %1 : %2").arg(FromPath(arg), FromPath(text));
         }
         else if (arg == "-o")
             options.outputFolder = argv[++i];
@@ -120,30 +133,40 @@ std::string ParseOptions(int argc, char** argv, Options& options)
         else if (arg == "--sheet")
         {
             if (i + 1 >= argc || !std::string(argv[i + 1]).ends_with(".pdf"))
-                return "l'option --sheet attend un nom de fichier en .pdf (voir --help)";
+                return MirobeltSolve::tr("l'option --sheet attend un nom de fichier en .pdf (voir --help)");
             options.sheetPath = argv[++i];
         }
         else if (arg.size() > 1 && arg[0] == '-')
-            return "option inconnue " + arg + " (voir --help)";
+            return MirobeltSolve::tr("option inconnue %1 (voir --help)").arg(FromPath(arg));
         else
         {
             if (positionSeen)
-                return "un seul fichier de position est accepté (voir --help)";
+                return MirobeltSolve::tr("un seul fichier de position est accepté (voir --help)");
             options.positionPath = arg;
             positionSeen = true;
         }
     }
     if (!positionSeen)
-        return "aucun fichier de position (voir --help)";
+        return MirobeltSolve::tr("aucun fichier de position (voir --help)");
     if (!options.gameGiven)
-        return "le jeu manque : --game libre, une-bande ou trois-bandes";
+        return MirobeltSolve::tr("le jeu manque : --game libre, une-bande ou trois-bandes");
     return {};
 }
 
+// The first ball's name as the JSON output keeps it, in every language.
 const char* BallName(int ball)
 {
     static const char* const kNames[] = {"blanche", "rouge", "pointée"};
     return ball >= 0 && ball <= 2 ? kNames[ball] : "aucune";
+}
+
+// The first ball's name in the table, in the tool's language.
+QString ShownBallName(int ball)
+{
+    static const char* const kNames[] = {QT_TRANSLATE_NOOP("MirobeltSolve", "blanche"),
+                                         QT_TRANSLATE_NOOP("MirobeltSolve", "rouge"),
+                                         QT_TRANSLATE_NOOP("MirobeltSolve", "pointée")};
+    return MirobeltSolve::tr(ball >= 0 && ball <= 2 ? kNames[ball] : QT_TRANSLATE_NOOP("MirobeltSolve", "aucune"));
 }
 
 std::string JsonString(const std::string& text)
@@ -166,15 +189,15 @@ std::string JsonString(const std::string& text)
 }
 
 // Why a position file could not be read, in the tool's words.
-std::string UnreadableFileMessage(const std::string& path)
+QString UnreadableFileMessage(const std::string& path)
 {
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
     if (!std::filesystem::exists(status))
-        return "impossible d'ouvrir " + path + " : fichier introuvable";
+        return MirobeltSolve::tr("impossible d'ouvrir %1 : fichier introuvable").arg(FromPath(path));
     if (std::filesystem::is_directory(status))
-        return path + " est un dossier, pas un fichier de position";
-    return path + " n'est pas un fichier de position lisible";
+        return MirobeltSolve::tr("%1 est un dossier, pas un fichier de position").arg(FromPath(path));
+    return MirobeltSolve::tr("%1 n'est pas un fichier de position lisible").arg(FromPath(path));
 }
 
 struct Reported
@@ -183,21 +206,27 @@ struct Reported
     std::string file;
 };
 
+void PrintLine(const QString& line) { std::printf("%s\n", line.toLocal8Bit().constData()); }
+
 void PrintTable(const std::vector<Reported>& reported, const SearchResult& result)
 {
-    std::printf("%d solution(s), %lld coups calculés en %.2f s\n", static_cast<int>(reported.size()),
-                result.evaluated, result.seconds);
+    PrintLine(MirobeltSolve::tr("%1 solution(s), %2 coups calculés en %3 s")
+                  .arg(reported.size())
+                  .arg(result.evaluated)
+                  .arg(result.seconds, 0, 'f', 2));
     if (reported.empty())
         return;
-    // Accented headers are padded by hand: printf counts bytes, not letters.
-    std::printf("rang fenêtre(°) 1re bille bandes avant 2e  visée(°)  force  hauteur   côté  masse\n");
+    // The headers are padded by hand to the columns' widths below.
+    PrintLine(MirobeltSolve::tr("rang fenêtre(°) 1re bille bandes avant 2e  visée(°)  force  hauteur   côté  masse"));
     for (std::size_t k = 0; k < reported.size(); ++k)
     {
         const Solution& s = reported[k].solution;
         const std::string cushions =
             std::to_string(s.outcome.cushionsBeforeSecond) + " " + s.outcome.cushionPath;
-        std::printf("%4zu %10.3f %9s %-15s %9.3f %6.2f %8.2f %6.2f %6.1f\n", k + 1, s.windowDegrees,
-                    BallName(s.outcome.firstBall), cushions.c_str(), s.aimDegrees, s.setup.force,
+        // The ball's name is padded in letters: printf counts bytes.
+        const QString ball = ShownBallName(s.outcome.firstBall).rightJustified(9);
+        std::printf("%4zu %10.3f %s %-15s %9.3f %6.2f %8.2f %6.2f %6.1f\n", k + 1, s.windowDegrees,
+                    ball.toLocal8Bit().constData(), cushions.c_str(), s.aimDegrees, s.setup.force,
                     PlayerStrikeHeight(s.setup), s.setup.strikeSide, s.setup.raiseAngle);
         if (!reported[k].file.empty())
             std::printf("     %s\n", reported[k].file.c_str());
@@ -227,32 +256,33 @@ void PrintJson(const std::vector<Reported>& reported, const SearchResult& result
 
 int main(int argc, char** argv)
 {
+    ToolApplication app(argc, argv);
     Options options;
-    const std::string error = ParseOptions(argc, argv, options);
+    const QString error = ParseOptions(argc, argv, options);
     if (options.help)
     {
-        std::fputs(kUsage, stdout);
+        std::fputs(MirobeltSolve::tr(kUsage).toLocal8Bit().constData(), stdout);
         return std::fflush(stdout) == 0 ? 0 : kExitFailure;
     }
-    if (!error.empty())
+    if (!error.isEmpty())
         return Fail(kExitBadInput, error);
 
     PositionValues values;
     int valuesRead = 0;
-    std::string message;
-    if (!ReadToolPosition(options.positionPath, values, valuesRead, message))
+    if (ReadToolPosition(options.positionPath, values, valuesRead) != PositionReadResult::Read)
         return Fail(kExitBadInput, UnreadableFileMessage(options.positionPath));
     values.tableFormat = TableFormatOf(values, valuesRead);
     if (values.cueBall < 1 || values.cueBall > 3)
-        return Fail(kExitBadInput, "la bille de tir du fichier doit être 1, 2 ou 3");
+        return Fail(kExitBadInput, MirobeltSolve::tr("la bille de tir du fichier doit être 1, 2 ou 3"));
     // A search computes thousands of shots: values no window can set, which
     // would make every shot run to the end of the trajectory buffers, are refused.
     for (const double v : {values.whiteX, values.whiteY, values.redX, values.redY, values.spottedX, values.spottedY,
                            values.strikeHeight, values.strikeSide, values.raiseAngle, values.strikeMode})
         if (!std::isfinite(v))
-            return Fail(kExitBadInput, "valeur non finie dans " + options.positionPath);
+            return Fail(kExitBadInput,
+                        MirobeltSolve::tr("valeur non finie dans %1").arg(FromPath(options.positionPath)));
     if (!(values.force >= 0 && values.force <= 1))
-        return Fail(kExitBadInput, "la force du fichier doit être entre 0 et 1");
+        return Fail(kExitBadInput, MirobeltSolve::tr("la force du fichier doit être entre 0 et 1"));
 
     // Searched with the values a solution file will hold, so that the file
     // gives the very shot that was found.
@@ -294,7 +324,7 @@ int main(int argc, char** argv)
                           ("solution-" + std::to_string(reported.size() + 1) + ".bi1"))
                              .string();
             if (!WritePositionFile(entry.file, kSaveAsHeader, fileValues))
-                return Fail(kExitFailure, "impossible d'écrire " + entry.file);
+                return Fail(kExitFailure, MirobeltSolve::tr("impossible d'écrire %1").arg(FromPath(entry.file)));
         }
         reported.push_back(entry);
     }
@@ -304,9 +334,10 @@ int main(int argc, char** argv)
         std::vector<Solution> shown;
         for (const Reported& entry : reported)
             shown.push_back(entry.solution);
+        app.EnablePainting();
         if (!WriteSolutionSheet(options.sheetPath, *prototype, static_cast<int>(values.tableFormat), request.setup,
                                 options.game, shown, std::filesystem::path(options.positionPath).stem().string()))
-            return Fail(kExitFailure, "impossible d'écrire " + options.sheetPath);
+            return Fail(kExitFailure, MirobeltSolve::tr("impossible d'écrire %1").arg(FromPath(options.sheetPath)));
     }
 
     if (options.json)

@@ -48,35 +48,193 @@ through the issue tracker of the project&apos;s repository.</translation>
         <source>Aide de Mirobelt (F1)</source>
         <translation>Mirobelt Help (F1)</translation>
     </message>
+    <message>
+        <source>Annuler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annule la dernière action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rétablir</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rétablit l&apos;action annulée</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annuler %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rétablir %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Réglages du coup</source>
+        <translation type="unfinished">Stroke settings</translation>
+    </message>
+    <message>
+        <source>Affiche ou masque les réglages du coup en chiffres</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CMirobeltView</name>
+    <message>
+        <source>le coup joué</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>l&apos;ouverture de %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>l&apos;ajout de la position à la liste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>le retour à la position précédente</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>le passage à la position suivante</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>la suppression de la dernière position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>la lecture de la liste des positions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>l&apos;application de la solution</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Diagram</name>
     <message>
         <source>Diagramme de billard</source>
-        <translation type="unfinished"></translation>
+        <translation>Billiards diagram</translation>
     </message>
     <message>
         <source>1re</source>
-        <translation type="unfinished"></translation>
+        <translation>1st</translation>
     </message>
     <message>
         <source>2e</source>
-        <translation type="unfinished"></translation>
+        <translation>2nd</translation>
+    </message>
+    <message>
+        <source>Solution %1</source>
+        <translation>Solution %1</translation>
+    </message>
+    <message>
+        <source>Fenêtre %1°</source>
+        <translation>Window %1°</translation>
+    </message>
+    <message>
+        <source>Jeu : %1 · Bille de tir : %2</source>
+        <translation>Game: %1 · Cue ball: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n solution(s) dans les pages suivantes</source>
+        <translation>
+            <numerusform>%n solution on the following pages</numerusform>
+            <numerusform>%n solutions on the following pages</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Visée %1° · Hauteur %2 · Côté %3 · Force %4 · Queue %5°</source>
+        <translation>Aim %1° · Height %2 · Side %3 · Force %4 · Cue %5°</translation>
+    </message>
+    <message>
+        <source>blanche</source>
+        <translation>white</translation>
+    </message>
+    <message>
+        <source>rouge</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>pointée</source>
+        <translation>spot white</translation>
+    </message>
+    <message>
+        <source>1re bille : %1 · Bandes : %2</source>
+        <translation>1st ball: %1 · Cushions: %2</translation>
+    </message>
+    <message>
+        <source>aucune</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source> · Fenêtre %1°</source>
+        <translation> · Window %1°</translation>
+    </message>
+    <message>
+        <source>,</source>
+        <comment>decimal separator</comment>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <comment>cushion letter: left</comment>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <comment>cushion letter: right</comment>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <comment>cushion letter: top</comment>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <comment>cushion letter: bottom</comment>
+        <translation>B</translation>
     </message>
 </context>
 <context>
     <name>DiagramExport</name>
     <message>
         <source>Image vectorielle SVG (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG vector image (*.svg)</translation>
     </message>
     <message>
         <source>Document PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF document (*.pdf)</translation>
     </message>
     <message>
         <source>Image PNG (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG image (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>Une bande</source>
+        <translation>One-cushion</translation>
+    </message>
+    <message>
+        <source>Trois bandes</source>
+        <translation>Three-cushion</translation>
+    </message>
+    <message>
+        <source>Libre</source>
+        <translation>Straight rail</translation>
     </message>
 </context>
 <context>
@@ -114,138 +272,612 @@ through the issue tracker of the project&apos;s repository.</translation>
     </message>
 </context>
 <context>
+    <name>MirobeltShot</name>
+    <message>
+        <source>usage : mirobelt-shot POSITION.bi1 [-o FICHIER] [--tuning FICHIER] [--full]
+                      [--image FICHIER [--width PX] [--mono] [--line-width thin|normal|thick]
+                       [--title TEXTE] [--no-trajectories]]
+
+Calcule le coup préparé dans le fichier de position et écrit les trajectoires
+des billes blanche, rouge et pointée comme l&apos;export des trajectoires. Les
+valeurs qu&apos;un fichier trop court ne donne pas sont celles d&apos;un billard neuf.
+
+  -o FICHIER         écrit dans FICHIER (remplacé en entier) au lieu de la sortie standard
+  --tuning FICHIER   applique les coefficients de réglage de FICHIER (créé s&apos;il manque) ;
+                     sans cette option les coefficients par défaut servent et aucun
+                     fichier n&apos;est lu
+  --full             écrit 17 chiffres significatifs au lieu de 6
+  --image FICHIER    dessine le billard, les billes et leurs trajectoires dans FICHIER,
+                     une image .svg, .pdf ou .png ; les trajectoires ne sont alors
+                     écrites en texte qu&apos;avec -o
+  --width PX         largeur d&apos;une image PNG ou SVG en pixels (1600 par défaut)
+  --mono             dessine l&apos;image en noir et blanc
+  --line-width L     traits des trajectoires fins (thin), normaux (normal, par défaut)
+                     ou épais (thick)
+  --title TEXTE      titre au-dessus du billard (par défaut : le nom du fichier de position)
+  --no-trajectories  dessine la position seule, sans le coup
+  -h, --help         affiche cette aide
+</source>
+        <translation>usage: mirobelt-shot POSITION.bi1 [-o FILE] [--tuning FILE] [--full]
+                     [--image FILE [--width PX] [--mono] [--line-width thin|normal|thick]
+                      [--title TEXT] [--no-trajectories]]
+
+Computes the shot set up in the position file and writes the trajectories
+of the white, red and spotted balls as the trajectory export does. Values a
+file that stops early leaves out are those of a newly started table.
+
+  -o FILE          write to FILE (replaced as a whole) instead of the standard output
+  --tuning FILE    apply the tuning coefficients of FILE (created when missing);
+                   without it the default coefficients are used and no file is read
+  --full           write 17 significant digits instead of 6
+  --image FILE     draw the table, the balls and their trajectories to FILE,
+                   an .svg, .pdf or .png image; the trajectories are then
+                   written as text only with -o
+  --width PX       width of a PNG or SVG image in pixels (default 1600)
+  --mono           draw the image in black and white
+  --line-width W   thin, normal (default) or thick trajectory lines
+  --title TEXT     title above the table (default: the position file&apos;s name)
+  --no-trajectories  draw the position alone, without the shot
+  -h, --help       show this help
+</translation>
+    </message>
+    <message>
+        <source>mirobelt-shot : %1</source>
+        <translation>mirobelt-shot: %1</translation>
+    </message>
+    <message>
+        <source>fichier introuvable</source>
+        <translation>No such file or directory</translation>
+    </message>
+    <message>
+        <source>permission refusée</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <source>l&apos;option %1 attend un nom de fichier (voir --help)</source>
+        <translation>option %1 needs a file name (see --help)</translation>
+    </message>
+    <message>
+        <source>l&apos;option %1 attend une valeur (voir --help)</source>
+        <translation>option %1 needs a value (see --help)</translation>
+    </message>
+    <message>
+        <source>--width attend un nombre entier de pixels de %1 à %2</source>
+        <translation>--width takes a whole number of pixels from %1 to %2</translation>
+    </message>
+    <message>
+        <source>--line-width attend thin, normal ou thick</source>
+        <translation>--line-width takes thin, normal or thick</translation>
+    </message>
+    <message>
+        <source>option inconnue %1 (voir --help)</source>
+        <translation>unknown option %1 (see --help)</translation>
+    </message>
+    <message>
+        <source>un seul fichier de position est accepté (voir --help)</source>
+        <translation>only one position file may be given (see --help)</translation>
+    </message>
+    <message>
+        <source>aucun fichier de position (voir --help)</source>
+        <translation>no position file given (see --help)</translation>
+    </message>
+    <message>
+        <source>type d&apos;image inconnu pour %1 : le nom doit finir par .svg, .pdf ou .png</source>
+        <translation>unknown image type of %1: the name must end in .svg, .pdf or .png</translation>
+    </message>
+    <message>
+        <source>le fichier de réglage %1 manque et ne peut pas être créé : %2</source>
+        <translation>tuning file %1 is missing and cannot be created: %2</translation>
+    </message>
+    <message>
+        <source>impossible d&apos;ouvrir le fichier de réglage %1 : %2</source>
+        <translation>tuning file %1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>le fichier de réglage %1 est un dossier</source>
+        <translation>tuning file %1 is a folder</translation>
+    </message>
+    <message>
+        <source>le fichier de réglage %1 n&apos;est pas un fichier ordinaire</source>
+        <translation>tuning file %1 is not a regular file</translation>
+    </message>
+    <message>
+        <source>le fichier de réglage %1 est trop grand (plus de 1 Mio)</source>
+        <translation>tuning file %1 is too large (over 1 MiB)</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas un fichier de réglage (un mot de plus de 4096 caractères)</source>
+        <translation>%1 is not a tuning file (a word of over 4096 characters)</translation>
+    </message>
+    <message>
+        <source>le fichier de réglage %1 ne peut pas être lu</source>
+        <translation>tuning file %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>impossible d&apos;ouvrir %1 : %2</source>
+        <translation>cannot open %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 est un dossier</source>
+        <translation>%1 is a folder</translation>
+    </message>
+    <message>
+        <source>%1 est un périphérique, pas un fichier de position</source>
+        <translation>%1 is a device, not a position file</translation>
+    </message>
+    <message>
+        <source>%1 est trop grand pour un fichier de position (plus de 1 Mio)</source>
+        <translation>%1 is too large for a position file (over 1 MiB)</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas un fichier de position (un mot de plus de 4096 caractères)</source>
+        <translation>%1 is not a position file (a word of over 4096 characters)</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas un fichier de position (mauvais en-tête)</source>
+        <translation>%1 is not a position file (wrong header)</translation>
+    </message>
+    <message>
+        <source>%1 ne peut pas être lu</source>
+        <translation>%1 cannot be read</translation>
+    </message>
+    <message>
+        <source>c&apos;est un dossier</source>
+        <translation>is a folder</translation>
+    </message>
+    <message>
+        <source>fichier en lecture seule</source>
+        <translation>is read-only</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un fichier ordinaire</source>
+        <translation>is not a regular file</translation>
+    </message>
+    <message>
+        <source>aucun nom de fichier</source>
+        <translation>no file name</translation>
+    </message>
+    <message>
+        <source>%1 contient %2 des %3 valeurs ; les autres sont celles d&apos;un billard neuf</source>
+        <translation>%1 holds %2 of the %3 values; the others are those of a new table</translation>
+    </message>
+    <message>
+        <source>impossible d&apos;écrire %1 : %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>impossible d&apos;écrire sur la sortie standard</source>
+        <translation>cannot write the standard output</translation>
+    </message>
+    <message>
+        <source>impossible d&apos;écrire %1</source>
+        <translation>cannot write %1</translation>
+    </message>
+</context>
+<context>
+    <name>MirobeltSolve</name>
+    <message>
+        <source>usage : mirobelt-solve POSITION.bi1 --game libre|une-bande|trois-bandes [--aim-only]
+                       [--top N] [--threads N] [-o DOSSIER] [--json]
+
+Cherche les coups qui marquent le point depuis la position du fichier, selon
+les règles du jeu choisi, et les classe du plus facile au plus difficile : la
+fenêtre est la largeur, en degrés, des directions voisines qui marquent aussi.
+Seuls comptent les points faits par la bille de tir dans sa course : un point
+fait plus tard par une bille qui vient toucher la bille de tir arrêtée n&apos;est
+pas cherché. La hauteur d&apos;attaque se lit comme au billard : positive au-dessus
+du centre (coulé), négative en dessous (rétro) ; les fichiers de position
+gardent le signe inverse. Les bandes touchées avant la deuxième bille sont
+notées G (gauche), D (droite), H (haut) et B (bas), le billard vu comme à l&apos;écran.
+
+  --game JEU     libre, une-bande ou trois-bandes
+  --aim-only     cherche la visée seule, avec l&apos;effet, l&apos;élévation et la force du
+                 fichier ; sans cette option l&apos;effet et la force sont cherchés aussi
+  --top N        montre les N meilleures solutions (10 par défaut)
+  --threads N    nombre de fils de calcul (par défaut un par cœur)
+  -o DOSSIER     écrit la solution K dans DOSSIER/solution-K.bi1
+  --json         un objet JSON sur la sortie standard au lieu du tableau
+  --sheet F.pdf  écrit la feuille d&apos;exercices : la position, puis deux solutions par page
+  -h, --help     affiche cette aide
+</source>
+        <translation>usage: mirobelt-solve POSITION.bi1 --game libre|une-bande|trois-bandes [--aim-only]
+                      [--top N] [--threads N] [-o FOLDER] [--json]
+
+Searches the shots that score from the position of the file, under the rules
+of the chosen game, and ranks them from the easiest to the hardest: the window
+is the width, in degrees, of the neighbouring directions that score as well.
+Only points made by the cue ball on its own run count: a point made later, by
+a ball that comes back to hit the cue ball once it has stopped, is not searched
+for. The cue tip height reads as at the table: positive above the centre
+(follow), negative below (draw); position files keep the opposite sign. The
+cushions hit before the second ball are noted G (left), D (right), H (top) and
+B (bottom), the table seen as on the screen.
+
+  --game GAME    libre (straight rail), une-bande (one-cushion) or trois-bandes
+                 (three-cushion)
+  --aim-only     searches the aim alone, with the side, elevation and force of
+                 the file; without this option the side and force are searched too
+  --top N        shows the N best solutions (10 by default)
+  --threads N    number of computing threads (by default one per core)
+  -o FOLDER      writes solution K to FOLDER/solution-K.bi1
+  --json         one JSON object on the standard output instead of the table
+  --sheet F.pdf  writes the practice sheet: the position, then two solutions a page
+  -h, --help     shows this help
+</translation>
+    </message>
+    <message>
+        <source>mirobelt-solve : %1</source>
+        <translation>mirobelt-solve: %1</translation>
+    </message>
+    <message>
+        <source>l&apos;option %1 attend une valeur (voir --help)</source>
+        <translation>option %1 needs a value (see --help)</translation>
+    </message>
+    <message>
+        <source>jeu inconnu %1 (libre, une-bande ou trois-bandes)</source>
+        <translation>unknown game %1 (libre, une-bande or trois-bandes)</translation>
+    </message>
+    <message>
+        <source>valeur incorrecte pour %1 : %2</source>
+        <translation>bad value for %1: %2</translation>
+    </message>
+    <message>
+        <source>l&apos;option --sheet attend un nom de fichier en .pdf (voir --help)</source>
+        <translation>option --sheet needs a file name ending in .pdf (see --help)</translation>
+    </message>
+    <message>
+        <source>option inconnue %1 (voir --help)</source>
+        <translation>unknown option %1 (see --help)</translation>
+    </message>
+    <message>
+        <source>un seul fichier de position est accepté (voir --help)</source>
+        <translation>only one position file may be given (see --help)</translation>
+    </message>
+    <message>
+        <source>aucun fichier de position (voir --help)</source>
+        <translation>no position file given (see --help)</translation>
+    </message>
+    <message>
+        <source>le jeu manque : --game libre, une-bande ou trois-bandes</source>
+        <translation>no game given: --game libre, une-bande or trois-bandes</translation>
+    </message>
+    <message>
+        <source>blanche</source>
+        <translation>white</translation>
+    </message>
+    <message>
+        <source>rouge</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>pointée</source>
+        <translation>spot</translation>
+    </message>
+    <message>
+        <source>aucune</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>impossible d&apos;ouvrir %1 : fichier introuvable</source>
+        <translation>cannot open %1: no such file</translation>
+    </message>
+    <message>
+        <source>%1 est un dossier, pas un fichier de position</source>
+        <translation>%1 is a folder, not a position file</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas un fichier de position lisible</source>
+        <translation>%1 is not a readable position file</translation>
+    </message>
+    <message>
+        <source>%1 solution(s), %2 coups calculés en %3 s</source>
+        <translation>%1 solution(s), %2 shots computed in %3 s</translation>
+    </message>
+    <message>
+        <source>rang fenêtre(°) 1re bille bandes avant 2e  visée(°)  force  hauteur   côté  masse</source>
+        <translation>rank  window(°)  1st ball cushions to 2nd    aim(°)  force   height   side  raise</translation>
+    </message>
+    <message>
+        <source>la bille de tir du fichier doit être 1, 2 ou 3</source>
+        <translation>the file&apos;s cue ball must be 1, 2 or 3</translation>
+    </message>
+    <message>
+        <source>valeur non finie dans %1</source>
+        <translation>non-finite value in %1</translation>
+    </message>
+    <message>
+        <source>la force du fichier doit être entre 0 et 1</source>
+        <translation>the file&apos;s force must be between 0 and 1</translation>
+    </message>
+    <message>
+        <source>impossible d&apos;écrire %1</source>
+        <translation>cannot write %1</translation>
+    </message>
+</context>
+<context>
     <name>ShotFinderPanel</name>
     <message>
         <source>Blanche</source>
-        <translation type="unfinished"></translation>
+        <translation>White</translation>
     </message>
     <message>
         <source>Rouge</source>
-        <translation type="unfinished"></translation>
+        <translation>Red</translation>
     </message>
     <message>
         <source>Pointée</source>
-        <translation type="unfinished"></translation>
+        <translation>Spot white</translation>
     </message>
     <message>
         <source>N°</source>
-        <translation type="unfinished"></translation>
+        <translation>No.</translation>
     </message>
     <message>
         <source>Fenêtre°</source>
-        <translation type="unfinished"></translation>
+        <translation>Window°</translation>
     </message>
     <message>
         <source>Visée°</source>
-        <translation type="unfinished"></translation>
+        <translation>Aim°</translation>
     </message>
     <message>
         <source>1re</source>
-        <translation type="unfinished"></translation>
+        <translation>1st</translation>
     </message>
     <message>
         <source>Bandes</source>
-        <translation type="unfinished"></translation>
+        <translation>Cushions</translation>
     </message>
     <message>
         <source>Force</source>
-        <translation type="unfinished"></translation>
+        <translation>Force</translation>
     </message>
     <message>
         <source>Haut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Height</translation>
     </message>
     <message>
         <source>Côté</source>
-        <translation type="unfinished"></translation>
+        <translation>Side</translation>
     </message>
     <message>
         <source>Élév.°</source>
-        <translation type="unfinished"></translation>
+        <translation>Elev.°</translation>
     </message>
     <message>
         <source>Rang, du coup le plus facile au plus difficile</source>
-        <translation type="unfinished"></translation>
+        <translation>Rank, from the easiest shot to the hardest</translation>
     </message>
     <message>
         <source>Largeur en degrés des directions autour de la visée qui marquent toutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Width in degrees of the directions around the aim that all score</translation>
     </message>
     <message>
         <source>Direction de la visée en degrés, 0 vers la droite, dans le sens des aiguilles d&apos;une montre</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiming direction in degrees, 0 to the right, clockwise</translation>
     </message>
     <message>
         <source>Première bille touchée</source>
-        <translation type="unfinished"></translation>
+        <translation>First ball hit</translation>
     </message>
     <message>
         <source>Bandes touchées avant la deuxième bille : G gauche, D droite, H haut, B bas</source>
-        <translation type="unfinished"></translation>
+        <translation>Cushions hit before the second ball: L left, R right, T top, B bottom</translation>
     </message>
     <message>
         <source>Force du coup</source>
-        <translation type="unfinished"></translation>
+        <translation>Force of the stroke</translation>
     </message>
     <message>
         <source>Hauteur du point d&apos;attaque : positive au-dessus du centre (coulé), négative en dessous (rétro)</source>
-        <translation type="unfinished"></translation>
+        <translation>Height of the cue tip position: positive above the centre (follow), negative below (draw)</translation>
     </message>
     <message>
         <source>Côté du point d&apos;attaque : positif à droite</source>
-        <translation type="unfinished"></translation>
+        <translation>Side of the cue tip position: positive to the right</translation>
     </message>
     <message>
         <source>Élévation de la queue en degrés</source>
-        <translation type="unfinished"></translation>
+        <translation>Cue elevation in degrees</translation>
     </message>
     <message>
         <source>Exporter la feuille...</source>
-        <translation type="unfinished"></translation>
+        <translation>Export sheet...</translation>
     </message>
     <message>
         <source>La position et les coups de la liste, deux par page, dans un document PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>The position and the listed shots, two to a page, in a PDF document</translation>
     </message>
     <message>
         <source>Carte des visées</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiming map</translation>
     </message>
     <message>
         <source>Marque autour de la bille de tir les directions de visée qui marquent le point dans le jeu choisi, avec l&apos;effet, l&apos;élévation et la force réglés</source>
-        <translation type="unfinished"></translation>
+        <translation>Marks around the cue ball the aiming directions that score in the chosen game, with the side, elevation and force as set</translation>
     </message>
     <message>
         <source>Liste périmée : le jeu a changé. Chercher à nouveau.</source>
-        <translation type="unfinished"></translation>
+        <translation>List out of date: the game has changed. Search again.</translation>
     </message>
     <message>
         <source>Liste périmée : la recherche a changé. Chercher à nouveau.</source>
-        <translation type="unfinished"></translation>
+        <translation>List out of date: the search has changed. Search again.</translation>
     </message>
     <message>
         <source>Liste périmée : le jeu ou la recherche a changé pendant la recherche. Chercher à nouveau.</source>
-        <translation type="unfinished"></translation>
+        <translation>List out of date: the game or the search changed during the search. Search again.</translation>
     </message>
     <message>
         <source>Pas de coups à exporter : lancer d&apos;abord une recherche.</source>
-        <translation type="unfinished"></translation>
+        <translation>No shots to export: run a search first.</translation>
     </message>
     <message>
         <source>Exporter la feuille</source>
-        <translation type="unfinished"></translation>
+        <translation>Export sheet</translation>
     </message>
     <message>
         <source>Document PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF document (*.pdf)</translation>
     </message>
     <message>
         <source>Feuille exportée : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sheet exported: %1</translation>
     </message>
     <message>
         <source>Impossible d&apos;enregistrer la feuille %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot save the sheet %1</translation>
+    </message>
+    <message>
+        <source>Coups possibles</source>
+        <translation>Possible shots</translation>
+    </message>
+    <message>
+        <source>Visée seule</source>
+        <translation>Aim only</translation>
+    </message>
+    <message>
+        <source>Visée et effet</source>
+        <translation>Aim and spin</translation>
+    </message>
+    <message>
+        <source>Jeu :</source>
+        <translation>Game:</translation>
+    </message>
+    <message>
+        <source>Recherche :</source>
+        <translation>Search:</translation>
+    </message>
+    <message>
+        <source>Chercher</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Arrêter</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Arrête la recherche (Échap)</source>
+        <translation>Stops the search (Esc)</translation>
+    </message>
+    <message>
+        <source>Seuls les points faits par la bille de tir dans sa course sont cherchés : un point fait plus tard par une bille qui vient toucher la bille de tir arrêtée ne l&apos;est pas. Choisir un coup le montre sur le billard ; Entrée le joue.</source>
+        <translation>Only points made by the cue ball on its own run are searched for: a point made later, by a ball that comes back to hit the cue ball once it has stopped, is not. Choosing a shot shows it on the table; Return plays it.</translation>
+    </message>
+    <message>
+        <source>Recherche en cours...</source>
+        <translation>Searching...</translation>
+    </message>
+    <message>
+        <source>Recherche arrêtée.</source>
+        <translation>Search stopped.</translation>
+    </message>
+    <message>
+        <source>Aucune solution (%1 coups calculés en %2 s).</source>
+        <translation>No solution (%1 shots computed in %2 s).</translation>
+    </message>
+    <message>
+        <source>%1 solution(s) ; %2 coups calculés en %3 s.</source>
+        <translation>%1 solution(s); %2 shots computed in %3 s.</translation>
+    </message>
+    <message>
+        <source>Liste périmée : les billes ou la bille de tir ont changé. Chercher à nouveau.</source>
+        <translation>List out of date: the balls or the cue ball have changed. Search again.</translation>
+    </message>
+</context>
+<context>
+    <name>StrokePanel</name>
+    <message>
+        <source>Réglages du coup</source>
+        <translation>Stroke settings</translation>
+    </message>
+    <message>
+        <source>Blanche</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>Rouge</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Pointée</source>
+        <translation>Spot white</translation>
+    </message>
+    <message>
+        <source>Bille de choc</source>
+        <translation>Cue ball</translation>
+    </message>
+    <message>
+        <source>Angle de visée (°)</source>
+        <translation>Aim angle (°)</translation>
+    </message>
+    <message>
+        <source>la saisie de l&apos;angle de visée</source>
+        <translation>aim angle entry</translation>
+    </message>
+    <message>
+        <source>Hauteur d&apos;attaque (−1 à 1)</source>
+        <translation>Tip height (−1 to 1)</translation>
+    </message>
+    <message>
+        <source>la saisie de la hauteur d&apos;attaque</source>
+        <translation>tip height entry</translation>
+    </message>
+    <message>
+        <source>Effet latéral (−1 à 1)</source>
+        <translation>Side (−1 to 1)</translation>
+    </message>
+    <message>
+        <source>la saisie de l&apos;effet latéral</source>
+        <translation>side entry</translation>
+    </message>
+    <message>
+        <source>Force (0 à 1)</source>
+        <translation>Force (0 to 1)</translation>
+    </message>
+    <message>
+        <source>la saisie de la force</source>
+        <translation>force entry</translation>
+    </message>
+    <message>
+        <source>Élévation (0 à 89°)</source>
+        <translation>Cue elevation (0 to 89°)</translation>
+    </message>
+    <message>
+        <source>la saisie de l&apos;élévation</source>
+        <translation>cue elevation entry</translation>
+    </message>
+    <message>
+        <source>blanche</source>
+        <translation>white</translation>
+    </message>
+    <message>
+        <source>rouge</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>pointée</source>
+        <translation>spot white</translation>
+    </message>
+    <message>
+        <source>la saisie de la place de la bille %1</source>
+        <translation>%1 ball position entry</translation>
+    </message>
+    <message>
+        <source>Bille %1, x (m)</source>
+        <translation>x of the %1 ball (m)</translation>
+    </message>
+    <message>
+        <source>Bille %1, y (m)</source>
+        <translation>y of the %1 ball (m)</translation>
+    </message>
+    <message>
+        <source>Valeur hors limites : non appliquée</source>
+        <translation>Value out of range: not applied</translation>
+    </message>
+    <message>
+        <source>le choix de la bille de choc</source>
+        <translation>cue ball choice</translation>
     </message>
 </context>
 </TS>

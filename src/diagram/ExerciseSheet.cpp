@@ -1,21 +1,16 @@
 #include "diagram/ExerciseSheet.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QPainter>
 #include <QPdfWriter>
 
 #include "diagram/DiagramExport.h"
+#include "diagram/DiagramTexts.h"
 #include "diagram/PrintedDiagram.h"
 #include "positions/AtomicWrite.h"
 
 namespace
 {
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("Diagram", text);
-}
-
 // Space between the two diagrams of a page, in text heights.
 constexpr double kGapBetweenDiagrams = 2.5;
 
@@ -51,8 +46,10 @@ void AddParts(std::vector<std::string>& lines, const std::string& line)
 std::vector<std::string> SolutionText(const ExerciseSheet& sheet, const SheetSolution& solution)
 {
     std::vector<std::string> lines = {
-        Tr("Solution %1").arg(solution.rank).toStdString(),
-        Tr("Fenêtre %1°").arg(QString::fromStdString(FrenchNumber(solution.windowDegrees, 2))).toStdString(),
+        Diagram::tr("Solution %1").arg(solution.rank).toStdString(),
+        Diagram::tr("Fenêtre %1°")
+            .arg(QString::fromStdString(DiagramNumber(solution.windowDegrees, 2)))
+            .toStdString(),
         {}};
     AddParts(lines, StrokeLine(solution.stroke));
     lines.push_back({});
@@ -80,12 +77,12 @@ QByteArray RenderExerciseSheet(const ExerciseSheet& sheet)
     TableDiagram position = PositionDiagram(sheet);
     position.notes.title = sheet.title;
     const int cueBall = sheet.position.cueBall - 1;
-    position.notes.strokeLine = Tr("Jeu : %1 · Bille de tir : %2")
+    position.notes.strokeLine = Diagram::tr("Jeu : %1 · Bille de tir : %2")
                                     .arg(QString::fromStdString(sheet.gameTitle),
                                          QString::fromStdString(BallWord(cueBall)))
                                     .toStdString();
     position.notes.detailLine =
-        QCoreApplication::translate("Diagram", "%n solution(s) dans les pages suivantes", nullptr,
+        Diagram::tr("%n solution(s) dans les pages suivantes", nullptr,
                                     static_cast<int>(sheet.solutions.size()))
             .toStdString();
     PaintAnnotatedDiagram(painter, position, page, textPx);

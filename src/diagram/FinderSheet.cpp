@@ -1,13 +1,30 @@
 #include "diagram/FinderSheet.h"
 
+#include <QCoreApplication>
+
 #include "diagram/PaintingSession.h"
+
+QString GameName(Game game)
+{
+    // The names GameTitle gives, in words lupdate can gather.
+    switch (game)
+    {
+    case Game::UneBande:
+        return QCoreApplication::translate("Game", "Une bande");
+    case Game::TroisBandes:
+        return QCoreApplication::translate("Game", "Trois bandes");
+    case Game::Libre:
+        break;
+    }
+    return QCoreApplication::translate("Game", "Libre");
+}
 
 ExerciseSheet SheetOfSolutions(const CMirobeltDoc& prototype, int tableFormat, const ShotSetup& position, Game game,
                                const std::vector<Solution>& solutions, const std::string& title)
 {
     ExerciseSheet sheet;
     sheet.title = title;
-    sheet.gameTitle = GameTitle(game);
+    sheet.gameTitle = GameName(game).toStdString();
     sheet.geometry = prototype.m_geometry;
     sheet.tableFormat = tableFormat;
     sheet.position = position;

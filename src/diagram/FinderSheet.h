@@ -3,11 +3,16 @@
 // The exercise sheet of the shot finder's solutions, for the mirobelt-solve
 // tool and the "Coups possibles" panel.
 
+#include <QString>
+
 #include <string>
 #include <vector>
 
 #include "diagram/ExerciseSheet.h"
 #include "finder/ShotSearch.h"
+
+// The game's name (GameTitle) in the interface's language: "Trois bandes".
+QString GameName(Game game);
 
 // The sheet of position (balls and cue ball) on the table of tableFormat under game, with each solution's
 // shot computed again on a copy of prototype (table and coefficients), ranked

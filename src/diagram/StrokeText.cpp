@@ -1,19 +1,14 @@
 #include "diagram/StrokeText.h"
 
-#include <QCoreApplication>
 #include <QString>
 
 #include <cmath>
 
+#include "diagram/DiagramTexts.h"
 #include "sim/MirobeltDoc.h"
 
 namespace
 {
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("Diagram", text);
-}
-
 constexpr double kDegreesPerRadian = 57.29577951308232;
 }  // namespace
 
@@ -40,13 +35,13 @@ StrokeValues StrokeOf(const ShotSetup& setup)
     return stroke;
 }
 
-std::string FrenchNumber(double value, int decimals, bool showSign)
+std::string DiagramNumber(double value, int decimals, bool showSign)
 {
     if (!std::isfinite(value))
         return "?";
     QString digits = QString::number(std::abs(value), 'f', decimals);
     const bool readsAsZero = digits.count(QLatin1Char('0')) == digits.size() - (decimals > 0 ? 1 : 0);
-    digits.replace(QLatin1Char('.'), QLatin1Char(','));
+    digits.replace(QLatin1Char('.'), Diagram::tr(",", "decimal separator"));
     if (readsAsZero)
         return digits.toStdString();
     if (value < 0)
@@ -62,12 +57,12 @@ std::string StrokeLine(const StrokeValues& stroke)
     const int cueDecimals = stroke.cueDegrees == std::trunc(stroke.cueDegrees) ? 0 : 1;
     // A direction that rounds to 360,0° reads as 0,0°.
     const double aim = stroke.aimDegrees >= 359.95 ? 0.0 : stroke.aimDegrees;
-    return Tr("Visée %1° · Hauteur %2 · Côté %3 · Force %4 · Queue %5°")
-        .arg(QString::fromStdString(FrenchNumber(aim, 1)),
-             QString::fromStdString(FrenchNumber(stroke.height, 2, true)),
-             QString::fromStdString(FrenchNumber(stroke.side, 2, true)),
-             QString::fromStdString(FrenchNumber(stroke.force, 2)),
-             QString::fromStdString(FrenchNumber(stroke.cueDegrees, cueDecimals)))
+    return Diagram::tr("Visée %1° · Hauteur %2 · Côté %3 · Force %4 · Queue %5°")
+        .arg(QString::fromStdString(DiagramNumber(aim, 1)),
+             QString::fromStdString(DiagramNumber(stroke.height, 2, true)),
+             QString::fromStdString(DiagramNumber(stroke.side, 2, true)),
+             QString::fromStdString(DiagramNumber(stroke.force, 2)),
+             QString::fromStdString(DiagramNumber(stroke.cueDegrees, cueDecimals)))
         .toStdString();
 }
 
@@ -75,19 +70,37 @@ std::string BallWord(int ball)
 {
     switch (ball)
     {
-    case 0: return Tr("blanche").toStdString();
-    case 1: return Tr("rouge").toStdString();
-    case 2: return Tr("pointée").toStdString();
+    case 0: return Diagram::tr("blanche").toStdString();
+    case 1: return Diagram::tr("rouge").toStdString();
+    case 2: return Diagram::tr("pointée").toStdString();
     default: return {};
     }
 }
 
+std::string CushionLetters(const std::string& letters)
+{
+    QString shown;
+    for (const char letter : letters)
+    {
+        switch (letter)
+        {
+        case 'G': shown += Diagram::tr("G", "cushion letter: left"); break;
+        case 'D': shown += Diagram::tr("D", "cushion letter: right"); break;
+        case 'H': shown += Diagram::tr("H", "cushion letter: top"); break;
+        case 'B': shown += Diagram::tr("B", "cushion letter: bottom"); break;
+        default: shown += QLatin1Char(letter); break;
+        }
+    }
+    return shown.toStdString();
+}
+
 std::string ScoringLine(int firstBall, const std::string& cushionLetters, double windowDegrees)
 {
-    QString line = Tr("1re bille : %1 · Bandes : %2")
+    QString line = Diagram::tr("1re bille : %1 · Bandes : %2")
                        .arg(QString::fromStdString(BallWord(firstBall)),
-                            cushionLetters.empty() ? Tr("aucune") : QString::fromStdString(cushionLetters));
+                            cushionLetters.empty() ? Diagram::tr("aucune")
+                                                  : QString::fromStdString(CushionLetters(cushionLetters)));
     if (windowDegrees >= 0)
-        line += Tr(" · Fenêtre %1°").arg(QString::fromStdString(FrenchNumber(windowDegrees, 2)));
+        line += Diagram::tr(" · Fenêtre %1°").arg(QString::fromStdString(DiagramNumber(windowDegrees, 2)));
     return line.toStdString();
 }

@@ -24,15 +24,20 @@ StrokeValues StrokeOf(const ShotSetup& setup);
 // The direction of the aim, from origin to target, in degrees 0 to 360.
 double AimDegreesOf(const ShotSetup& setup);
 
-// value with the given decimals and a decimal comma; with showSign a "+" or
-// a "−" (U+2212) before any value that does not read as zero.
-std::string FrenchNumber(double value, int decimals, bool showSign = false);
+// value with the given decimals and the decimal separator of the interface's
+// language (a comma in French); with showSign a "+" or a "−" (U+2212) before
+// any value that does not read as zero.
+std::string DiagramNumber(double value, int decimals, bool showSign = false);
 
 // "Visée 47,3° · Hauteur +0,40 · Côté −0,20 · Force 0,65 · Queue 0°" (UTF-8).
 std::string StrokeLine(const StrokeValues& stroke);
 
 // "blanche", "rouge", "pointée"; empty for any other ball.
 std::string BallWord(int ball);
+
+// The finder's cushion letters (G left, D right, H top, B bottom, the table
+// as on the screen) in the interface's language: "HDB" reads "TRB" in English.
+std::string CushionLetters(const std::string& letters);
 
 // "1re bille : rouge · Bandes : HDB" followed by " · Fenêtre 2,35°" when
 // windowDegrees is not negative.

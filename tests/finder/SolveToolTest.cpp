@@ -9,8 +9,10 @@
 namespace
 {
 
+// The tool in its own language, French, whatever language the user's settings hold.
 ToolRun Solve(const TempFolder& folder, const std::vector<std::string>& args)
 {
+    setenv("MIROBELT_LANG", "fr", 1);
     return folder.Run(MIROBELT_SOLVE_TOOL, args);
 }
 
@@ -90,8 +92,7 @@ TEST(SolveTool, JsonListsSolutionFilesThatReopenToTheSetUpAndScore)
         EXPECT_EQ(files[k], "out/solution-" + std::to_string(k + 1) + ".bi1");
         PositionValues v;
         int read = 0;
-        std::string message;
-        ASSERT_TRUE(ReadToolPosition(folder / files[k], v, read, message)) << message;
+        ASSERT_EQ(ReadToolPosition(folder / files[k], v, read), PositionReadResult::Read) << files[k];
         // The input with the aim from the white ball's centre, one metre long, in the listed direction.
         PositionValues expected = input;
         expected.aimOriginX = input.whiteX, expected.aimOriginY = input.whiteY;

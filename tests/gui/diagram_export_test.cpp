@@ -151,10 +151,10 @@ TEST(DiagramExport, StrokeAsPlayersReadIt)
     setup.force = 0.65;
     setup.raiseAngle = 0;
     EXPECT_EQ(StrokeLine(StrokeOf(setup)), "Visée 270,0° · Hauteur +0,40 · Côté −0,20 · Force 0,65 · Queue 0°");
-    EXPECT_EQ(FrenchNumber(-0.001, 2, true), "0,00");
+    EXPECT_EQ(DiagramNumber(-0.001, 2, true), "0,00");
     setup.aimTargetX = 2, setup.aimTargetY = 0.9999;  // a hair above the right: 359,994°
     EXPECT_EQ(StrokeLine(StrokeOf(setup)).substr(0, 12), "Visée 0,0°");
-    EXPECT_EQ(FrenchNumber(-47.26, 1, true), "−47,3");
+    EXPECT_EQ(DiagramNumber(-47.26, 1, true), "−47,3");
     EXPECT_EQ(ScoringLine(1, "HDB", 2.345), "1re bille : rouge · Bandes : HDB · Fenêtre 2,35°");
 }
 

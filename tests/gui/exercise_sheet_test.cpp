@@ -114,6 +114,9 @@ TEST(ExerciseSheet, SolveToolWritesTheSheetOfItsSolutions)
               "Billard_KVO_le_3_aout_99\n1.63\n0.91\n0.72\n0.37\n2.05\n0.28\n0\n0\n0\n0.45\n1\n0.72\n1.63\n0.37\n0.91\n50\n2\n");
     QProcess tool;
     tool.setWorkingDirectory(folder.Path());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("MIROBELT_LANG", "fr");  // the sheet's French words, whatever the user chose
+    tool.setProcessEnvironment(environment);
     tool.start(QStringLiteral(MIROBELT_SOLVE_TOOL),
                {"fresh.bi1", "--game", "libre", "--aim-only", "--top", "3", "--json", "--sheet", "fresh.pdf"});
     ASSERT_TRUE(tool.waitForFinished(300000));
@@ -140,6 +143,18 @@ TEST(ExerciseSheet, SolveToolWritesTheSheetOfItsSolutions)
     tool.start(QStringLiteral(MIROBELT_SOLVE_TOOL), {"fresh.bi1", "--game", "libre", "--sheet", "fresh.png"});
     ASSERT_TRUE(tool.waitForFinished(60000));
     EXPECT_EQ(tool.exitCode(), 2);
+    // In English: the sheet's words and its decimal points.
+    environment.insert("MIROBELT_LANG", "en");
+    tool.setProcessEnvironment(environment);
+    tool.start(QStringLiteral(MIROBELT_SOLVE_TOOL),
+               {"fresh.bi1", "--game", "libre", "--aim-only", "--top", "3", "--sheet", "english.pdf"});
+    ASSERT_TRUE(tool.waitForFinished(300000));
+    ASSERT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    const PdfReading english = ReadPdf(folder.File("english.pdf"));
+    EXPECT_EQ(english.pages, pdf.pages);
+    EXPECT_TRUE(english.text.contains("Game: Straight rail")) << english.text.toStdString();
+    EXPECT_EQ(english.text.count("Force 0.45\n"), solutions.size());
+    EXPECT_FALSE(english.text.contains(QStringLiteral("Fenêtre")));
 }
 
 // The panel's "Exporter la feuille..." writes the sheet of its list.

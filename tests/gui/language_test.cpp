@@ -22,6 +22,8 @@
 #include "GuiTestSupport.h"
 #include "app/AboutDlg.h"
 #include "app/HelpWindow.h"
+#include "diagram/FinderSheet.h"
+#include "diagram/StrokeText.h"
 #include "platform/Language.h"
 
 namespace
@@ -53,7 +55,8 @@ QList<Message> ReadTranslations(const QString& path)
         else if (xml.name() == QLatin1String("translation") && !messages.isEmpty())
         {
             messages.last().type = xml.attributes().value(QLatin1String("type")).toString();
-            messages.last().translation = xml.readElementText();
+            // The forms of a text with a count, run together.
+            messages.last().translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
         }
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
@@ -122,8 +125,10 @@ protected:
         ResetProgramState();
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.Path());
         qunsetenv("MIROBELT_LANG");
+        // Entries still unfinished are shown in French, as if they were not there.
         for (const Message& message : ReadTranslations(kTranslationFile))
-            translations.insert(message.source, message.translation);
+            if (message.type.isEmpty())
+                translations.insert(message.source, message.translation);
     }
     ~LanguageTest() override
     {
@@ -140,6 +145,23 @@ protected:
         app.MainFrame()->View()->KillDemoTimer();
         EXPECT_EQ(Language::Current(), stored);
         return WindowTexts(*app.MainFrame());
+    }
+
+    // What a command-line tool prints, run with the settings of this test and
+    // MIROBELT_LANG set to language (unset when empty): standard output and error.
+    std::pair<QString, QString> RunTool(const QString& tool, const QStringList& args, const QString& language)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", folder.Path());
+        environment.remove("MIROBELT_LANG");
+        if (!language.isEmpty())
+            environment.insert("MIROBELT_LANG", language);
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(folder.Path());
+        process.start(tool, args);
+        EXPECT_TRUE(process.waitForFinished(60000)) << tool.toStdString();
+        return {QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
     }
 
     ScopedWorkingFolder folder;
@@ -231,6 +253,67 @@ TEST_F(LanguageTest, EnglishWindowAndBackToTheSameFrenchTexts)
     EXPECT_GE(translated, 8);
     for (const char* text : {"&Print...\tCtrl+P", "&Quit\tCtrl+Q", "Mirobelt &Help\tF1", "&Language"})
         EXPECT_TRUE(english.contains(text)) << text;
+}
+
+TEST_F(LanguageTest, ToolsSpeakFrenchUnlessEnglishIsChosenOrAsked)
+{
+    struct Tool
+    {
+        QString path;
+        QStringList badArgs;
+        QString frenchUsage, englishUsage, frenchError, englishError;
+    };
+    const QList<Tool> tools = {
+        {MIROBELT_SHOT_TOOL, {"--width", "12", "shot.bi1"}, "usage : mirobelt-shot POSITION.bi1 [-o FICHIER]",
+         "usage: mirobelt-shot POSITION.bi1 [-o FILE]",
+         "mirobelt-shot : --width attend un nombre entier de pixels de 200 à 8000\n",
+         "mirobelt-shot: --width takes a whole number of pixels from 200 to 8000\n"},
+        {MIROBELT_SOLVE_TOOL, {"shot.bi1"}, "usage : mirobelt-solve POSITION.bi1 --game",
+         "usage: mirobelt-solve POSITION.bi1 --game",
+         "mirobelt-solve : le jeu manque : --game libre, une-bande ou trois-bandes\n",
+         "mirobelt-solve: no game given: --game libre, une-bande or trois-bandes\n"},
+    };
+    for (const Tool& tool : tools)
+    {
+        // Nothing chosen: French, the whole help as the sources write it.
+        const QString frenchHelp = RunTool(tool.path, {"--help"}, {}).first;
+        EXPECT_TRUE(frenchHelp.startsWith(tool.frenchUsage)) << frenchHelp.toStdString();
+        EXPECT_EQ(RunTool(tool.path, tool.badArgs, {}).second, tool.frenchError);
+
+        // Asked for one run: English, the whole help translated.
+        const QString englishHelp = RunTool(tool.path, {"--help"}, "en").first;
+        EXPECT_TRUE(englishHelp.startsWith(tool.englishUsage)) << englishHelp.toStdString();
+        EXPECT_TRUE(translations.values(frenchHelp).contains(englishHelp)) << englishHelp.toStdString();
+        EXPECT_EQ(RunTool(tool.path, tool.badArgs, "en").second, tool.englishError);
+
+        // English chosen in the program: the tools follow it, and MIROBELT_LANG still overrides.
+        Language::Store("en");
+        EXPECT_EQ(RunTool(tool.path, tool.badArgs, {}).second, tool.englishError);
+        EXPECT_EQ(RunTool(tool.path, {"--help"}, "fr").first, frenchHelp);
+        Language::Store("fr");
+    }
+}
+
+TEST_F(LanguageTest, DiagramTextsInEnglishWithDecimalPointsAndBackInFrench)
+{
+    StrokeValues stroke;
+    stroke.aimDegrees = 47.26, stroke.height = 0.4, stroke.side = -0.2, stroke.force = 0.65, stroke.cueDegrees = 5;
+    const auto texts = [&] {
+        return StrokeLine(stroke) + "\n" + ScoringLine(1, "GDHB", 2.345) + "\n" + ScoringLine(2, "", -1) + "\n" +
+               GameName(Game::TroisBandes).toStdString();
+    };
+    const std::string french = texts();
+    EXPECT_EQ(french, "Visée 47,3° · Hauteur +0,40 · Côté −0,20 · Force 0,65 · Queue 5°\n"
+                      "1re bille : rouge · Bandes : GDHB · Fenêtre 2,35°\n"
+                      "1re bille : pointée · Bandes : aucune\n"
+                      "Trois bandes");
+    ASSERT_TRUE(Language::Install("en"));
+    EXPECT_EQ(texts(), "Aim 47.3° · Height +0.40 · Side −0.20 · Force 0.65 · Cue 5°\n"
+                       "1st ball: red · Cushions: LRTB · Window 2.35°\n"
+                       "1st ball: spot white · Cushions: none\n"
+                       "Three-cushion");
+    ASSERT_TRUE(Language::Install("fr"));
+    EXPECT_EQ(texts(), french);
 }
 
 TEST_F(LanguageTest, NoFrenchTextLeftInTheEnglishWindow)

@@ -7,8 +7,10 @@
 namespace
 {
 
+// The tool in its own language, French, whatever language the user's settings hold.
 ToolRun RunTool(const TempFolder& folder, const std::vector<std::string>& args, const std::string& input = "")
 {
+    setenv("MIROBELT_LANG", "fr", 1);
     return folder.Run(MIROBELT_SHOT_TOOL, args, input);
 }
 
@@ -76,7 +78,7 @@ TEST(ShotTool, ComputesThePositionWithTheGivenOptions)
     WriteText(folder / "short.bi1", "Billard\n0.5\n0.7\n");
     const ToolRun partial = RunTool(folder, {"short.bi1"});
     EXPECT_EQ(partial.err + EndPlaces(partial.out),
-              "mirobelt-shot: short.bi1 holds 2 of the 17 values; the others are those of a new table\n"
+              "mirobelt-shot : short.bi1 contient 2 des 17 valeurs ; les autres sont celles d'un billard neuf\n"
               "2 0.1 0.3;2 0.5 0.7;2 0.4 0.5;");
 }
 
@@ -90,35 +92,37 @@ TEST(ShotTool, BadInputAndTargetsGiveOneLineNamingTheFault)
     WriteText(folder / "locked.txt", "old\n");
     chmod((folder / "locked.txt").c_str(), 0444);
     std::filesystem::create_directory(folder / "folder");
-    const std::string wordTooLong = " (a word of over 4096 characters)";
+    const std::string wordTooLong = " (un mot de plus de 4096 caractères)";
     struct Case { std::vector<std::string> args; std::string fault, input = ""; int status = 2; };
     const std::vector<Case> cases = {
-        {{"missing.bi1"}, "cannot open missing.bi1: No such file or directory"},
-        {{"other.txt"}, "other.txt is not a position file (wrong header)"},
-        {{"folder"}, "folder is a folder"},
-        {{"/dev/zero"}, "/dev/zero is a device, not a position file"},
-        {{"/dev/urandom"}, "/dev/urandom is a device, not a position file"},
-        {{"/dev/stdin"}, "/dev/stdin is not a position file" + wordTooLong, "cat /dev/zero"},
-        {{"long.bi1"}, "long.bi1 is not a position file" + wordTooLong},
-        {{"large.bi1"}, "large.bi1 is too large for a position file (over 1 MiB)"},
-        {{good, "--tuning", "folder"}, "tuning file folder is a folder"},
-        {{good, "--tuning", "/dev/zero"}, "tuning file /dev/zero is not a regular file"},
-        {{good, "--tuning", "long.bi1"}, "tuning file long.bi1 is not a tuning file" + wordTooLong},
-        {{good, "--tuning", "large.bi1"}, "tuning file large.bi1 is too large (over 1 MiB)"},
-        {{}, "no position file given (see --help)"},
-        {{good, "--bogus"}, "unknown option --bogus (see --help)"},
-        {{good, "-o"}, "option -o needs a file name (see --help)"},
-        {{good, good}, "only one position file may be given (see --help)"},
+        {{"missing.bi1"}, "impossible d'ouvrir missing.bi1 : fichier introuvable"},
+        {{"other.txt"}, "other.txt n'est pas un fichier de position (mauvais en-tête)"},
+        {{"folder"}, "folder est un dossier"},
+        {{"/dev/zero"}, "/dev/zero est un périphérique, pas un fichier de position"},
+        {{"/dev/urandom"}, "/dev/urandom est un périphérique, pas un fichier de position"},
+        {{"/dev/stdin"}, "/dev/stdin n'est pas un fichier de position" + wordTooLong, "cat /dev/zero"},
+        {{"long.bi1"}, "long.bi1 n'est pas un fichier de position" + wordTooLong},
+        {{"large.bi1"}, "large.bi1 est trop grand pour un fichier de position (plus de 1 Mio)"},
+        {{good, "--tuning", "folder"}, "le fichier de réglage folder est un dossier"},
+        {{good, "--tuning", "/dev/zero"}, "le fichier de réglage /dev/zero n'est pas un fichier ordinaire"},
+        {{good, "--tuning", "long.bi1"}, "long.bi1 n'est pas un fichier de réglage" + wordTooLong},
+        {{good, "--tuning", "large.bi1"}, "le fichier de réglage large.bi1 est trop grand (plus de 1 Mio)"},
+        {{}, "aucun fichier de position (voir --help)"},
+        {{good, "--bogus"}, "option inconnue --bogus (voir --help)"},
+        {{good, "-o"}, "l'option -o attend un nom de fichier (voir --help)"},
+        {{good, good}, "un seul fichier de position est accepté (voir --help)"},
+        {{good, "--width", "12"}, "--width attend un nombre entier de pixels de 200 à 8000"},
+        {{good, "--image", "shot.gif"}, "type d'image inconnu pour shot.gif : le nom doit finir par .svg, .pdf ou .png"},
         // Targets that are not replaced: status 1.
-        {{good, "-o", "locked.txt"}, "cannot write locked.txt: is read-only", "", 1},
-        {{good, "-o", "folder"}, "cannot write folder: is a folder", "", 1},
-        {{good, "-o", "no/folder/out.txt"}, "cannot write no/folder/out.txt: No such file or directory", "", 1},
+        {{good, "-o", "locked.txt"}, "impossible d'écrire locked.txt : fichier en lecture seule", "", 1},
+        {{good, "-o", "folder"}, "impossible d'écrire folder : c'est un dossier", "", 1},
+        {{good, "-o", "no/folder/out.txt"}, "impossible d'écrire no/folder/out.txt : fichier introuvable", "", 1},
     };
     for (const Case& c : cases)
     {
         const ToolRun run = RunTool(folder, c.args, c.input);
         EXPECT_EQ(std::tuple(run.status, run.out, run.err),
-                  std::tuple(c.status, std::string(), "mirobelt-shot: " + c.fault + "\n"));
+                  std::tuple(c.status, std::string(), "mirobelt-shot : " + c.fault + "\n"));
     }
     EXPECT_EQ(ReadText(folder / "locked.txt") + folder.Listing(),
               "old\nfolder;large.bi1;locked.txt;long.bi1;other.txt;shot.bi1;");
@@ -128,8 +132,8 @@ TEST(ShotTool, BadInputAndTargetsGiveOneLineNamingTheFault)
     struct stat info{};
     EXPECT_TRUE(stat("/dev/null", &info) == 0 && S_ISCHR(info.st_mode));
     const ToolRun help = RunTool(folder, {"--help"});
-    EXPECT_EQ(std::pair(help.status, help.out.substr(0, 33)),
-              std::pair(0, std::string("usage: mirobelt-shot POSITION.bi1")));
+    EXPECT_EQ(std::pair(help.status, help.out.substr(0, 34)),
+              std::pair(0, std::string("usage : mirobelt-shot POSITION.bi1")));
 }
 
 #endif  // MIROBELT_SHOT_TOOL

@@ -19,6 +19,7 @@
 #include <QFileInfo>
 
 #include "diagram/FinderSheet.h"
+#include "diagram/StrokeText.h"
 #include "finder/BackgroundSearch.h"
 #include "finder/gui/AimMapController.h"
 #include "sim/TableGeometry.h"
@@ -79,7 +80,7 @@ bool SameTable(const ShotSetup& a, const ShotSetup& b)
 }  // namespace
 
 ShotFinderPanel::ShotFinderPanel(CMirobeltView* view, QWidget* parent)
-    : QDockWidget(QStringLiteral("Coups possibles"), parent), m_view(view)
+    : QDockWidget(tr("Coups possibles"), parent), m_view(view)
 {
     setObjectName(QStringLiteral("ShotFinderPanel"));
     auto* body = new QWidget(this);
@@ -88,20 +89,20 @@ ShotFinderPanel::ShotFinderPanel(CMirobeltView* view, QWidget* parent)
     auto* choices = new QFormLayout;
     m_game = new QComboBox(body);
     for (const Game game : kGames)
-        m_game->addItem(QString::fromUtf8(GameTitle(game)), static_cast<int>(game));
+        m_game->addItem(GameName(game), static_cast<int>(game));
     m_game->setCurrentIndex(2);
     m_kind = new QComboBox(body);
-    m_kind->addItem(QStringLiteral("Visée seule"), static_cast<int>(SearchKind::AimOnly));
-    m_kind->addItem(QStringLiteral("Visée et effet"), static_cast<int>(SearchKind::AimAndStroke));
-    choices->addRow(QStringLiteral("Jeu :"), m_game);
-    choices->addRow(QStringLiteral("Recherche :"), m_kind);
+    m_kind->addItem(tr("Visée seule"), static_cast<int>(SearchKind::AimOnly));
+    m_kind->addItem(tr("Visée et effet"), static_cast<int>(SearchKind::AimAndStroke));
+    choices->addRow(tr("Jeu :"), m_game);
+    choices->addRow(tr("Recherche :"), m_kind);
     layout->addLayout(choices);
 
     auto* buttons = new QHBoxLayout;
-    m_start = new QPushButton(QStringLiteral("Chercher"), body);
-    m_stop = new QPushButton(QStringLiteral("Arrêter"), body);
+    m_start = new QPushButton(tr("Chercher"), body);
+    m_stop = new QPushButton(tr("Arrêter"), body);
     m_stop->setEnabled(false);
-    m_stop->setToolTip(QStringLiteral("Arrête la recherche (Échap)"));
+    m_stop->setToolTip(tr("Arrête la recherche (Échap)"));
     buttons->addWidget(m_start);
     buttons->addWidget(m_stop);
     layout->addLayout(buttons);
@@ -144,10 +145,9 @@ ShotFinderPanel::ShotFinderPanel(CMirobeltView* view, QWidget* parent)
     layout->addWidget(m_exportSheet);
     connect(m_exportSheet, &QPushButton::clicked, this, &ShotFinderPanel::ExportSheet);
 
-    auto* help = new QLabel(QStringLiteral(
-                                "Seuls les points faits par la bille de tir dans sa course sont cherchés : un point "
-                                "fait plus tard par une bille qui vient toucher la bille de tir arrêtée ne l'est pas. "
-                                "Choisir un coup le montre sur le billard ; Entrée le joue."),
+    auto* help = new QLabel(tr("Seuls les points faits par la bille de tir dans sa course sont cherchés : un point "
+                               "fait plus tard par une bille qui vient toucher la bille de tir arrêtée ne l'est pas. "
+                               "Choisir un coup le montre sur le billard ; Entrée le joue."),
                             body);
     help->setWordWrap(true);
     help->setEnabled(false);
@@ -240,7 +240,7 @@ void ShotFinderPanel::StartSearch()
     m_bHasList = false;
     m_bOutOfDate = false;
     m_progress->setValue(0);
-    m_status->setText(QStringLiteral("Recherche en cours..."));
+    m_status->setText(tr("Recherche en cours..."));
     m_start->setEnabled(false);
     m_stop->setEnabled(true);
     m_search = std::make_unique<BackgroundSearch>(*m_view->GetDocument(), request);
@@ -285,7 +285,7 @@ void ShotFinderPanel::ShowResult(const SearchResult& result)
     if (result.cancelled)
     {
         m_progress->setValue(0);
-        m_status->setText(QStringLiteral("Recherche arrêtée."));
+        m_status->setText(tr("Recherche arrêtée."));
         return;
     }
     m_solutions = result.solutions;
@@ -297,7 +297,7 @@ void ShotFinderPanel::ShowResult(const SearchResult& result)
         const QString cushions = QString::number(s.outcome.cushionsBeforeSecond) +
                                  (s.outcome.cushionPath.empty()
                                       ? QString()
-                                      : QStringLiteral(" (%1)").arg(QString::fromStdString(s.outcome.cushionPath)));
+                                      : QStringLiteral(" (%1)").arg(QString::fromStdString(CushionLetters(s.outcome.cushionPath))));
         const double height = PlayerStrikeHeight(s.setup);
         auto* item = new SolutionItem(
             {QString::number(k + 1), QString::number(s.windowDegrees, 'f', 3), QString::number(s.aimDegrees, 'f', 2),
@@ -320,10 +320,10 @@ void ShotFinderPanel::ShowResult(const SearchResult& result)
     }
     m_list->setSortingEnabled(true);
     m_status->setText(m_solutions.empty()
-                          ? QStringLiteral("Aucune solution (%1 coups calculés en %2 s).")
+                          ? tr("Aucune solution (%1 coups calculés en %2 s).")
                                 .arg(result.evaluated)
                                 .arg(result.seconds, 0, 'f', 1)
-                          : QStringLiteral("%1 solution(s) ; %2 coups calculés en %3 s.")
+                          : tr("%1 solution(s) ; %2 coups calculés en %3 s.")
                                 .arg(m_solutions.size())
                                 .arg(result.evaluated)
                                 .arg(result.seconds, 0, 'f', 1));
@@ -346,7 +346,7 @@ void ShotFinderPanel::CheckTable()
     if (SameTable(m_view->CurrentSetup(), m_listed.setup) &&
         m_view->GetDocument()->m_geometry.length == m_searchedLength)
         return;
-    MarkOutOfDate(QStringLiteral("Liste périmée : les billes ou la bille de tir ont changé. Chercher à nouveau."));
+    MarkOutOfDate(tr("Liste périmée : les billes ou la bille de tir ont changé. Chercher à nouveau."));
 }
 
 void ShotFinderPanel::MarkOutOfDate(const QString& why)
