@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
+    <name>AimMapOverlay</name>
+    <message>
+        <source>Fenêtre de %1° : un clic vise en son milieu</source>
+        <translation>Window of %1°: a click aims at its middle</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>Mirobelt, simulateur de billard français, version 1.0 du 6 décembre 2026</source>

@@ -22,6 +22,7 @@
 #include "diagram/StrokeText.h"
 #include "finder/BackgroundSearch.h"
 #include "finder/gui/AimMapController.h"
+#include "finder/gui/AimMapOverlay.h"
 #include "sim/TableGeometry.h"
 #include "view/MirobeltView.h"
 
@@ -159,6 +160,12 @@ ShotFinderPanel::ShotFinderPanel(CMirobeltView* view, QWidget* parent)
     m_aimMapChoice->setChecked(true);
     choices->addRow(QString(), m_aimMapChoice);
     m_aimMap = new AimMapController(this);
+    m_aimMapOverlay = new AimMapOverlay(view, m_aimMap);
+    connect(m_aimMapOverlay, &AimMapOverlay::arcChosen, this, &ShotFinderPanel::AimAlong);
+    connect(view->Model(), &SetUpModel::setUpChanged, this, [this](const TableSetUp&, SetUpParts parts) {
+        if (AimMapDependsOn(parts))
+            RefreshAimMap();
+    });
     body->setMinimumWidth(kPanelWidth);  // every column of the list in view
     setWidget(body);
 
@@ -333,7 +340,17 @@ void ShotFinderPanel::ShowSolution(int index)
 {
     if (m_bOutOfDate || index < 0 || index >= static_cast<int>(m_solutions.size()))
         return;
-    m_view->ApplyShotSetup(m_solutions[index].setup);
+    ApplySetup(m_solutions[index].setup);
+}
+
+void ShotFinderPanel::AimAlong(double degrees)
+{
+    ApplySetup(AimedSetup(m_view->CurrentSetup(), degrees));
+}
+
+void ShotFinderPanel::ApplySetup(const ShotSetup& setup)
+{
+    m_view->ApplyShotSetup(setup);
     // The aids that follow the aim, drawn as dragging the aim draws them.
     CDC* dc = m_view->AcquireWindowDC();
     m_view->m_aimAid.Draw(*m_view, *dc, m_view->m_aim, m_view->m_nDrawWidth, m_view->m_nDrawHeight);

@@ -12,6 +12,7 @@
 #include "finder/ShotSearch.h"
 
 class AimMapController;
+class AimMapOverlay;
 class BackgroundSearch;
 class CMirobeltView;
 class QCheckBox;
@@ -50,6 +51,11 @@ public:
     AimMapController* AimMap() const { return m_aimMap; }
     // Recomputes the map from the view's set-up when it is shown, else clears it.
     void RefreshAimMap();
+    // The ring of the map on the table; a click on an arc aims along its middle.
+    AimMapOverlay* AimRingOverlay() const { return m_aimMapOverlay; }
+    // Aims along degrees as choosing a solution does: one step to undo, the
+    // trajectories and the aids drawn.
+    void AimAlong(double degrees);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -60,6 +66,7 @@ private:
     void Poll();
     void ShowResult(const SearchResult& result);
     void ShowSolution(int index);
+    void ApplySetup(const ShotSetup& setup);
     void CheckTable();
     void ExportSheet();  // "Exporter la feuille..."
     void MarkOutOfDate(const QString& why);
@@ -75,6 +82,7 @@ private:
     QPushButton* m_exportSheet = nullptr;
     QCheckBox* m_aimMapChoice = nullptr;
     AimMapController* m_aimMap = nullptr;
+    AimMapOverlay* m_aimMapOverlay = nullptr;  // a child of the view
 
     std::unique_ptr<BackgroundSearch> m_search;
     QTimer m_poll;        // progress and end of the running search
