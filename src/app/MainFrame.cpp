@@ -468,7 +468,10 @@ void CMainFrame::RetranslateWindow()
 void CMainFrame::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange && m_bCreated)
+    {
         RetranslateWindow();
+        RebuildRecentFileMenu();  // their prompts
+    }
     QMainWindow::changeEvent(event);
 }
 

@@ -135,7 +135,6 @@ public:
     void OnFilePrint();
     void OnFileExportImage();
     void OnOpenRecentFile(int index);
-    void OnEmptyCommand() {}
     // Shows the "Coups possibles" panel.
     void OnFindShot();
     // Opens the user's guide (F1).
