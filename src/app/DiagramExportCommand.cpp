@@ -40,7 +40,7 @@ QString Tr(const char* text)
 bool AskImageOptions(QWidget* parent, bool askWidth, int& width, PathWidth& pathWidth)
 {
     QDialog dialog(parent);
-    dialog.setWindowTitle(Tr("Exporter l'image"));
+    dialog.setWindowTitle(QCoreApplication::translate("DiagramExport", "Exporter l'image"));
     auto* form = new QFormLayout(&dialog);
     QSpinBox* widthBox = nullptr;
     if (askWidth)
@@ -49,14 +49,14 @@ bool AskImageOptions(QWidget* parent, bool askWidth, int& width, PathWidth& path
         widthBox->setRange(kMinDiagramWidth, kMaxDiagramWidth);
         widthBox->setSingleStep(100);
         widthBox->setValue(width);
-        form->addRow(Tr("Largeur de l'image en pixels :"), widthBox);
+        form->addRow(QCoreApplication::translate("DiagramExport", "Largeur de l'image en pixels :"), widthBox);
     }
     auto* thickness = new QComboBox(&dialog);
-    thickness->addItem(Tr("Fines"), static_cast<int>(PathWidth::Thin));
-    thickness->addItem(Tr("Normales"), static_cast<int>(PathWidth::Normal));
-    thickness->addItem(Tr("Épaisses"), static_cast<int>(PathWidth::Thick));
+    thickness->addItem(QCoreApplication::translate("DiagramExport", "Fines"), static_cast<int>(PathWidth::Thin));
+    thickness->addItem(QCoreApplication::translate("DiagramExport", "Normales"), static_cast<int>(PathWidth::Normal));
+    thickness->addItem(QCoreApplication::translate("DiagramExport", "Épaisses"), static_cast<int>(PathWidth::Thick));
     thickness->setCurrentIndex(thickness->findData(static_cast<int>(pathWidth)));
-    form->addRow(Tr("Trajectoires :"), thickness);
+    form->addRow(QCoreApplication::translate("DiagramExport", "Trajectoires :"), thickness);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -74,7 +74,7 @@ QString ChooseImagePath(QWidget* parent)
     QStringList filters;
     for (const ImageFilter& f : kImageFilters)
         filters << Tr(f.filter);
-    QFileDialog dialog(parent, Tr("Exporter l'image"));
+    QFileDialog dialog(parent, QCoreApplication::translate("DiagramExport", "Exporter l'image"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(filters);
@@ -113,18 +113,18 @@ QString ExportViewDiagram(CMirobeltView& view, const QString& path, int widthPx,
     switch (status)
     {
     case DiagramExportStatus::Written:
-        return Tr("Image exportée : %1").arg(name);
+        return QCoreApplication::translate("DiagramExport", "Image exportée : %1").arg(name);
     case DiagramExportStatus::UnknownFormat:
-        return Tr("Type d'image inconnu pour %1 : choisissez un nom en .svg, .pdf ou .png").arg(name);
+        return QCoreApplication::translate("DiagramExport", "Type d'image inconnu pour %1 : choisissez un nom en .svg, .pdf ou .png").arg(name);
     case DiagramExportStatus::BadWidth:
-        return Tr("Largeur d'image de %1 pixels refusée : de %2 à %3 pixels")
+        return QCoreApplication::translate("DiagramExport", "Largeur d'image de %1 pixels refusée : de %2 à %3 pixels")
             .arg(widthPx)
             .arg(kMinDiagramWidth)
             .arg(kMaxDiagramWidth);
     case DiagramExportStatus::CannotWrite:
         break;
     }
-    return Tr("Impossible d'enregistrer l'image %1").arg(name);
+    return QCoreApplication::translate("DiagramExport", "Impossible d'enregistrer l'image %1").arg(name);
 }
 
 QString RunDiagramExportCommand(CMirobeltView& view, QWidget* parent)
@@ -139,6 +139,6 @@ QString RunDiagramExportCommand(CMirobeltView& view, QWidget* parent)
         return QString();
     const QString note = ExportViewDiagram(view, path, width, nullptr, pathWidth);
     if (!format)
-        QMessageBox::warning(parent, Tr("Exporter l'image"), note);
+        QMessageBox::warning(parent, QCoreApplication::translate("DiagramExport", "Exporter l'image"), note);
     return note;
 }

@@ -10,7 +10,11 @@
 namespace
 {
 const char* const kContext = "LanguageMenu";
-const char* const kNextStartNote = QT_TRANSLATE_NOOP("LanguageMenu", "La langue choisie sera utilisée au prochain démarrage.");
+// The window's menus, bars and tips change at once; the panels' fields and
+// the dialogs already made keep their texts until the next start.
+const char* const kLiveNote = QT_TRANSLATE_NOOP(
+    "LanguageMenu", "Les menus et la barre d'outils changent de langue tout de suite ; le contenu des panneaux "
+                    "suivra au prochain démarrage.");
 const char* const kNoteTitle = QT_TRANSLATE_NOOP("LanguageMenu", "Langue");
 
 // Each language by its own name, the same in every language.
@@ -21,17 +25,16 @@ void Choose(QWidget* parent, const QString& code)
     if (code == Language::Stored() && code == Language::Current())
         return;
     Language::Store(code);
+    // Installing the translation sends every widget a LanguageChange.
+    Language::Install(code);
     QMessageBox::information(parent, Language::TranslatedInto(code, kContext, kNoteTitle),
-                             Language::TranslatedInto(code, kContext, kNextStartNote));
+                             Language::TranslatedInto(code, kContext, kLiveNote));
 }
 }  // namespace
 
-QMenu* AddLanguageMenu(QMenu* menu)
+void FillLanguageMenu(QMenu* languages)
 {
-    QMenu* languages = menu->addMenu(QCoreApplication::translate("LanguageMenu", "&Langue"));
     languages->setObjectName(QStringLiteral("LanguageMenu"));
-    languages->menuAction()->setStatusTip(
-        QCoreApplication::translate("LanguageMenu", "Choisit la langue de l'interface, pour le prochain démarrage"));
     auto* group = new QActionGroup(languages);
     group->setExclusive(true);
     for (const QString& code : Language::Available())
@@ -41,7 +44,6 @@ QMenu* AddLanguageMenu(QMenu* menu)
         action->setCheckable(true);
         action->setChecked(code == Language::Current());
         group->addAction(action);
-        QObject::connect(action, &QAction::triggered, menu, [menu, code] { Choose(menu->window(), code); });
+        QObject::connect(action, &QAction::triggered, languages, [languages, code] { Choose(languages->parentWidget(), code); });
     }
-    return languages;
 }

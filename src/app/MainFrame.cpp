@@ -10,6 +10,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
@@ -32,35 +35,23 @@
 #include "setup/gui/StrokePanel.h"
 #include "view/MirobeltView.h"
 
-const char* const kApplicationTitle = "Simulateur de Billard Francais (Ostrevan)";
-const char* const kIdlePrompt = "Prêt";
+const char* const kApplicationTitle = QT_TRANSLATE_NOOP("CMainFrame", "Simulateur de Billard Francais (Ostrevan)");
+const char* const kIdlePrompt = QT_TRANSLATE_NOOP("CMainFrame", "Prêt");
 
 namespace
 {
-const char* const kUntitled = "Sans titre";
+const char* const kUntitled = QT_TRANSLATE_NOOP("CMainFrame", "Sans titre");
+const char* const kLockIndicators[] = {QT_TRANSLATE_NOOP("CMainFrame", "MAJ"), QT_TRANSLATE_NOOP("CMainFrame", "NUM"),
+                                       QT_TRANSLATE_NOOP("CMainFrame", "DEF")};
+// Settings key of the docks' places.
+const char* const kDockLayoutKey = "Interface/DockLayout";
 constexpr int kStatusMessageMs = 5000;
 constexpr int kPaneRefreshMs = 100;
 
 const QSize kFileButtonImage(16, 18);
 const QSize kGameButtonImage(26, 18);
 
-// The lines of the "Comment Jouer" sub-menu.
-const char* const kHowToPlay[] = {
-    "Pour deplacer une bille : Drag and Drop avec le bouton droit de la souris",
-    "Pour indiquer la direction : Cliquer sur une bille et Drag and Drop avec le bouton gauche",
-    "Pour regler l'effet et la hauteur : Bouton gauche sur la bille en bas a gauche de la fenetre",
-    "     n : attaque au centre",
-    "Pour indiquer la force du coup: bouton gauche sur la barre horizontale sous le billard",
-    "Pour indiquer l'angle de masse ou pique,: bouton gauche sur le curseur rouge",
-    "   F5 -> Horizontal    F8-> Vertical",
-    "Pour visualiser les trajectoires : double click (bouton gauche)",
-    "Pour jouer le coup: Return ou barre d'outil",
-    "Pour interrompre un coup en cours, Escape",
-    "Pour visualiser le coup en temps reel : maintenir la touche Shift",
-    "Les \"bleus\" situes sur la bande en haut a gauche peuvent etre deplaces comme les billes",
-};
-
-QString Utf8(const char* text) { return QString::fromUtf8(text); }
+QString Translated(const char* text) { return QCoreApplication::translate("CMainFrame", text); }
 }  // namespace
 
 QRect InitialFrameGeometry(QSize screen)
@@ -97,9 +88,10 @@ CMainFrame::CMainFrame(CMirobeltDoc* doc, CRecentFileList* recentFiles, QWidget*
     setCentralWidget(m_pView);
 
     BuildCommands();
-    BuildUndoCommands();
     BuildMenus();
     m_bCreated = OnCreate() == 0;
+    RetranslateWindow();
+    RestoreDockLayout();
     RebuildRecentFileMenu();
 
     m_pView->setFocus();
@@ -132,8 +124,9 @@ void CMainFrame::SetOuterGeometry(const QRect& rect)
 
 void CMainFrame::SetDocumentTitle(const QString& title)
 {
-    const QString shown = title.isEmpty() ? Utf8(kUntitled) : title;
-    setWindowTitle(shown + QStringLiteral(" - ") + Utf8(kApplicationTitle));
+    m_documentTitle = title;
+    const QString shown = title.isEmpty() ? Translated(kUntitled) : title;
+    setWindowTitle(shown + QStringLiteral(" - ") + Translated(kApplicationTitle));
 }
 
 QAction* CMainFrame::CommandAction(int commandId) const
@@ -147,239 +140,131 @@ QLabel* CMainFrame::Pane(int index) const
     return index >= 0 && index < 7 ? m_panes[index] : nullptr;
 }
 
-QAction* CMainFrame::AddCommand(int commandId, const QString& text, const QString& prompt, const QString& tip)
-{
-    auto* action = new QAction(text, this);
-    action->setData(commandId);
-    action->setStatusTip(prompt);
-    action->setToolTip(tip.isEmpty() ? prompt : tip);
-    addAction(action);  // its accelerators work even when no menu shows it
-    m_commands[commandId] = action;
-    return action;
-}
-
 void CMainFrame::BuildCommands()
 {
-    CMirobeltView* view = m_pView;
-    struct ViewCommand
+    m_pStrokePanel = new StrokePanel(m_pModel, this);
+    for (const CommandEntry& entry : CommandTable())
     {
-        int id;
-        const char* prompt;
-        const char* tip;
-        void (CMirobeltView::*handler)();
-    };
-    // The view's commands, with the status prompt and the tooltip of each.
-    const ViewCommand viewCommands[] = {
-        {ID_SHOT_INTERRUPT, "Interrompt le coup en cours (ESC)", nullptr, &CMirobeltView::OnShotInterrupt},
-        {ID_SHOT_PLAY, "Joue le coup (RET)", nullptr, &CMirobeltView::OnShotPlay},
-        {ID_SHOW_TRAJECTORY, "Montre la trajectoire (Dbl Click)", nullptr, &CMirobeltView::OnShowTrajectory},
-        {ID_SHOT_FINAL_POSITION, "", nullptr, &CMirobeltView::OnShotFinalPosition},
-        {ID_POSITION_PREV, "Position Precedente", nullptr, &CMirobeltView::OnPositionPrev},
-        {ID_POSITION_NEXT, "Position suivante", nullptr, &CMirobeltView::OnPositionNext},
-        {ID_POSITION_LIST_SAVE, "Sauve la liste des positions", nullptr, &CMirobeltView::OnPositionListSave},
-        {ID_POSITION_LIST_LOAD, "Charge la liste des positions", nullptr, &CMirobeltView::OnPositionListLoad},
-        {ID_PLAY_AND_NEXT, "Joue le coup et passe a la position suivante", nullptr, &CMirobeltView::OnPlayAndNext},
-        {ID_MODE_ARTISTIC, "Mode Artistique", "Mode Artistique", &CMirobeltView::OnModeArtistic},
-        {ID_MODE_NORMAL, "Mode Normal", "Mode Normal", &CMirobeltView::OnModeNormal},
-        {ID_POSITION_DELETE, "Efface la position courante de la liste de coups", nullptr,
-         &CMirobeltView::OnPositionDelete},
-        {ID_COLOUR, "Mode couleur (Repaint)", "Mode couleur", &CMirobeltView::OnColour},
-        {ID_MONOCHROME, "Mode monochrome (Repaint)", "Mode monochrome", &CMirobeltView::OnMonochrome},
-        {ID_SHOW_MARKERS, "Affichage de reperes deplacables (Drag and Drop bouton droit.)",
-         "Affichage de reperes deplacables.", &CMirobeltView::OnShowMarkers},
-        {ID_FRAME_STYLE, "Trace un cadre style 71/2", "Trace un cadre style 71/2", &CMirobeltView::OnFrameStyle},
-        {ID_TABLE_FORMAT, "Billard <-> Demi Billard", "Billard <-> Demi Billard.", &CMirobeltView::OnTableFormat},
-        {ID_FILE_OPEN, "Ouvre un document existant", nullptr, &CMirobeltView::OnFileOpen},
-        {ID_FILE_SAVE, "Enregistre le document actif", nullptr, &CMirobeltView::OnFileSave},
-        {ID_FILE_SAVE_AS, "Enregistre le document actif sous un nouveau nom", nullptr, &CMirobeltView::OnFileSaveAs},
-    };
-    for (const ViewCommand& command : viewCommands)
-    {
-        const QString prompt = Utf8(command.prompt);
-        QAction* action = AddCommand(command.id, prompt, prompt, command.tip ? Utf8(command.tip) : prompt);
-        const auto handler = command.handler;
-        connect(action, &QAction::triggered, this, [view, handler] { (view->*handler)(); });
+        QAction* action = nullptr;
+        switch (entry.kind)
+        {
+        case CommandKind::Action:
+            action = new QAction(this);
+            action->setShortcuts(entry.keys);
+            action->setCheckable(entry.checkable);
+            action->setChecked(entry.checkable);
+            addAction(action);  // its accelerators work even when no menu shows it
+            if (entry.handler)
+                connect(action, &QAction::triggered, this, [this, &entry] {
+                    if (!m_commandTrace || m_commandTrace(entry.id))
+                        entry.handler(*this);
+                });
+            break;
+        case CommandKind::StrokePanel:
+            action = m_pStrokePanel->toggleViewAction();
+            break;
+        case CommandKind::LanguageMenu:
+        case CommandKind::HowToPlayMenu:
+            action = (new QMenu(this))->menuAction();  // placed in its menu by BuildMenus
+            break;
+        }
+        action->setData(entry.id);
+        m_commands[entry.id] = action;
     }
-    CommandAction(ID_FILE_OPEN)->setText(QStringLiteral("&Ouvrir une position...\tCtrl+O"));
-    CommandAction(ID_FILE_OPEN)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    CommandAction(ID_FILE_SAVE)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    CommandAction(ID_FILE_SAVE_AS)->setText(QStringLiteral("En&registrer une position sous..."));
 
-    // The frame's own commands.
-    QAction* width500 = AddCommand(ID_WIDTH_500, Utf8("Fixe la taille de l'ecran a 500 pixels en largeur."),
-                                   Utf8("Fixe la taille de l'ecran a 500 pixels en largeur."), QString());
-    connect(width500, &QAction::triggered, this, &CMainFrame::OnWidth500);
-
-    QAction* newDoc = AddCommand(ID_FILE_NEW, Utf8("Crée un nouveau document"), Utf8("Crée un nouveau document"),
-                                 QString());
-    newDoc->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    connect(newDoc, &QAction::triggered, this, &CMainFrame::OnFileNew);
-
-    QAction* print = AddCommand(ID_FILE_PRINT, tr("&Imprimer...\tCtrl+P"), Utf8("Imprime le document actif"),
-                                QString());
-    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    connect(print, &QAction::triggered, this, &CMainFrame::OnFilePrint);
-
-    QAction* exportImage = AddCommand(ID_FILE_EXPORT_IMAGE, QStringLiteral("&Exporter l'image...\tCtrl+E"),
-                                      Utf8("Enregistre la table et les trajectoires en image SVG, PDF ou PNG"),
-                                      Utf8("Exporter l'image"));
-    exportImage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    connect(exportImage, &QAction::triggered, this, &CMainFrame::OnFileExportImage);
-
-    QAction* about = AddCommand(ID_APP_ABOUT, QStringLiteral("&A propos de Billard..."),
-                                Utf8("Affiche des informations sur le programme, le numéro de version et le copyright"),
-                                QStringLiteral("A propos de"));
-    connect(about, &QAction::triggered, this, &CMainFrame::OnAppAbout);
-
-    QAction* exit = AddCommand(ID_APP_EXIT, tr("&Quitter\tCtrl+Q"),
-                               Utf8("Ferme l'application ; propose d'enregistrer les documents"), QStringLiteral("Quitter"));
-    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-
-    QAction* findShot = AddCommand(ID_FIND_SHOT, QStringLiteral("&Chercher un coup...\tF9"),
-                                   Utf8("Cherche les coups qui marquent le point depuis la position (F9)"),
-                                   QStringLiteral("Chercher un coup (F9)"));
-    findShot->setShortcut(QKeySequence(Qt::Key_F9));
-    connect(findShot, &QAction::triggered, this, &CMainFrame::OnFindShot);
-
-    QAction* help = AddCommand(ID_HELP, tr("&Aide de Mirobelt\tF1"), tr("Ouvre le guide de l'utilisateur (F1)"),
-                               tr("Aide de Mirobelt (F1)"));
-    help->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(help, &QAction::triggered, this, &CMainFrame::OnHelp);
-
-    QAction* gameBar = AddCommand(ID_VIEW_TOOLBAR, QStringLiteral("&Barre d'outils"),
-                                  Utf8("Affiche ou masque la barre d'outils"), QString());
-    gameBar->setCheckable(true);
-    gameBar->setChecked(true);
-    connect(gameBar, &QAction::triggered, this, &CMainFrame::OnViewToolbar);
-
-    QAction* statusBar = AddCommand(ID_VIEW_STATUS_BAR, Utf8("Barre d'é&tat"), Utf8("Affiche ou masque la barre d'état"),
-                                    QString());
-    statusBar->setCheckable(true);
-    statusBar->setChecked(true);
-    connect(statusBar, &QAction::triggered, this, &CMainFrame::OnViewStatusBar);
-
-    // Commands that nothing handles: they are enabled and do nothing. Their
-    // accelerators keep the keys away from the view (F6 in particular).
-    struct EmptyCommand
-    {
-        int id;
-        const char* prompt;
-        QList<QKeySequence> keys;
-    };
-    const EmptyCommand emptyCommands[] = {
-        {ID_HOW_TO_PLAY, "Comment jouer en quelques mots. ", {}},
-        {ID_SPOT_GRID, "Quadrillage mouche à mouche.", {}},
-        {ID_EDIT_CUT, "Coupe la sélection et la place dans le Presse-papiers",
-         {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}},
-        {ID_EDIT_COPY, "Copie la sélection et la place dans le Presse-papiers",
-         {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}},
-        {ID_EDIT_PASTE, "Insère le contenu du Presse-papiers",
-         {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}},
-        {ID_NEXT_PANE, "Passe au volet de fenêtre suivant", {QKeySequence(Qt::Key_F6)}},
-        {ID_PREV_PANE, "Revient au volet de fenêtre précédent", {QKeySequence(Qt::SHIFT | Qt::Key_F6)}},
-    };
-    for (const EmptyCommand& command : emptyCommands)
-    {
-        const QString prompt = Utf8(command.prompt);
-        QAction* action = AddCommand(command.id, prompt, prompt, QString());
-        action->setShortcuts(command.keys);
-        connect(action, &QAction::triggered, this, &CMainFrame::OnEmptyCommand);
-    }
+    // The texts of the undo and redo commands name the step. The actions stay
+    // enabled so that their keys never reach the view (any key stops a shot):
+    // the model refuses an undo while a shot is animated or when there is
+    // nothing to undo.
+    connect(m_pModel->UndoStack(), &QUndoStack::indexChanged, this, &CMainFrame::RefreshUndoTexts);
 }
 
-void CMainFrame::BuildUndoCommands()
+void CMainFrame::RefreshUndoTexts()
 {
-    QUndoStack* stack = m_pModel->UndoStack();
-    QAction* undo = AddCommand(ID_EDIT_UNDO, tr("Annuler"), tr("Annule la dernière action"), QString());
-    undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
-    QAction* redo = AddCommand(ID_EDIT_REDO, tr("Rétablir"), tr("Rétablit l'action annulée"), QString());
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    connect(undo, &QAction::triggered, m_pModel, &SetUpModel::Undo);
-    connect(redo, &QAction::triggered, m_pModel, &SetUpModel::Redo);
-    // The texts name the step. The actions stay enabled so that their keys
-    // never reach the view (any key stops a shot): the model refuses an undo
-    // while a shot is animated or when there is nothing to undo.
-    const auto refresh = [stack, undo, redo] {
-        undo->setText(stack->canUndo() ? tr("Annuler %1").arg(stack->undoText()) : tr("Annuler"));
-        redo->setText(stack->canRedo() ? tr("Rétablir %1").arg(stack->redoText()) : tr("Rétablir"));
+    const QUndoStack* stack = m_pModel->UndoStack();
+    const auto textOf = [](int id) {
+        for (const CommandEntry& entry : CommandTable())
+            if (entry.id == id)
+                return CommandText(entry);
+        return QString();
     };
-    connect(stack, &QUndoStack::indexChanged, this, refresh);
-    refresh();
-
-    m_pStrokePanel = new StrokePanel(m_pModel, this);
+    const QString undo = textOf(ID_EDIT_UNDO);
+    const QString redo = textOf(ID_EDIT_REDO);
+    CommandAction(ID_EDIT_UNDO)->setText(stack->canUndo() ? tr("Annuler %1").arg(stack->undoText()) : undo);
+    CommandAction(ID_EDIT_REDO)->setText(stack->canRedo() ? tr("Rétablir %1").arg(stack->redoText()) : redo);
 }
 
 void CMainFrame::BuildMenus()
 {
-    m_pFileMenu = menuBar()->addMenu(QStringLiteral("&Fichier"));
-    m_pFileMenu->addAction(CommandAction(ID_FILE_OPEN));
-    m_pFileMenu->addAction(CommandAction(ID_FILE_SAVE_AS));
-    m_pFileMenu->addAction(CommandAction(ID_FILE_EXPORT_IMAGE));
-    m_pFileMenu->addAction(CommandAction(ID_FILE_PRINT));
-    m_pFileSeparator = m_pFileMenu->addSeparator();
-    m_pFileMenu->addAction(CommandAction(ID_APP_EXIT));
-
-    QMenu* editMenu = menuBar()->addMenu(tr("&Edition"));
-    editMenu->addAction(CommandAction(ID_EDIT_UNDO));
-    editMenu->addAction(CommandAction(ID_EDIT_REDO));
-
-    QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&Affichage"));
-    viewMenu->addAction(CommandAction(ID_VIEW_TOOLBAR));
-    viewMenu->addAction(CommandAction(ID_VIEW_STATUS_BAR));
-    viewMenu->addAction(m_pStrokePanel->toggleViewAction());
-    AddLanguageMenu(viewMenu);
-
-    QMenu* toolsMenu = menuBar()->addMenu(QStringLiteral("&Outils"));
-    toolsMenu->addAction(CommandAction(ID_FIND_SHOT));
-
-    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("Comment jouer"));
-    helpMenu->addAction(CommandAction(ID_HELP));
-    helpMenu->addAction(CommandAction(ID_APP_ABOUT));
-    QMenu* howTo = helpMenu->addMenu(QStringLiteral("Comment Jouer"));
-    howTo->menuAction()->setStatusTip(CommandAction(ID_HOW_TO_PLAY)->statusTip());
-    for (const char* line : kHowToPlay)
+    for (const CommandMenu id : {CommandMenu::File, CommandMenu::Edit, CommandMenu::View, CommandMenu::Tools,
+                                 CommandMenu::Help})
     {
-        QAction* action = howTo->addAction(Utf8(line));
-        action->setEnabled(false);  // text only, shown greyed
+        QMenu* menu = menuBar()->addMenu(QString());
+        m_menus[id] = menu;
+        for (const CommandEntry* entry : EntriesOfMenu(id))
+        {
+            if (entry->menuSeparatorBefore)
+            {
+                QAction* separator = menu->addSeparator();
+                if (entry->id == ID_APP_EXIT)
+                    m_pFileSeparator = separator;
+            }
+            QAction* action = CommandAction(entry->id);
+            if (entry->kind == CommandKind::LanguageMenu)
+                FillLanguageMenu(action->menu());
+            else if (entry->kind == CommandKind::HowToPlayMenu)
+                for (int i = 0; i < HowToPlayLineCount(); ++i)
+                    action->menu()->addAction(QString())->setEnabled(false);  // text only, shown greyed
+            menu->addAction(action);
+        }
     }
+    m_pFileMenu = m_menus[CommandMenu::File];
+}
+
+void CMainFrame::RetranslateCommands()
+{
+    for (const CommandEntry& entry : CommandTable())
+    {
+        QAction* action = CommandAction(entry.id);
+        if (entry.kind != CommandKind::StrokePanel)  // the panel's title is its text
+            action->setText(CommandText(entry));
+        action->setStatusTip(CommandPrompt(entry));
+        action->setToolTip(CommandTip(entry));
+        if (entry.kind == CommandKind::HowToPlayMenu)
+        {
+            const QList<QAction*> lines = action->menu()->actions();
+            for (int i = 0; i < lines.size(); ++i)
+                lines[i]->setText(HowToPlayLine(i));
+        }
+    }
+    for (const auto& [id, menu] : m_menus)
+        menu->setTitle(QCoreApplication::translate(kCommandContext, MenuTitle(id)));
+    if (m_wndToolBar != nullptr)
+    {
+        m_wndToolBar->setWindowTitle(QCoreApplication::translate(kCommandContext, BarTitle(CommandBar::File)));
+        m_wndGameBar->setWindowTitle(QCoreApplication::translate(kCommandContext, BarTitle(CommandBar::Game)));
+    }
+    RefreshUndoTexts();
 }
 
 int CMainFrame::OnCreate()
 {
-    // File bar: open and save as.
-    m_wndToolBar = new QToolBar(QStringLiteral("Fichier"), this);
+    // The file bar (open and save as) and the game bar, from the table.
+    m_wndToolBar = new QToolBar(this);
     m_wndToolBar->setObjectName(QStringLiteral("FileBar"));
     m_wndToolBar->setIconSize(kFileButtonImage);
-    for (const int id : {ID_FILE_OPEN, ID_FILE_SAVE_AS})
-    {
-        QAction* action = CommandAction(id);
-        action->setIcon(MakeCommandIcon(id, kFileButtonImage));
-        m_wndToolBar->addAction(action);
-    }
-
-    // Game bar; 0 marks a separator.
-    m_wndGameBar = new QToolBar(QStringLiteral("Jeu"), this);
+    m_wndGameBar = new QToolBar(this);
     m_wndGameBar->setObjectName(QStringLiteral("GameBar"));
     m_wndGameBar->setIconSize(kGameButtonImage);
-    const int gameButtons[] = {ID_SHOT_INTERRUPT,     ID_SHOT_PLAY,          ID_SHOW_TRAJECTORY, 0,
-                               ID_POSITION_PREV,      ID_POSITION_DELETE,    ID_POSITION_NEXT,   ID_PLAY_AND_NEXT,
-                               ID_POSITION_LIST_SAVE, ID_POSITION_LIST_LOAD, 0,                  ID_MODE_ARTISTIC,
-                               ID_MODE_NORMAL,        0,                     ID_COLOUR,          ID_MONOCHROME,
-                               ID_WIDTH_500,          ID_SHOW_MARKERS,       ID_FRAME_STYLE,     ID_TABLE_FORMAT,
-                               0,                     ID_FIND_SHOT};
-    // The stroke panel's button follows the game buttons.
-    for (const int id : gameButtons)
-    {
-        if (id == 0)
+    for (const auto& [barId, bar] : {std::pair{CommandBar::File, m_wndToolBar}, std::pair{CommandBar::Game, m_wndGameBar}})
+        for (const CommandEntry* entry : EntriesOfBar(barId))
         {
-            m_wndGameBar->addSeparator();
-            continue;
+            if (entry->barSeparatorBefore)
+                bar->addSeparator();
+            QAction* action = CommandAction(entry->id);
+            action->setIcon(MakeCommandIcon(entry->id, bar->iconSize()));
+            bar->addAction(action);
         }
-        QAction* action = CommandAction(id);
-        action->setIcon(MakeCommandIcon(id, kGameButtonImage));
-        m_wndGameBar->addAction(action);
-    }
 
     for (QToolBar* bar : {m_wndToolBar, m_wndGameBar})
     {
@@ -395,14 +280,6 @@ int CMainFrame::OnCreate()
     connect(m_wndGameBar, &QToolBar::visibilityChanged, this,
             [this](bool) { CommandAction(ID_VIEW_TOOLBAR)->setChecked(!m_wndGameBar->isHidden()); });
 
-    {
-        QAction* strokeButton = m_pStrokePanel->toggleViewAction();
-        strokeButton->setData(ID_STROKE_PANEL);
-        strokeButton->setToolTip(tr("Réglages du coup"));
-        strokeButton->setStatusTip(tr("Affiche ou masque les réglages du coup en chiffres"));
-        strokeButton->setIcon(MakeCommandIcon(ID_STROKE_PANEL, kGameButtonImage));
-        m_wndGameBar->addAction(strokeButton);
-    }
     addDockWidget(Qt::RightDockWidgetArea, m_pStrokePanel);
     m_pStrokePanel->hide();
 
@@ -415,7 +292,7 @@ int CMainFrame::OnCreate()
     // then the lock indicators.
     m_wndStatusBar = new QStatusBar(this);
     setStatusBar(m_wndStatusBar);
-    m_panes[0] = new QLabel(Utf8(kIdlePrompt), m_wndStatusBar);
+    m_panes[0] = new QLabel(m_wndStatusBar);
     m_wndStatusBar->addWidget(m_panes[0], 1);
     const int blankWidths[] = {10, 100, 100};
     for (int i = 1; i <= 3; ++i)
@@ -423,9 +300,8 @@ int CMainFrame::OnCreate()
         m_panes[i] = new QLabel(m_wndStatusBar);
         m_panes[i]->setFixedWidth(blankWidths[i - 1]);
     }
-    m_panes[4] = new QLabel(QStringLiteral("MAJ"), m_wndStatusBar);
-    m_panes[5] = new QLabel(QStringLiteral("NUM"), m_wndStatusBar);
-    m_panes[6] = new QLabel(QStringLiteral("DEF"), m_wndStatusBar);
+    for (int i = 4; i < 7; ++i)
+        m_panes[i] = new QLabel(m_wndStatusBar);
     for (int i = 1; i < 7; ++i)
     {
         m_panes[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -465,7 +341,7 @@ void CMainFrame::RebuildRecentFileMenu()
         QString shown = QDir::toNativeSeparators(files[i]);
         shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
         auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown), this);
-        action->setStatusTip(Utf8("Ouvre ce document"));
+        action->setStatusTip(tr("Ouvre ce document"));
         connect(action, &QAction::triggered, this, [this, i] { OnOpenRecentFile(i); });
         m_pFileMenu->insertAction(before, action);
         m_recentActions.append(action);
@@ -530,12 +406,12 @@ void CMainFrame::OnUpdatePositionPanes()
         return;
     if (g_nShownPosition != m_nShownPosition)
     {
-        m_panes[2]->setText(PositionPaneText(QStringLiteral("PosCourante:"), g_nShownPosition));
+        m_panes[2]->setText(PositionPaneText(tr("PosCourante:"), g_nShownPosition));
         m_nShownPosition = g_nShownPosition;
     }
     if (g_nShownPositionCount != m_nShownCount)
     {
-        m_panes[3]->setText(PositionPaneText(QStringLiteral("NbPositions:"), g_nShownPositionCount));
+        m_panes[3]->setText(PositionPaneText(tr("NbPositions:"), g_nShownPositionCount));
         m_nShownCount = g_nShownPositionCount;
     }
 }
@@ -575,8 +451,83 @@ void CMainFrame::ShowStatusMessage(const QString& text)
     m_wndStatusBar->showMessage(text, kStatusMessageMs);
 }
 
+void CMainFrame::RetranslateWindow()
+{
+    RetranslateCommands();
+    SetDocumentTitle(m_documentTitle);
+    m_panes[0]->setText(Translated(kIdlePrompt));
+    for (int i = 4; i < 7; ++i)
+        m_panes[i]->setText(Translated(kLockIndicators[i - 4]));
+    m_nShownPosition = m_nShownCount = -1;  // the position panes are written again
+    OnUpdatePositionPanes();
+    // The panels' titles; their fields follow at the next start.
+    m_pStrokePanel->setWindowTitle(QCoreApplication::translate("StrokePanel", "Réglages du coup"));
+    m_pFinderPanel->setWindowTitle(QCoreApplication::translate("ShotFinderPanel", "Coups possibles"));
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange && m_bCreated)
+    {
+        RetranslateWindow();
+        RebuildRecentFileMenu();  // their prompts
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void CMainFrame::RestoreDockLayout()
+{
+    QSettings* settings = m_pRecentFiles != nullptr ? m_pRecentFiles->Settings() : nullptr;
+    if (settings == nullptr)
+        return;
+    restoreState(settings->value(QLatin1String(kDockLayoutKey)).toByteArray());
+    // Only the docks are remembered: the bars start where they always do.
+    for (QToolBar* bar : {m_wndToolBar, m_wndGameBar})
+    {
+        removeToolBar(bar);
+        addToolBar(Qt::TopToolBarArea, bar);
+        bar->show();
+    }
+}
+
+void CMainFrame::SaveDockLayout()
+{
+    QSettings* settings = m_pRecentFiles != nullptr ? m_pRecentFiles->Settings() : nullptr;
+    if (settings == nullptr)
+        return;
+    settings->setValue(QLatin1String(kDockLayoutKey), saveState());
+    settings->sync();
+}
+
+bool CMainFrame::ListMayBeLeft()
+{
+    if (!m_pModel->ListChangedSinceSaved())
+        return true;
+    QMessageBox box(QMessageBox::Question, windowTitle(), tr("Enregistrer la liste des positions ?"),
+                    QMessageBox::NoButton, this);
+    QPushButton* save = box.addButton(tr("Enregistrer"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(tr("Ne pas enregistrer"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(tr("Annuler"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == discard)
+        return true;
+    if (box.clickedButton() != save)
+        return false;
+    // The toolbar's list save; a save given up or failed keeps the window.
+    m_pView->OnPositionListSave();
+    return !m_pModel->ListChangedSinceSaved();
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
+    if (!ListMayBeLeft())
+    {
+        event->ignore();
+        return;
+    }
+    SaveDockLayout();
     // A shot being played runs a nested loop: it sees the request and gives up,
     // and the application's loop ends.
     RequestQuit();

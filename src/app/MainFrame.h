@@ -9,7 +9,10 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
 #include <map>
+
+#include "app/CommandTable.h"
 
 class CMirobeltDoc;
 class CMirobeltView;
@@ -49,7 +52,8 @@ enum CommandId : int
     ID_SPOT_GRID = 32816,
     ID_TABLE_FORMAT = 32817,
     ID_FIND_SHOT = 32830,
-    ID_STROKE_PANEL = 32831,
+    ID_STROKE_PANEL = 32832,
+    ID_LANGUAGE_MENU = 32833,
     ID_FILE_EXPORT_IMAGE = 32831,
     ID_FILE_NEW = 57600,
     ID_FILE_OPEN = 57601,
@@ -131,21 +135,36 @@ public:
     void OnFilePrint();
     void OnFileExportImage();
     void OnOpenRecentFile(int index);
-    void OnEmptyCommand() {}
     // Shows the "Coups possibles" panel.
     void OnFindShot();
     // Opens the user's guide (F1).
     void OnHelp();
 
+    // Told the id of each command of the table before its handler runs;
+    // false skips the handler (the tests follow the wiring with it).
+    std::function<bool(int)> m_commandTrace;
+
+    // Asked on quit when the position list changed since it was last saved
+    // or read: true when the window may close (the list saved, or its
+    // changes given up).
+    bool ListMayBeLeft();
+
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     QMenu* createPopupMenu() override;
 
 private:
-    QAction* AddCommand(int commandId, const QString& text, const QString& prompt, const QString& tip);
+    // The actions, menus and bars of the command table, and their texts in
+    // the installed language (again on each change of language).
     void BuildCommands();
     void BuildMenus();
-    void BuildUndoCommands();
+    void RetranslateCommands();
+    void RetranslateWindow();
+    void RefreshUndoTexts();
+    // The docks' places, kept in the settings between runs.
+    void RestoreDockLayout();
+    void SaveDockLayout();
     void ShowStatusMessage(const QString& text);
 
     CMirobeltDoc* m_pDoc;
@@ -163,6 +182,8 @@ private:
     HelpWindow* m_pHelpWindow = nullptr;  // made when first asked for
 
     std::map<int, QAction*> m_commands;
+    std::map<CommandMenu, QMenu*> m_menus;
+    QString m_documentTitle;  // empty: untitled
     QMenu* m_pFileMenu = nullptr;
     QAction* m_pFileSeparator = nullptr;  // after "save as": the recent entries follow it
     QList<QAction*> m_recentActions;      // the entries and their closing separator

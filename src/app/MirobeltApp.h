@@ -27,6 +27,8 @@ public:
     void Remove(int index);
     const QStringList& Files() const { return m_files; }
     int Size() const { return m_nSize; }
+    // The program's settings store the list lives in (may be null).
+    QSettings* Settings() const { return m_pSettings; }
 
 private:
     QSettings* m_pSettings;

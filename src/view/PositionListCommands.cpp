@@ -202,6 +202,8 @@ void CMirobeltView::OnPositionListSave()
         return;
     const QString name = QFileInfo(path).fileName();
     const bool written = WriteDemoSequence(LocalPath(path), m_aPositions, m_nPositionCount);
+    if (written)
+        m_pModel->MarkListSaved();
     if (m_showStatusMessage)
         m_showStatusMessage(written ? QStringLiteral("Liste de %1 positions enregistrée dans %2").arg(m_nPositionCount).arg(name)
                                     : QStringLiteral("Impossible d'enregistrer %1").arg(name));
@@ -228,15 +230,18 @@ void CMirobeltView::OnPositionListLoad()
                                     .arg(name));
         return;
     }
-    ModelStep step(*this, tr("la lecture de la liste des positions"));
-    std::copy(read.begin(), read.end(), m_aPositions);
-    m_bPlayLoop = 0;
-    m_nPositionCount = count;
-    m_nCurPosition = -1;
-    if (m_nPositionCount > 0)
-        OnPositionNext();
-    else
-        OnDraw(nullptr);  // the panes show the empty list
+    {
+        ModelStep step(*this, tr("la lecture de la liste des positions"));
+        std::copy(read.begin(), read.end(), m_aPositions);
+        m_bPlayLoop = 0;
+        m_nPositionCount = count;
+        m_nCurPosition = -1;
+        if (m_nPositionCount > 0)
+            OnPositionNext();
+        else
+            OnDraw(nullptr);  // the panes show the empty list
+    }
+    m_pModel->MarkListSaved();
     if (m_showStatusMessage)
         m_showStatusMessage(QStringLiteral("%1 positions lues dans %2").arg(count).arg(name));
 }

@@ -30,6 +30,7 @@ void CMirobeltView::OnDraw(CDC*)
         LoadDemoSequence();
         // The list the program starts with is no step to undo.
         m_pModel->Restore(DrawnState());
+        m_pModel->MarkListSaved();  // nor a change to save
     }
 }
 

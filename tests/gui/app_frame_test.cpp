@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPainter>
 #include <QPushButton>
@@ -18,8 +19,12 @@
 #include <QToolButton>
 
 #include "GuiTestSupport.h"
+#include "app/CommandTable.h"
 #include "app/HelpWindow.h"
 #include "app/Icons.h"
+#include "finder/gui/ShotFinderPanel.h"
+#include "positions/DemoFile.h"
+#include "setup/gui/StrokePanel.h"
 #include "positions/gui/FileChooser.h"
 
 // Exported by QtGui (the entry Qt's own key simulation uses): offers a key
@@ -411,4 +416,216 @@ TEST_F(AppFrame, ClosingTheWindowAsksNestedLoopsToQuit)
     EXPECT_FALSE(IsQuitRequested());
     frame->close();
     EXPECT_TRUE(IsQuitRequested());
+}
+
+// The command table against the window: each entry's action with its text,
+// prompt, tip, keys, place in its menu and on its bar, and its handler.
+TEST_F(AppFrame, CommandTableBuildsTheMenusBarsAndKeys)
+{
+    const QList<QAction*> menus = frame->menuBar()->actions();
+    QList<int> traced;
+    frame->m_commandTrace = [&traced](int id) {
+        traced << id;
+        return false;  // the wiring only: no dialog, no shot
+    };
+    for (const CommandEntry& entry : CommandTable())
+    {
+        SCOPED_TRACE(entry.id);
+        QAction* action = Command(entry.id);
+        ASSERT_NE(action, nullptr);
+        EXPECT_EQ(action->data().toInt(), entry.id);
+        EXPECT_EQ(action->text(), entry.kind == CommandKind::StrokePanel ? QString::fromUtf8("Réglages du coup")
+                                                                         : CommandText(entry));
+        EXPECT_EQ(action->statusTip(), CommandPrompt(entry));
+        EXPECT_EQ(action->toolTip(), CommandTip(entry));
+        EXPECT_EQ(action->shortcuts(), entry.keys);
+        if (entry.menu != CommandMenu::None)
+        {
+            QList<QAction*> shown = menus[static_cast<int>(entry.menu) - 1]->menu()->actions();
+            shown.removeIf([](const QAction* a) { return a->isSeparator() || a->data().toInt() == 0; });
+            std::vector<const CommandEntry*> order = EntriesOfMenu(entry.menu);
+            const auto at = std::find(order.begin(), order.end(), &entry) - order.begin();
+            ASSERT_LT(at, shown.size());
+            EXPECT_EQ(shown[at], action);
+        }
+        if (entry.bar != CommandBar::None)
+        {
+            QToolBar* bar = entry.bar == CommandBar::File ? frame->FileBar() : frame->GameBar();
+            EXPECT_TRUE(bar->actions().contains(action));
+            EXPECT_FALSE(action->icon().isNull());
+        }
+        traced.clear();
+        if (entry.kind == CommandKind::Action)
+            action->trigger();
+        EXPECT_EQ(traced, entry.handler ? QList<int>{entry.id} : QList<int>{});
+    }
+    // Every action of the menus and bars comes from the table (recent files aside).
+    for (QWidget* holder : {static_cast<QWidget*>(frame->FileBar()), static_cast<QWidget*>(frame->GameBar())})
+        for (const QAction* action : holder->actions())
+            EXPECT_TRUE(action->isSeparator() || Command(action->data().toInt()) == action) << action->text().toStdString();
+}
+
+// Triggering a command reaches its own handler.
+TEST_F(AppFrame, CommandsReachTheirHandlers)
+{
+    CMirobeltView* view = frame->View();
+    QStringList asked;
+    view->m_chooseOpenPath = [&asked] { asked << "open"; return QString(); };
+    view->m_chooseSavePath = [&asked] { asked << "save"; return QString(); };
+    for (const int id : {ID_FILE_OPEN, ID_FILE_SAVE_AS, ID_POSITION_LIST_SAVE, ID_POSITION_LIST_LOAD})
+        Command(id)->trigger();
+    EXPECT_EQ(asked, QStringList({"open", "save", "save", "open"}));
+
+    const int format = g_nTableFormat;
+    Command(ID_TABLE_FORMAT)->trigger();
+    EXPECT_NE(g_nTableFormat, format);
+    Command(ID_EDIT_UNDO)->trigger();
+    EXPECT_EQ(g_nTableFormat, format);
+    Command(ID_EDIT_REDO)->trigger();
+    EXPECT_NE(g_nTableFormat, format);
+
+    frame->SetDocumentTitle("p.bi1");
+    Command(ID_FILE_NEW)->trigger();
+    EXPECT_EQ(frame->windowTitle(), "Sans titre" + kTitle);
+    Command(ID_FIND_SHOT)->trigger();
+    EXPECT_TRUE(frame->FinderPanel()->isVisible());
+    Command(ID_STROKE_PANEL)->trigger();
+    EXPECT_TRUE(frame->StrokeSettings()->isVisible());
+    Command(ID_HELP)->trigger();
+    EXPECT_EQ(frame->findChildren<HelpWindow*>().size(), 1);
+    QString dialogTitle;
+    OnTheNextDialog([&](QDialog& dialog) { dialogTitle = dialog.windowTitle(); dialog.reject(); });
+    Command(ID_FILE_EXPORT_IMAGE)->trigger();
+    EXPECT_EQ(dialogTitle, "Exporter l'image");
+    Command(ID_APP_EXIT)->trigger();
+    EXPECT_TRUE(IsQuitRequested());
+}
+
+namespace
+{
+// Answers the quit question with the button named answer; the texts seen go to seen.
+void AnswerQuitQuestion(const QString& answer, QStringList& seen)
+{
+    OnTheNextDialog([answer, &seen](QDialog& dialog) {
+        auto* box = qobject_cast<QMessageBox*>(&dialog);
+        ASSERT_NE(box, nullptr);
+        seen << box->text();
+        for (QAbstractButton* button : box->buttons())
+            seen << button->text();
+        for (QAbstractButton* button : box->buttons())
+            if (button->text() == answer)
+                button->click();
+    });
+}
+}  // namespace
+
+TEST_F(AppFrame, QuitAsksToSaveAChangedPositionList)
+{
+    CMirobeltView* view = frame->View();
+    const QString listFile = folder.File("liste.se2");
+    QString chosen;
+    view->m_chooseSavePath = [&chosen] { return chosen; };
+    view->m_chooseOpenPath = [&chosen] { return chosen; };
+
+    // Nothing played: the window closes without a question.
+    frame->close();
+    EXPECT_TRUE(IsQuitRequested());
+    ClearQuitRequest();
+    frame->show();
+
+    view->m_balls[1].x = 0.5;
+    view->RecordPosition();
+    view->m_balls[1].x = 0.7;
+    view->RecordPosition();
+    ASSERT_TRUE(frame->Model()->ListChangedSinceSaved());
+
+    // Annuler, and a save given up or failing: the window stays.
+    QStringList seen;
+    AnswerQuitQuestion("Annuler", seen);
+    Command(ID_APP_EXIT)->trigger();
+    ASSERT_EQ(seen.size(), 4);
+    std::sort(seen.begin() + 1, seen.end());  // the buttons' order is the platform's
+    EXPECT_EQ(seen, QStringList({"Enregistrer la liste des positions ?", "Annuler", "Enregistrer", "Ne pas enregistrer"}));
+    EXPECT_FALSE(IsQuitRequested());
+    EXPECT_TRUE(frame->isVisible());
+    for (const QString& path : {QString(), folder.Path()})  // no name chosen; a folder cannot be written
+    {
+        chosen = path;
+        AnswerQuitQuestion("Enregistrer", seen);
+        EXPECT_FALSE(frame->close());
+        EXPECT_FALSE(IsQuitRequested());
+    }
+
+    // Enregistrer: the toolbar's list save writes the list, then the window closes.
+    chosen = listFile;
+    AnswerQuitQuestion("Enregistrer", seen);
+    EXPECT_TRUE(frame->close());
+    EXPECT_TRUE(IsQuitRequested());
+    std::vector<PositionEntry> written(kPositionListSlots);
+    int count = 0;
+    ASSERT_TRUE(ReadDemoSequence(listFile.toStdString(), written.data(), count));
+    EXPECT_EQ(count, 2);
+    EXPECT_FLOAT_EQ(written[1].v[0], 0.7f);
+    ClearQuitRequest();
+    frame->show();
+
+    // Saved, or read again: no question. A change after it asks; Ne pas enregistrer closes.
+    EXPECT_FALSE(frame->Model()->ListChangedSinceSaved());
+    Command(ID_POSITION_DELETE)->trigger();
+    EXPECT_TRUE(frame->Model()->ListChangedSinceSaved());
+    Command(ID_POSITION_LIST_LOAD)->trigger();
+    EXPECT_FALSE(frame->Model()->ListChangedSinceSaved());
+    Command(ID_EDIT_UNDO)->trigger();  // back to the list before the read
+    EXPECT_TRUE(frame->Model()->ListChangedSinceSaved());
+    AnswerQuitQuestion("Ne pas enregistrer", seen);
+    EXPECT_TRUE(frame->close());
+    EXPECT_TRUE(IsQuitRequested());
+}
+
+TEST_F(AppFrame, StepsThroughTheListAndTheDemonstrationAreNoChange)
+{
+    CMirobeltView* view = frame->View();
+    view->RecordPosition();
+    view->m_balls[1].x = 0.7;
+    view->RecordPosition();
+    frame->Model()->MarkListSaved();
+    Command(ID_POSITION_PREV)->trigger();
+    Command(ID_POSITION_NEXT)->trigger();
+    EXPECT_FALSE(frame->Model()->ListChangedSinceSaved());
+
+    // A window that starts with the demonstration has nothing to save.
+    std::vector<PositionEntry> demo(kPositionListSlots);
+    demo[0].v[0] = 1.0f;
+    ASSERT_TRUE(WriteDemoSequence("demo.se2", demo.data(), 3));
+    CMainFrame started(doc.get(), recent.get());
+    started.show();
+    started.View()->repaint();
+    PumpPendingMessages();
+    started.View()->KillDemoTimer();
+    EXPECT_EQ(started.Model()->List().Count(), 3);
+    EXPECT_FALSE(started.Model()->ListChangedSinceSaved());
+}
+
+TEST_F(AppFrame, DockLayoutIsRememberedAndTheBarsStartOnTheTopRow)
+{
+    frame->OnFindShot();
+    frame->addDockWidget(Qt::LeftDockWidgetArea, frame->StrokeSettings());
+    frame->StrokeSettings()->show();
+    frame->GameBar()->hide();
+    frame->close();
+    ClearQuitRequest();
+
+    CMainFrame again(doc.get(), recent.get());
+    again.show();
+    PumpPendingMessages();
+    EXPECT_TRUE(again.FinderPanel()->isVisible());
+    EXPECT_EQ(again.dockWidgetArea(again.FinderPanel()), Qt::RightDockWidgetArea);
+    EXPECT_TRUE(again.StrokeSettings()->isVisible());
+    EXPECT_EQ(again.dockWidgetArea(again.StrokeSettings()), Qt::LeftDockWidgetArea);
+    // The bars and the window's size are not remembered.
+    EXPECT_TRUE(again.GameBar()->isVisible());
+    EXPECT_TRUE(again.CommandAction(ID_VIEW_TOOLBAR)->isChecked());
+    EXPECT_EQ(again.toolBarArea(again.GameBar()), Qt::TopToolBarArea);
+    EXPECT_EQ(again.GameBar()->y(), again.FileBar()->y());
+    EXPECT_EQ(again.frameGeometry(), frame->frameGeometry());
 }

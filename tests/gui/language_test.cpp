@@ -24,6 +24,8 @@
 #include "app/HelpWindow.h"
 #include "diagram/FinderSheet.h"
 #include "diagram/StrokeText.h"
+#include "finder/gui/ShotFinderPanel.h"
+#include "setup/gui/StrokePanel.h"
 #include "platform/Language.h"
 
 namespace
@@ -365,8 +367,9 @@ TEST_F(LanguageTest, HelpAboutAndTheLanguageMenuSpeakTheChosenLanguage)
     EXPECT_EQ(about.findChild<QLabel*>("aboutProduct")->text(),
               "Mirobelt, a carom billiards simulator, version 1.0 of 6 December 2026");
 
-    // View > Language: English is checked; choosing French stores it and says,
-    // in French, that it applies at the next start.
+    // View > Language: English is checked; choosing French stores it, the
+    // window speaks French at once, and a note in French says what waits for
+    // the next start.
     QMenu* languages = frame->findChild<QMenu*>("LanguageMenu");
     ASSERT_NE(languages, nullptr);
     QAction* englishEntry = frame->findChild<QAction*>("Language_en");
@@ -380,10 +383,11 @@ TEST_F(LanguageTest, HelpAboutAndTheLanguageMenuSpeakTheChosenLanguage)
         dialog.close();
     });
     frenchEntry->trigger();
-    EXPECT_EQ(note, QString::fromUtf8("Langue: La langue choisie sera utilisée au prochain démarrage."));
+    EXPECT_EQ(note, QString::fromUtf8("Langue: Les menus et la barre d'outils changent de langue tout de suite ; le "
+                                      "contenu des panneaux suivra au prochain démarrage."));
     EXPECT_TRUE(frenchEntry->isChecked() && !englishEntry->isChecked());
     EXPECT_EQ(Language::Stored(), "fr");
-    EXPECT_EQ(Language::Current(), "en");  // this run keeps its language
+    EXPECT_EQ(Language::Current(), "fr");
 
     OnTheNextDialog([&](QDialog& dialog) {
         if (auto* box = qobject_cast<QMessageBox*>(&dialog))
@@ -391,6 +395,53 @@ TEST_F(LanguageTest, HelpAboutAndTheLanguageMenuSpeakTheChosenLanguage)
         dialog.close();
     });
     englishEntry->trigger();
-    EXPECT_EQ(note, "The chosen language will be used from the next start.");
+    EXPECT_EQ(note, "The menus and the toolbar change language at once; the contents of the panels will follow "
+                    "from the next start.");
     EXPECT_EQ(Language::Stored(), "en");
 }
+
+namespace
+{
+// The texts of the window's menus, bars, tips and panels' titles.
+QStringList CommandTexts(const CMainFrame& frame)
+{
+    QStringList texts = {frame.windowTitle(), frame.FinderPanel()->windowTitle(), frame.StrokeSettings()->windowTitle()};
+    for (const QAction* action : frame.findChildren<QAction*>())
+        texts << action->text() << action->toolTip() << action->statusTip();
+    for (const QMenu* menu : frame.findChildren<QMenu*>())
+        texts << menu->title();
+    for (int i = 0; i < 7; ++i)
+        texts << frame.Pane(i)->text();
+    return texts;
+}
+}  // namespace
+
+TEST_F(LanguageTest, MenusBarsAndTipsChangeLanguageLive)
+{
+    Language::Store("en");
+    QStringList english;
+    {
+        CMirobeltApp app;
+        ASSERT_TRUE(app.InitInstance({"mirobelt"}));
+        app.MainFrame()->View()->KillDemoTimer();
+        english = CommandTexts(*app.MainFrame());
+    }
+    Language::Store("fr");
+    CMirobeltApp app;
+    ASSERT_TRUE(app.InitInstance({"mirobelt"}));
+    CMainFrame* frame = app.MainFrame();
+    frame->View()->KillDemoTimer();
+    const QStringList french = CommandTexts(*frame);
+    ASSERT_NE(french, english);
+
+    // Live to English: the same texts as a window started in English; and back.
+    for (const auto& [code, expected] : {std::pair{"en", english}, std::pair{"fr", french}})
+    {
+        OnTheNextDialog([](QDialog& dialog) { dialog.close(); });
+        frame->findChild<QAction*>(QStringLiteral("Language_") + code)->trigger();
+        EXPECT_EQ(Language::Current(), code);
+        EXPECT_EQ(CommandTexts(*frame), expected) << code;
+    }
+    EXPECT_EQ(frame->menuBar()->actions()[0]->text(), "&Fichier");
+}
+

@@ -82,6 +82,17 @@ void SetUpModel::Restore(const TableState& state)
         emit setUpChanged(m_state.setUp, parts);
 }
 
+bool SetUpModel::ListChangedSinceSaved() const
+{
+    const PositionList& list = m_state.list;
+    if (list.Count() != m_savedList.Count())
+        return true;
+    for (int i = 0; i < list.Count() && i < kPositionListSlots; ++i)
+        if (!(list.Entry(i) == m_savedList.Entry(i)))
+            return true;
+    return false;
+}
+
 void SetUpModel::Undo()
 {
     if (!UndoBlocked())

@@ -65,6 +65,12 @@ public:
     void NoteShotComputed(const TableSetUp& setUp) { m_computedFrom = setUp; m_shotComputed = true; }
     bool ShotIsOfCurrentSetUp() const { return m_shotComputed && m_computedFrom == m_state.setUp; }
 
+    // Whether the list's entries differ from those last saved to or read from
+    // a list file (or loaded as the demonstration): the window asks before
+    // such a list is lost. Which entry is shown does not count.
+    bool ListChangedSinceSaved() const;
+    void MarkListSaved() { m_savedList = m_state.list; }
+
     // Puts state in place for an undo step; no new step.
     void Restore(const TableState& state);
 
@@ -81,4 +87,5 @@ private:
     std::function<bool()> m_busy;
     TableSetUp m_computedFrom;
     bool m_shotComputed = false;
+    PositionList m_savedList;  // the entries as last saved or read
 };
