@@ -50,39 +50,39 @@ through the issue tracker of the project&apos;s repository.</translation>
     </message>
     <message>
         <source>Annuler</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo</translation>
     </message>
     <message>
         <source>Annule la dernière action</source>
-        <translation type="unfinished"></translation>
+        <translation>Undoes the last action</translation>
     </message>
     <message>
         <source>Rétablir</source>
-        <translation type="unfinished"></translation>
+        <translation>Redo</translation>
     </message>
     <message>
         <source>Rétablit l&apos;action annulée</source>
-        <translation type="unfinished"></translation>
+        <translation>Redoes the undone action</translation>
     </message>
     <message>
         <source>Annuler %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo %1</translation>
     </message>
     <message>
         <source>Rétablir %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Redo %1</translation>
     </message>
     <message>
         <source>&amp;Edition</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edit</translation>
     </message>
     <message>
         <source>Réglages du coup</source>
-        <translation type="unfinished"></translation>
+        <translation>Stroke settings</translation>
     </message>
     <message>
         <source>Affiche ou masque les réglages du coup en chiffres</source>
-        <translation type="unfinished"></translation>
+        <translation>Shows or hides the stroke settings in numbers</translation>
     </message>
 </context>
 <context>
