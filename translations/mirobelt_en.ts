@@ -130,6 +130,86 @@ through the issue tracker of the project&apos;s repository.</translation>
         <source>l&apos;application de la solution</source>
         <translation>applying the solution</translation>
     </message>
+    <message>
+        <source>Impossible d&apos;ecrire %1</source>
+        <translation>Cannot write %1</translation>
+    </message>
+    <message>
+        <source>le changement de format de table</source>
+        <translation>the table format change</translation>
+    </message>
+    <message>
+        <source>le déplacement de la bille blanche</source>
+        <translation>the move of the white ball</translation>
+    </message>
+    <message>
+        <source>le déplacement de la bille rouge</source>
+        <translation>the move of the red ball</translation>
+    </message>
+    <message>
+        <source>le déplacement de la bille pointée</source>
+        <translation>the move of the spotted ball</translation>
+    </message>
+    <message>
+        <source>le déplacement des billes</source>
+        <translation>the move of the balls</translation>
+    </message>
+    <message>
+        <source>la visée</source>
+        <translation>the aim</translation>
+    </message>
+    <message>
+        <source>le changement du point d&apos;impact</source>
+        <translation>the strike point change</translation>
+    </message>
+    <message>
+        <source>le changement de force</source>
+        <translation>the force change</translation>
+    </message>
+    <message>
+        <source>le changement d&apos;élévation</source>
+        <translation>the raise change</translation>
+    </message>
+    <message>
+        <source>le changement de mode</source>
+        <translation>the mode change</translation>
+    </message>
+    <message>
+        <source>la modification de la liste des positions</source>
+        <translation>the change of the position list</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir %1</source>
+        <translation>Cannot open %1</translation>
+    </message>
+    <message>
+        <source>%1 est un dossier</source>
+        <translation>%1 is a folder</translation>
+    </message>
+    <message>
+        <source>%1 est trop grand pour une position</source>
+        <translation>%1 is too large for a position</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas une position</source>
+        <translation>%1 is not a position</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer %1</source>
+        <translation>Cannot save %1</translation>
+    </message>
+    <message>
+        <source>Liste de %1 positions enregistrée dans %2</source>
+        <translation>List of %1 positions saved in %2</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas une liste de positions</source>
+        <translation>%1 is not a position list</translation>
+    </message>
+    <message>
+        <source>%1 positions lues dans %2</source>
+        <translation>%1 positions read from %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>

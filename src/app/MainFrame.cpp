@@ -78,13 +78,13 @@ CMainFrame::CMainFrame(CMirobeltDoc* doc, CRecentFileList* recentFiles, QWidget*
     // The model first: the view and the panels observe it.
     m_pModel = new SetUpModel(m_pDoc, this);
     m_pView = new CMirobeltView(m_pDoc, this, m_pModel);
-    m_pView->m_onPositionFileUsed = [this](const QString& path) {
+    connect(m_pView, &CMirobeltView::positionFileUsed, this, [this](const QString& path) {
         if (m_pRecentFiles == nullptr)
             return;
         m_pRecentFiles->Add(path);
         RebuildRecentFileMenu();
-    };
-    m_pView->m_showStatusMessage = [this](const QString& text) { ShowStatusMessage(text); };
+    });
+    connect(m_pView, &CMirobeltView::statusMessage, this, &CMainFrame::ShowStatusMessage);
     setCentralWidget(m_pView);
 
     BuildCommands();
@@ -404,15 +404,18 @@ void CMainFrame::OnUpdatePositionPanes()
     // The panes follow the game bar's refresh: nothing while it is hidden.
     if (m_wndGameBar == nullptr || m_wndGameBar->isHidden())
         return;
-    if (g_nShownPosition != m_nShownPosition)
+    // The list as the model holds it, 0 when no entry is shown.
+    const int shown = m_pModel->List().Current() + 1;
+    const int count = m_pModel->List().Count();
+    if (shown != m_nShownPosition)
     {
-        m_panes[2]->setText(PositionPaneText(tr("PosCourante:"), g_nShownPosition));
-        m_nShownPosition = g_nShownPosition;
+        m_panes[2]->setText(PositionPaneText(tr("PosCourante:"), shown));
+        m_nShownPosition = shown;
     }
-    if (g_nShownPositionCount != m_nShownCount)
+    if (count != m_nShownCount)
     {
-        m_panes[3]->setText(PositionPaneText(tr("NbPositions:"), g_nShownPositionCount));
-        m_nShownCount = g_nShownPositionCount;
+        m_panes[3]->setText(PositionPaneText(tr("NbPositions:"), count));
+        m_nShownCount = count;
     }
 }
 

@@ -140,3 +140,18 @@ KeyMessage TranslateKeyEvent(const QKeyEvent& event)
     message.repeatCount = static_cast<std::uint32_t>(std::max(1, event.count()));
     return message;
 }
+
+bool HeldKeys::Press(const QKeyEvent& event)
+{
+    if (event.isAutoRepeat())
+        return IsHeld(event.key());
+    m_keys.insert(event.key());
+    return true;
+}
+
+void HeldKeys::Release(const QKeyEvent& event)
+{
+    // The repeats of a held key come as release and press pairs.
+    if (!event.isAutoRepeat())
+        m_keys.erase(event.key());
+}

@@ -5,6 +5,7 @@
 // code, with bits for an extended key, the Alt key and auto-repeat.
 
 #include <cstdint>
+#include <set>
 
 class QKeyEvent;
 
@@ -36,3 +37,21 @@ struct KeyMessage
 // without Num Lock; the separate arrow keys are extended keys; letters do not
 // depend on case or Shift.
 KeyMessage TranslateKeyEvent(const QKeyEvent& event);
+
+// The keys pressed on a window and not yet released. A key still held when the
+// window loses the focus counts as released there: its release goes to
+// another window, and the repeats it sends once the focus comes back are not
+// taken for the key being held on this one.
+class HeldKeys
+{
+public:
+    // Whether the press is handled: a first press always, a repeat only of a
+    // key held since its first press here.
+    bool Press(const QKeyEvent& event);
+    void Release(const QKeyEvent& event);
+    void ReleaseAll() { m_keys.clear(); }
+    bool IsHeld(int qtKey) const { return m_keys.count(qtKey) != 0; }
+
+private:
+    std::set<int> m_keys;
+};

@@ -29,11 +29,6 @@ CBrush g_brMarker;
 std::int32_t g_bColour = 1;
 std::int32_t g_bShowMarkers = 0;
 
-std::int32_t s_nLayoutFormat = -1;
-std::int32_t s_nLayoutWidth = 0;
-std::int32_t s_nLayoutHeight = 0;
-double g_dMetresPerPixel = 0;
-std::int32_t g_nTableTotalWidthPx = 10000;
 
 std::int32_t s_nWindowDCCount = 0;
 CDC* s_pWindowDC = nullptr;
@@ -115,11 +110,6 @@ void ResetDrawingState()
 {
     g_bColour = 1;
     g_bShowMarkers = 0;
-    s_nLayoutFormat = -1;
-    s_nLayoutWidth = 0;
-    s_nLayoutHeight = 0;
-    g_dMetresPerPixel = 0;
-    g_nTableTotalWidthPx = 10000;
     g_dGhostX = -1.0;
     g_dGhostY = -1.0;
     s_ptNeedleOuter = QPoint(0, 0);

@@ -48,12 +48,6 @@ void CreateDrawingObjects();
 extern std::int32_t g_bColour;        // 1 colour, 0 monochrome
 extern std::int32_t g_bShowMarkers;   // markers drawn and draggable
 
-// Layout cache.
-extern std::int32_t s_nLayoutFormat;  // -1: never laid out
-extern std::int32_t s_nLayoutWidth;
-extern std::int32_t s_nLayoutHeight;
-extern double g_dMetresPerPixel;
-extern std::int32_t g_nTableTotalWidthPx;  // table length in px + both margins + 1
 
 // The held window drawing context.
 extern std::int32_t s_nWindowDCCount;

@@ -1,5 +1,5 @@
-// Shot animation: the computed trajectories played back on the table in a
-// message-pumping loop of its own, each frame composed off screen. The first
+// Shot animation: the computed trajectories played back on the table from a
+// frame timer, each frame composed off screen. The first
 // frame of a shot copies the whole table to the window; the next ones copy
 // only the boxes of the balls: where they are now, where they were erased, and
 // where the frame before erased them (the marks there come back).
@@ -103,7 +103,7 @@ void CMirobeltView::AnimateShotStep()
             anim.backBuffer.Delete();
         m_nAnimTick = 0;
         m_bAnimating = 0;
-        m_bPlayLoop = 0;
+        StopPlayLoop();
         OnShotFinalPosition();
         anim.lastStepTime = MillisecondClock();
         return;
@@ -204,40 +204,36 @@ void CMirobeltView::AnimateShotStep()
     anim.lastStepTime = MillisecondClock();
 }
 
-void CMirobeltView::PlayShotLoop()
+void CMirobeltView::PlayNextFrame()
 {
+    // The window is closing: the quit is on its way to the application's own
+    // loop, and nothing here may touch the view again.
+    if (m_bPlayLoop == 0 || IsQuitRequested())
+        return;
+    AnimateShotStep();
     if (m_bPlayLoop == 0)
         return;
-    AnimationState& anim = Anim();
-    for (;;)
-    {
-        PumpPendingMessages();
-        // The window is closing: the quit is on its way to the application's
-        // own loop, and nothing here may touch the view again.
-        if (IsQuitRequested())
-            return;
-        if (m_bPlayLoop == 0)
-            return;
-        AnimateShotStep();
-        if (m_bPlayLoop == 0)
-            return;
-        // Sleep until the next frame is due or a message arrives, instead of
-        // spinning between frames: one wake-up per frame.
-        const std::uint64_t since = MillisecondClock() - anim.lastStepTime;
-        if (since < kFrameSpacingMs || !anim.frameDrawn)
-        {
-            const int wait = since >= kFrameSpacingMs ? 1 : static_cast<int>(kFrameSpacingMs - since);
-            WaitForNextMessage(wait);
-            if (IsQuitRequested())
-                return;
-        }
-    }
+    // The next frame when it is due, at once when this step drew nothing
+    // although it was due; the events waiting are handled first either way.
+    const AnimationState& anim = Anim();
+    const std::uint64_t since = MillisecondClock() - anim.lastStepTime;
+    int wait = 0;
+    if (since < kFrameSpacingMs || !anim.frameDrawn)
+        wait = since >= kFrameSpacingMs ? 1 : static_cast<int>(kFrameSpacingMs - since);
+    m_playback.NextFrameIn(wait);
+}
+
+void CMirobeltView::StopPlayLoop()
+{
+    m_bPlayLoop = 0;
+    m_playback.StopFrames();
+    m_playback.CancelPause();
 }
 
 void CMirobeltView::OnShotFinalPosition()
 {
     ModelStep step(*this, tr("le coup joué"));
-    m_bPlayLoop = 0;
+    StopPlayLoop();
     if (m_bAnimating != 0)
     {
         m_bAnimating = 0;

@@ -19,14 +19,37 @@ constexpr double kRadiansPerDegree = 0.017453292222222222;
 
 }  // namespace
 
-void CMirobeltView::DrawStrikeBall(CDC& dc, int, int drawHeight, double height, double side, double scale)
+// The boxes of the strike ball, the raise ring around it and the force bar,
+// in the band under the table.
+void CMirobeltView::LayOutWidgets()
 {
-    const int H = drawHeight;
-    const int left = 5;
-    const int top = H - H / 10;
-    const int bottom = H - H / 40;
-    const int right = left + (bottom - top);
-    m_strikeWidget.rc = WidgetRect{left, top, right, bottom};
+    const int W = m_nDrawWidth;
+    const int H = m_nDrawHeight;
+    {
+        const int left = 5;
+        const int top = H - H / 10;
+        const int bottom = H - H / 40;
+        m_strikeWidget.rc = WidgetRect{left, top, left + (bottom - top), bottom};
+    }
+    {
+        const int left = 7 - H / 40;
+        const int top = H - H / 10 - H / 40 + 2;
+        const int bottom = H - 2;
+        m_raiseCursor.rc = WidgetRect{left, top, left + (bottom - top), bottom};
+    }
+    {
+        const int left = W / 30 + H / 10 - H / 40 + 5;
+        const int top = H - H / 10;
+        const int right = W - 5 > m_nTableTotalWidthPx ? m_nTableTotalWidthPx : W - 5;
+        const int bottom = top + H / 40 < top + 6 ? top + 6 : top + H / 40;
+        m_forceBar.rc = WidgetRect{left, top, right, bottom};
+    }
+}
+
+// A widget is out of reach of the pointer until it is first drawn.
+void CMirobeltView::DrawStrikeBall(CDC& dc, int, int, double height, double side, double scale)
+{
+    const auto [left, top, right, bottom] = m_strikeWidget.rc;
     m_strikeWidget.nState = 0;
 
     SelectWidgetObjects(dc);
@@ -52,11 +75,7 @@ void CMirobeltView::DrawStrikeBall(CDC& dc, int, int drawHeight, double height, 
 void CMirobeltView::DrawRaiseCursor(CDC& dc, int, int drawHeight, double angle)
 {
     const int H = drawHeight;
-    const int left = 7 - H / 40;
-    const int top = H - H / 10 - H / 40 + 2;
-    const int bottom = H - 2;
-    const int right = left + (bottom - top);
-    m_raiseCursor.rc = WidgetRect{left, top, right, bottom};
+    const auto [left, top, right, bottom] = m_raiseCursor.rc;
     m_raiseCursor.nState = 0;
     const int cx = (left + right) / 2;
     const int cy = (top + bottom) / 2;
@@ -90,19 +109,9 @@ void CMirobeltView::DrawRaiseCursor(CDC& dc, int, int drawHeight, double angle)
     dc.Line(outer.x(), outer.y(), inner.x(), inner.y());
 }
 
-void CMirobeltView::DrawForceBar(CDC& dc, int drawWidth, int drawHeight, double force)
+void CMirobeltView::DrawForceBar(CDC& dc, int, int, double force)
 {
-    const int W = drawWidth;
-    const int H = drawHeight;
-    const int left = W / 30 + H / 10 - H / 40 + 5;
-    const int top = H - H / 10;
-    int right = W - 5;
-    if (right > g_nTableTotalWidthPx)
-        right = g_nTableTotalWidthPx;
-    int bottom = top + H / 40;
-    if (bottom < top + 6)
-        bottom = top + 6;
-    m_forceBar.rc = WidgetRect{left, top, right, bottom};
+    const auto [left, top, right, bottom] = m_forceBar.rc;
     m_forceBar.nState = 0;
 
     SelectWidgetObjects(dc);

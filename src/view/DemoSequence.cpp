@@ -1,8 +1,6 @@
 // The demonstration sequence: "demo.se2" read at the first draw, then a timer
 // that plays its positions one after another.
 
-#include <QThread>
-
 #include "positions/DemoFile.h"
 #include "view/MirobeltView.h"
 
@@ -15,7 +13,7 @@ void CMirobeltView::OnTimer(int timerId)
 {
     if (m_nDemoTimer == 0 || timerId != static_cast<int>(m_nDemoTimer))
         return;
-    if (m_bPlayLoop == 0)
+    if (m_bPlayLoop == 0 && !m_playback.Pausing())
         OnPlayAndNext();
 }
 
@@ -42,12 +40,4 @@ void CMirobeltView::KillDemoTimer()
     if (m_nDemoTimer != 0)
         killTimer(static_cast<int>(m_nDemoTimer));
     m_nDemoTimer = 0;
-}
-
-void CMirobeltView::WaitMilliseconds(int ms)
-{
-    // The thread sleeps: no message is handled meanwhile, and the position
-    // drawn before the wait stays on the screen.
-    if (ms > 0)
-        QThread::msleep(static_cast<unsigned long>(ms));
 }

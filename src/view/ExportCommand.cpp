@@ -5,6 +5,6 @@
 
 void CMirobeltView::ExportTrajectories()
 {
-    if (!WriteTrajectoryExport(kTrajectoryExportFileName, m_pDoc->m_physics.m_traj) && m_showStatusMessage)
-        m_showStatusMessage(QStringLiteral("Impossible d'ecrire %1").arg(QString::fromLatin1(kTrajectoryExportFileName)));
+    if (!WriteTrajectoryExport(kTrajectoryExportFileName, m_pDoc->m_physics.m_traj))
+        emit statusMessage(tr("Impossible d'ecrire %1").arg(QString::fromLatin1(kTrajectoryExportFileName)));
 }

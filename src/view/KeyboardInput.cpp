@@ -2,7 +2,6 @@
 // file, and fine steps of the strike point and the cue raise.
 
 #include "platform/KeyInput.h"
-#include "platform/MessagePump.h"
 #include "sim/ShotPhysics.h"
 #include "view/MirobeltView.h"
 
@@ -35,7 +34,7 @@ constexpr std::uint32_t kMaxStrikeSteps = 256;
 void CMirobeltView::OnKeyDown(std::uint32_t key, std::uint32_t repeatCount, std::uint32_t flags)
 {
     // Any key stops a running animation.
-    m_bPlayLoop = 0;
+    StopPlayLoop();
     if (m_bAnimating == 1)
     {
         m_bAnimating = 0;
@@ -54,8 +53,6 @@ void CMirobeltView::OnKeyDown(std::uint32_t key, std::uint32_t repeatCount, std:
         break;
     case vk::Return:
         OnShotPlay();
-        if (IsQuitRequested())
-            return;  // the window closed during the shot: leave the view alone
         break;
     case kKeyD:
         ExportTrajectories();

@@ -11,14 +11,10 @@ void CMirobeltView::ComputeLayout(const TableGeometry& geometry)
     m_nDrawWidth = width() + 10;
     m_nDrawHeight = height();
 
-    if (s_nLayoutFormat == -1)
-        s_nLayoutFormat = g_nTableFormat;
-
-    if (g_nTableFormat != s_nLayoutFormat || m_nDrawWidth != s_nLayoutWidth || m_nDrawHeight != s_nLayoutHeight)
+    const LaidOutFor now{g_nTableFormat, m_nDrawWidth, m_nDrawHeight};
+    if (!(now == m_laidOutFor))
     {
-        s_nLayoutFormat = g_nTableFormat;
-        s_nLayoutWidth = m_nDrawWidth;
-        s_nLayoutHeight = m_nDrawHeight;
+        m_laidOutFor = now;
 
         const double R = geometry.ballRadius;
         const double L = geometry.length;
@@ -32,9 +28,9 @@ void CMirobeltView::ComputeLayout(const TableGeometry& geometry)
         const double sx = (L + 2 * (F + K)) / m_nDrawWidth;
         const double sy = m_nDrawHeight > 0 ? (W + 2 * (F + K)) / m_nDrawHeight * 1.1111111111111112
                                             : std::numeric_limits<double>::infinity();
-        g_dMetresPerPixel = sx > sy ? sx : sy;
+        m_dMetresPerPixel = sx > sy ? sx : sy;
 
-        const DiagramLayout layout = LayoutTable(geometry, g_dMetresPerPixel);
+        const DiagramLayout layout = LayoutTable(geometry, m_dMetresPerPixel);
         m_nBallRadiusPx = layout.ballRadiusPx;
         m_nTableLengthPx = layout.tableLengthPx;
         m_nTableWidthPx = layout.tableWidthPx;
@@ -55,7 +51,8 @@ void CMirobeltView::ComputeLayout(const TableGeometry& geometry)
         m_dMetrePerPixX = m_dPixPerMetreX > 0 ? 1 / m_dPixPerMetreX : 0.0;
     }
 
-    g_nTableTotalWidthPx = m_nTableLengthPx + 2 * m_nMarginPx + 1;
+    m_nTableTotalWidthPx = m_nTableLengthPx + 2 * m_nMarginPx + 1;
+    LayOutWidgets();
 }
 
 int CMirobeltView::MapX(double x) const

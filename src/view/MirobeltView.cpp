@@ -10,9 +10,6 @@
 #include "platform/MessagePump.h"
 #include "render/DrawingToolkit.h"
 
-std::int32_t g_nShownPosition = 0;
-std::int32_t g_nShownPositionCount = 0;
-
 namespace
 {
 void PlaceBall(CViewBall& ball, double x, double y, COLORREF colour, const CPen* pen, const CBrush* brush,
@@ -231,6 +228,11 @@ void CMirobeltView::mouseDoubleClickEvent(QMouseEvent* event)
 
 void CMirobeltView::keyPressEvent(QKeyEvent* event)
 {
+    // A repeat of a key whose press this window did not see held to the end
+    // (the focus went away meanwhile) is no command: a Return held across a
+    // dialog would otherwise restart the shot with every repeat.
+    if (!m_heldKeys.Press(*event))
+        return;
     // The repeats of a held key make one step with its first press.
     if (!event->isAutoRepeat() || m_nGesture == 0)
         m_nGesture = m_pModel->NewGesture();
@@ -249,7 +251,14 @@ void CMirobeltView::focusOutEvent(QFocusEvent* event)
     // A key held while the focus went elsewhere counts as released: its
     // repeats after the focus comes back start a step of their own.
     m_nGesture = 0;
+    m_heldKeys.ReleaseAll();
     QWidget::focusOutEvent(event);
+}
+
+void CMirobeltView::keyReleaseEvent(QKeyEvent* event)
+{
+    m_heldKeys.Release(*event);
+    QWidget::keyReleaseEvent(event);
 }
 
 void CMirobeltView::timerEvent(QTimerEvent* event)

@@ -12,21 +12,19 @@
 #include <functional>
 
 #include "platform/Gdi.h"
+#include "platform/KeyInput.h"
 #include "positions/PositionEntry.h"
 #include "positions/PositionFile.h"
 #include "positions/StartPosition.h"
 #include "setup/gui/SetUpModel.h"
 #include "sim/MirobeltDoc.h"
+#include "view/PlaybackTimers.h"
 #include "view/ViewRecords.h"
 
 // Pointer message flags.
 constexpr std::uint32_t MK_LBUTTON = 0x0001;
 constexpr std::uint32_t MK_RBUTTON = 0x0002;
 constexpr std::uint32_t MK_CONTROL = 0x0008;
-
-// Current position number and position count shown in the status bar.
-extern std::int32_t g_nShownPosition;
-extern std::int32_t g_nShownPositionCount;
 
 constexpr int kMarkerCount = 10;
 constexpr unsigned DEMO_TIMER_PERIOD_MS = 88;
@@ -69,7 +67,10 @@ public:
     CDC* AcquireWindowDC();
     void ReleaseWindowDC(CDC* dc);
     const QImage& Picture() const { return m_picture; }
+    // Lays the table out for the window's size and the table format, and the
+    // cue widgets' boxes under it, where the pointer finds them.
     void ComputeLayout(const TableGeometry& geometry);
+    double MetresPerPixel() const { return m_dMetresPerPixel; }
     int MapX(double x) const;  // table metres to window pixels
     int MapY(double y) const;
     double PixelToTableX(int px) const;
@@ -118,7 +119,11 @@ public:
 
     // --- Playback -----------------------------------------------------------
     void AnimateShotStep();
-    void PlayShotLoop();
+    // Draws the frame that is due and asks for the next one; the shot plays
+    // from the frame timer while the window goes on handling its events.
+    void PlayNextFrame();
+    // Stops the frames of a shot and the demonstration's pause before one.
+    void StopPlayLoop();
     void OnShotFinalPosition();
     void OnShotPlay();
     void OnShotInterrupt();
@@ -133,6 +138,8 @@ public:
 
     // A shot is being played on the table.
     bool IsAnimating() const { return m_bAnimating != 0 || m_bPlayLoop != 0; }
+    // The demonstration shows a position before playing its shot.
+    bool IsPausingBeforeShot() const { return m_playback.Pausing(); }
 
     // --- Positions ----------------------------------------------------------
     // The set-up as a list entry (table format from m_dTableFormat) and back.
@@ -159,15 +166,10 @@ public:
     void ExportTrajectories();
     void StartDemoTimer();
     void KillDemoTimer();
-    static void WaitMilliseconds(int ms);
 
     // File dialogs; replaceable so that the commands can run unattended.
     std::function<QString()> m_chooseOpenPath;
     std::function<QString()> m_chooseSavePath;
-    // Told of every position file opened or saved under a chosen name (recent files).
-    std::function<void(const QString&)> m_onPositionFileUsed;
-    // Short note for the status bar's message pane.
-    std::function<void(const QString&)> m_showStatusMessage;
 
     // --- Layout (written by ComputeLayout) ----------------------------------
     std::int32_t m_nDrawWidth = 0;
@@ -178,6 +180,7 @@ public:
     std::int32_t m_nMarginPx = 0;
     std::int32_t m_nCushionPx = 0;
     std::int32_t m_nOriginPx = 0;
+    std::int32_t m_nTableTotalWidthPx = 10000;  // table length in px + both margins + 1
     double m_dPixPerMetreX = 1;
     double m_dMetrePerPixX = 1;
     double m_dBallRadius = kDefaultBallRadius;
@@ -225,6 +228,12 @@ public:
     double m_dTableFormat = kStartPosition.tableFormat;
     std::int32_t m_nSaveCounter = 0;
 
+signals:
+    // A position file opened or saved under a chosen name (recent files).
+    void positionFileUsed(const QString& path);
+    // A short note for the status bar's message pane.
+    void statusMessage(const QString& text);
+
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -234,6 +243,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
@@ -245,6 +255,7 @@ private:
     // view takes its set-up and list and draws the whole window.
     void OnModelChanged();
     void LoadState(const TableState& state);
+    void LayOutWidgets();
 
     void Present(const QRegion& area);
     // Makes the picture fit the window's size and the screen's pixel ratio; a
@@ -261,4 +272,17 @@ private:
     bool m_bFirstDrawDone = false;
     QImage m_picture;      // persistent picture of the window, at the screen's pixel ratio
     bool m_bInPaint = false;
+    // What the layout was last computed for; a view that was never laid out
+    // has format -1.
+    struct LaidOutFor
+    {
+        std::int32_t format = -1;
+        std::int32_t width = 0;
+        std::int32_t height = 0;
+        bool operator==(const LaidOutFor&) const = default;
+    };
+    LaidOutFor m_laidOutFor;
+    double m_dMetresPerPixel = 0;
+    HeldKeys m_heldKeys;
+    PlaybackTimers m_playback{[this] { PlayNextFrame(); }, [this] { OnShotPlay(); }};
 };

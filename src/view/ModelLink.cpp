@@ -11,40 +11,37 @@
 namespace
 {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("CMirobeltView", text);
-}
-
 // The name of a step said by what it changed.
 QString StepName(const TableSetUp& before, const TableSetUp& after, bool listChanged)
 {
     const SetUpParts parts = DifferingParts(before, after);
     if (parts & kTableFormatPart)
-        return Tr("le changement de format de table");
+        return QCoreApplication::translate("CMirobeltView", "le changement de format de table");
     if (parts & kBallsPart)
     {
-        const QString names[3] = {Tr("le déplacement de la bille blanche"), Tr("le déplacement de la bille rouge"),
-                                  Tr("le déplacement de la bille pointée")};
+        const QString names[3] = {
+            QCoreApplication::translate("CMirobeltView", "le déplacement de la bille blanche"),
+            QCoreApplication::translate("CMirobeltView", "le déplacement de la bille rouge"),
+            QCoreApplication::translate("CMirobeltView", "le déplacement de la bille pointée")};
         int moved = -1;
         for (int b = 0; b < 3; ++b)
         {
             if (before.balls[b] != after.balls[b])
                 moved = moved == -1 ? b : 3;
         }
-        return moved >= 0 && moved < 3 ? names[moved] : Tr("le déplacement des billes");
+        return moved >= 0 && moved < 3 ? names[moved] : QCoreApplication::translate("CMirobeltView", "le déplacement des billes");
     }
     if (parts & (kAimPart | kCueBallPart))
-        return Tr("la visée");
+        return QCoreApplication::translate("CMirobeltView", "la visée");
     if (parts & kStrikePart)
-        return Tr("le changement du point d'impact");
+        return QCoreApplication::translate("CMirobeltView", "le changement du point d'impact");
     if (parts & kForcePart)
-        return Tr("le changement de force");
+        return QCoreApplication::translate("CMirobeltView", "le changement de force");
     if (parts & kRaisePart)
-        return Tr("le changement d'élévation");
+        return QCoreApplication::translate("CMirobeltView", "le changement d'élévation");
     if (parts & kModePart)
-        return Tr("le changement de mode");
-    return listChanged ? Tr("la modification de la liste des positions") : QString();
+        return QCoreApplication::translate("CMirobeltView", "le changement de mode");
+    return listChanged ? QCoreApplication::translate("CMirobeltView", "la modification de la liste des positions") : QString();
 }
 
 }  // namespace
@@ -128,7 +125,7 @@ void CMirobeltView::OnModelChanged()
     LoadState(state);
     m_bAnimating = 0;
     m_nAnimTick = 0;
-    m_bPlayLoop = 0;
+    StopPlayLoop();
     m_bSetupChanged = 1;
     if (tableChanged)
     {

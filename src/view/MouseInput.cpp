@@ -295,9 +295,9 @@ void CMirobeltView::OnMouseMove(std::uint32_t flags, QPoint point)
 void CMirobeltView::OnLButtonDown(std::uint32_t flags, QPoint point)
 {
     m_nMouseGesture = -1;
-    if (m_bAnimating == 1)
+    if (m_bAnimating == 1 || m_playback.Pausing())
     {
-        m_bPlayLoop = 0;
+        StopPlayLoop();
         m_bAnimating = 0;
         g_bNoMouseAbort = 0;
         if (m_nDemoTimer != 0)

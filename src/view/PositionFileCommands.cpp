@@ -1,6 +1,7 @@
 // Position files "*.bi1": the quick save to "current.bi1", the save under a
 // chosen name and the open command.
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -21,13 +22,13 @@ QString OpenFailureNote(PositionReadResult result)
     switch (result)
     {
     case PositionReadResult::CannotOpen:
-        return QStringLiteral("Impossible d'ouvrir %1");
+        return QCoreApplication::translate("CMirobeltView", "Impossible d'ouvrir %1");
     case PositionReadResult::IsFolder:
-        return QStringLiteral("%1 est un dossier");
+        return QCoreApplication::translate("CMirobeltView", "%1 est un dossier");
     case PositionReadResult::TooLarge:
-        return QStringLiteral("%1 est trop grand pour une position");
+        return QCoreApplication::translate("CMirobeltView", "%1 est trop grand pour une position");
     default:
-        return QStringLiteral("%1 n'est pas une position");
+        return QCoreApplication::translate("CMirobeltView", "%1 n'est pas une position");
     }
 }
 
@@ -79,8 +80,7 @@ void CMirobeltView::ApplyPositionValues(const PositionValues& values)
 
 void CMirobeltView::OnFileOpen()
 {
-    if (m_bPlayLoop)
-        m_bPlayLoop = 0;
+    StopPlayLoop();
 
     const QString path = m_chooseOpenPath ? m_chooseOpenPath() : ChooseFileToOpen(this, QStringLiteral("bi1"));
     if (path.isEmpty())
@@ -96,8 +96,7 @@ void CMirobeltView::OpenPositionFile(const QString& path)
     const PositionReadResult result = ReadPositionFile(LocalPath(path), values);
     if (result != PositionReadResult::Read)
     {
-        if (m_showStatusMessage)
-            m_showStatusMessage(OpenFailureNote(result).arg(QFileInfo(path).fileName()));
+        emit statusMessage(OpenFailureNote(result).arg(QFileInfo(path).fileName()));
         return;
     }
 
@@ -114,14 +113,13 @@ void CMirobeltView::OpenPositionFile(const QString& path)
 
     m_bAnimating = 0;
     m_nAnimTick = 0;
-    m_bPlayLoop = 0;
+    StopPlayLoop();
     m_bSetupChanged = 1;
     g_bNoMouseAbort = 1;
     ComputeShot(0);
     m_bSetupChanged = 0;
 
-    if (m_onPositionFileUsed)
-        m_onPositionFileUsed(path);
+    emit positionFileUsed(path);
 }
 
 bool CMirobeltView::SavePositionFile(const QString& path, const char* header)
@@ -129,22 +127,19 @@ bool CMirobeltView::SavePositionFile(const QString& path, const char* header)
     // The new file replaces the old one only once it is complete.
     if (WritePositionFile(LocalPath(path), header, CurrentPositionValues()))
         return true;
-    if (m_showStatusMessage)
-        m_showStatusMessage(QStringLiteral("Impossible d'enregistrer %1").arg(QFileInfo(path).fileName()));
+    emit statusMessage(tr("Impossible d'enregistrer %1").arg(QFileInfo(path).fileName()));
     return false;
 }
 
 void CMirobeltView::OnFileSave()
 {
-    if (m_bPlayLoop)
-        m_bPlayLoop = 0;  // the shot stops where it is; m_bAnimating stays
+    StopPlayLoop();  // the shot stops where it is; m_bAnimating stays
     SavePositionFile(QString::fromLatin1(kQuickSaveFileName), kQuickSaveHeader);
 }
 
 void CMirobeltView::OnFileSaveAs()
 {
-    if (m_bPlayLoop)
-        m_bPlayLoop = 0;
+    StopPlayLoop();
 
     // The dialog offers the next numbered name, pos0.bi1, pos1.bi1, ...
     const QString path = m_chooseSavePath ? m_chooseSavePath()
@@ -156,7 +151,6 @@ void CMirobeltView::OnFileSaveAs()
     if (SavePositionFile(path, kSaveAsHeader))
     {
         ++m_nSaveCounter;
-        if (m_onPositionFileUsed)
-            m_onPositionFileUsed(path);
+        emit positionFileUsed(path);
     }
 }

@@ -18,6 +18,9 @@
 namespace
 {
 
+// How long the demonstration shows a position before playing its shot.
+constexpr int kDemoPauseMs = 2000;
+
 // Entry values are single precision and may come from a hand-made file: a
 // value that no int can hold (NaN, infinite, huge) gives fallback instead of
 // an undefined conversion.
@@ -105,7 +108,7 @@ void CMirobeltView::GoToPosition()
 
     m_bAnimating = 0;
     m_nAnimTick = 0;
-    m_bPlayLoop = 0;
+    StopPlayLoop();
     m_bSetupChanged = 1;
 
     CDC* dc = AcquireWindowDC();
@@ -165,8 +168,6 @@ void CMirobeltView::OnPositionDelete()
         m_nCurPosition = m_nPositionCount - 1;
         GoToPosition();
     }
-    g_nShownPosition = m_nCurPosition + 1;
-    g_nShownPositionCount = m_nPositionCount;
 }
 
 void CMirobeltView::OnPlayAndNext()
@@ -188,10 +189,13 @@ void CMirobeltView::OnPlayAndNext()
         ++m_nCurPosition;
         GoToPosition();
         // The demonstration shows each position before its shot, entry 0 too
-        // when it comes again; only the very first shot starts at once.
+        // when it comes again; only the very first shot starts at once. The
+        // window goes on handling its events meanwhile: a key or a left press
+        // cancels the shot to come.
         if (m_nDemoTimer != 0 && (m_nCurPosition > 0 || startedOver))
-            WaitMilliseconds(2000);
-        OnShotPlay();
+            m_playback.StartPause(kDemoPauseMs);
+        else
+            OnShotPlay();
     }
 }
 
@@ -204,9 +208,8 @@ void CMirobeltView::OnPositionListSave()
     const bool written = WriteDemoSequence(LocalPath(path), m_aPositions, m_nPositionCount);
     if (written)
         m_pModel->MarkListSaved();
-    if (m_showStatusMessage)
-        m_showStatusMessage(written ? QStringLiteral("Liste de %1 positions enregistrée dans %2").arg(m_nPositionCount).arg(name)
-                                    : QStringLiteral("Impossible d'enregistrer %1").arg(name));
+    emit statusMessage(written ? tr("Liste de %1 positions enregistrée dans %2").arg(m_nPositionCount).arg(name)
+                               : tr("Impossible d'enregistrer %1").arg(name));
 }
 
 // The entries of the file replace the list, and the first one is shown.
@@ -223,17 +226,16 @@ void CMirobeltView::OnPositionListLoad()
     FileReadResult result = FileReadResult::CannotOpen;
     if (!ReadDemoSequence(LocalPath(path), read.data(), count, &result))
     {
-        if (m_showStatusMessage)
-            m_showStatusMessage((result == FileReadResult::CannotOpen ? QStringLiteral("Impossible d'ouvrir %1")
-                                 : result == FileReadResult::IsFolder ? QStringLiteral("%1 est un dossier")
-                                                                       : QStringLiteral("%1 n'est pas une liste de positions"))
-                                    .arg(name));
+        emit statusMessage((result == FileReadResult::CannotOpen ? tr("Impossible d'ouvrir %1")
+                            : result == FileReadResult::IsFolder ? tr("%1 est un dossier")
+                                                                  : tr("%1 n'est pas une liste de positions"))
+                               .arg(name));
         return;
     }
     {
         ModelStep step(*this, tr("la lecture de la liste des positions"));
         std::copy(read.begin(), read.end(), m_aPositions);
-        m_bPlayLoop = 0;
+        StopPlayLoop();
         m_nPositionCount = count;
         m_nCurPosition = -1;
         if (m_nPositionCount > 0)
@@ -242,6 +244,5 @@ void CMirobeltView::OnPositionListLoad()
             OnDraw(nullptr);  // the panes show the empty list
     }
     m_pModel->MarkListSaved();
-    if (m_showStatusMessage)
-        m_showStatusMessage(QStringLiteral("%1 positions lues dans %2").arg(count).arg(name));
+    emit statusMessage(tr("%1 positions lues dans %2").arg(count).arg(name));
 }

@@ -1,7 +1,6 @@
 // The commands around a shot: play it (a toggle), interrupt it, and draw its
 // trajectories at once.
 
-#include "platform/MessagePump.h"
 #include "render/DrawingToolkit.h"
 #include "sim/ShotPhysics.h"
 #include "view/MirobeltView.h"
@@ -33,18 +32,17 @@ void CMirobeltView::OnShotPlay()
         // last frame and the balls keep the starting position.
         m_nAnimTick = 0;
         m_bAnimating = 0;
-        m_bPlayLoop = 0;
+        StopPlayLoop();
         return;
     }
     m_bAnimating = 1;
     m_bPlayLoop = 1;
-    PlayShotLoop();
-    // Nothing after the loop: it may have returned because the program quits.
+    m_playback.NextFrameIn(0);
 }
 
 void CMirobeltView::OnShotInterrupt()
 {
-    m_bPlayLoop = 0;
+    StopPlayLoop();
     m_bAnimating = 0;
     m_nAnimTick = 0;
 

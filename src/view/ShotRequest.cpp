@@ -64,7 +64,7 @@ void CMirobeltView::ComputeShot(int displayMode)
 void CMirobeltView::ApplyShotSetup(const ShotSetup& setup)
 {
     ModelStep step(*this, tr("l'application de la solution"));
-    m_bPlayLoop = 0;
+    StopPlayLoop();
     m_bAnimating = 0;
     m_nAnimTick = 0;
     m_dForce = setup.force;

@@ -17,9 +17,6 @@ void CMirobeltView::DrawTable(CDC& dc, const TableGeometry& geometry)
         dc.FillSolidRect(2, tableBottom, m_nDrawWidth, underHeight, m_crWhite);
 
     diagram::DrawTable(dc, DiagramOfView(*this, false));
-
-    g_nShownPosition = m_nCurPosition + 1;
-    g_nShownPositionCount = m_nPositionCount;
 }
 
 void CMirobeltView::DrawTableMarks(CDC& dc, const TableGeometry&)

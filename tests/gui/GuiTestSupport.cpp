@@ -1,5 +1,6 @@
 #include "GuiTestSupport.h"
 
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -26,8 +27,6 @@ QApplication* const s_application = MakeApplication();
 void ResetProgramState()
 {
     ResetDrawingState();
-    g_nShownPosition = 0;
-    g_nShownPositionCount = 0;
     g_bNoMouseAbort = 0;
     g_nPollCount = 0;
     g_nTableFormat = 2;
@@ -121,6 +120,20 @@ void OnTheNextDialog(const std::function<void(QDialog&)>& act)
         }
         act(*dialog);
     });
+}
+
+bool WaitForShotEnd(CMirobeltView& view, const std::function<bool()>& until)
+{
+    QElapsedTimer waited;
+    waited.start();
+    const auto done = [&] { return until ? until() : !view.IsAnimating() && !view.IsPausingBeforeShot(); };
+    while (!done())
+    {
+        if (waited.elapsed() > 20000)
+            return false;
+        WaitForNextMessage(5);
+    }
+    return true;
 }
 
 void SetUpShortShot(CMirobeltView& view, double force)

@@ -80,7 +80,10 @@ template <int Width = 600, int Height = 400>
 class ViewTest : public ::testing::Test
 {
 protected:
-    ViewTest() { v.m_showStatusMessage = [this](const QString& note) { notes << note; }; }
+    ViewTest()
+    {
+        QObject::connect(&v, &CMirobeltView::statusMessage, [this](const QString& note) { notes << note; });
+    }
     ScopedWorkingFolder folder;
     QStringList notes;  // outlives the view
     ViewHarness h{Width, Height};
@@ -101,6 +104,10 @@ void OnTheNextDialog(const std::function<void(QDialog&)>& act);
 // computed: at the default force of 0.02 under 400 samples, so it plays in
 // well under a second.
 void SetUpShortShot(CMirobeltView& view, double force = 0.02);
+// Handles the window's events until the shot being played (and the
+// demonstration's pause before it) is over, or until `until` holds; false
+// after 20 s without that.
+bool WaitForShotEnd(CMirobeltView& view, const std::function<bool()>& until = {});
 // Fills a part of the window blue straight on its picture, so that what is drawn after shows.
 void PaintBlue(CMirobeltView& view, const QRect& area = QRect(0, 0, 500, 300));
 // Compares a picture, pixel for pixel, with tests/gui/golden/<name>.png: a

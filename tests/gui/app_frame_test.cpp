@@ -250,9 +250,12 @@ TEST_F(AppFrame, StatusPanesFollowTheShownPositionAndBarsToggle)
         EXPECT_EQ(frame->Pane(i + 3)->text(), locks[i - 1]);
         EXPECT_FALSE(frame->Pane(i + 3)->isEnabled());
     }
+    // The panes show the model's list, whoever changed it.
     auto show = [this](int shown, int count) {
-        g_nShownPosition = shown;
-        g_nShownPositionCount = count;
+        TableState state = frame->Model()->State();
+        const std::vector<PositionEntry> entries(kPositionListSlots);
+        state.list.Assign(entries.data(), count, shown - 1);
+        frame->Model()->Change(state, QStringLiteral("liste"));
         frame->OnUpdatePositionPanes();
         return QStringList{frame->Pane(1)->text(), frame->Pane(2)->text(), frame->Pane(3)->text()};
     };
@@ -276,7 +279,7 @@ TEST_F(AppFrame, StatusPanesFollowTheShownPositionAndBarsToggle)
     EXPECT_EQ(show(9, 12), QStringList({"", "PosCourante:  9", "NbPositions: 12"}));
 
     // A note from the view covers the idle prompt for a while.
-    frame->View()->m_showStatusMessage("Impossible d'ouvrir x.bi1");
+    emit frame->View()->statusMessage("Impossible d'ouvrir x.bi1");
     EXPECT_EQ(frame->StatusBar()->currentMessage(), "Impossible d'ouvrir x.bi1");
     EXPECT_FALSE(frame->Pane(0)->isVisible());
     frame->StatusBar()->clearMessage();
@@ -380,7 +383,7 @@ TEST_F(AppFrame, RecentPositionFiles)
 {
     CMirobeltView* view = frame->View();
     for (const int i : {1, 2, 3, 4, 5, 3})  // p3 used again: back to the top
-        view->m_onPositionFileUsed(folder.File(QStringLiteral("p%1.bi1").arg(i)));
+        emit view->positionFileUsed(folder.File(QStringLiteral("p%1.bi1").arg(i)));
     QStringList expected, menu = {"-"};
     for (const int i : {3, 5, 4, 2})
         expected << folder.File(QStringLiteral("p%1.bi1").arg(i));

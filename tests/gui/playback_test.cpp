@@ -7,15 +7,18 @@
 
 namespace
 {
-// Plays the shot (with Return, or the play command) and runs an action from
-// inside the playing loop once a few frames are drawn.
+// Plays the shot (with Return, or the play command), runs an action once a
+// few frames are drawn, and handles the window's events until the shot is
+// over (or the program quits).
 void PlayAndDuringIt(CMirobeltView& view, const std::function<void()>& action, bool withReturn = false)
 {
+    bool acted = false;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] {
         if (view.m_nAnimTick > 10)
         {
             timer.stop();
+            acted = true;
             action();
         }
     });
@@ -24,6 +27,7 @@ void PlayAndDuringIt(CMirobeltView& view, const std::function<void()>& action, b
         view.OnKeyDown(vk::Return, 1, 0x1C);
     else
         view.OnShotPlay();
+    ASSERT_TRUE(WaitForShotEnd(view, [&] { return acted && (IsQuitRequested() || !view.IsAnimating()); }));
 }
 
 // Timers the view holds with Qt: the demonstration timer once it runs.
@@ -99,6 +103,8 @@ TEST(PlaybackEnd, AShotPlayedToItsEndBecomesTheNextSetUp)
         ASSERT_GT(end[0].first, 0.105);
 
         v.OnShotPlay();
+        EXPECT_EQ(v.m_nAnimTick, 0u);  // played from the frame timer, not before the command returns
+        ASSERT_TRUE(WaitForShotEnd(v));
         for (int b = 0; b < 3; ++b)
             now[b] = {v.m_balls[b].x, v.m_balls[b].y};
         EXPECT_EQ(now, end);
@@ -180,11 +186,36 @@ TEST(PlaybackDemo, ALeftPressTakesTheTableFromTheDemonstration)
     EXPECT_EQ(std::pair(v.m_balls[0].x, v.m_dForce), std::pair(double(0.1f), double(0.02f)));
 }
 
+// The repeats of a held Return start the shot over, until the focus goes to
+// another window: the key counts as released then, and its repeats when the
+// focus comes back do nothing, until a new press.
+TEST_F(PlaybackPlay, AReturnHeldAcrossAFocusLossNoLongerRestartsTheShot)
+{
+    SetUpShortShot(v);
+    const auto framesDrawn = [this] { return v.m_nAnimTick > 10; };
+    Key(v, Qt::Key_Return);
+    ASSERT_TRUE(WaitForShotEnd(v, framesDrawn));
+    Key(v, Qt::Key_Return, Qt::NoModifier, true);
+    EXPECT_EQ(std::pair(v.m_nAnimTick, v.IsAnimating()), std::pair(0u, true));
+    ASSERT_TRUE(WaitForShotEnd(v, framesDrawn));
+    QFocusEvent focusOut(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QCoreApplication::sendEvent(&v, &focusOut);
+    Key(v, Qt::Key_Return, Qt::NoModifier, true);
+    EXPECT_GT(v.m_nAnimTick, 10u);
+    ASSERT_TRUE(WaitForShotEnd(v));
+    EXPECT_NE(v.m_balls[0].x, 0.1);  // played to its end
+    Key(v, Qt::Key_Return);
+    EXPECT_TRUE(v.IsAnimating());
+    ASSERT_TRUE(WaitForShotEnd(v));
+}
+
 TEST_F(PlaybackPlay, QuitDuringAShotLeavesTheViewAlone)
 {
     SetUpShortShot(v);
     std::uint32_t tickAtQuit = 0;
     PlayAndDuringIt(v, [&] { tickAtQuit = v.m_nAnimTick; RequestQuit(); }, true);
+    for (int i = 0; i < 10; ++i)
+        WaitForNextMessage(5);
     // Nothing ran after the quit.
     EXPECT_EQ(std::tuple(v.m_bAnimating, v.m_bPlayLoop, v.m_nAnimTick), std::tuple(1, 1, tickAtQuit));
     ClearQuitRequest();

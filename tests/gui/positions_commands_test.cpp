@@ -38,7 +38,7 @@ class PositionsExport : public ViewTest<> {};
 TEST_F(PositionsFile, SaveThenOpenRestoresAllTheTableFormatIncluded)
 {
     QStringList used;
-    v.m_onPositionFileUsed = [&](const QString& path) { used << path; };
+    QObject::connect(&v, &CMirobeltView::positionFileUsed, [&](const QString& path) { used << path; });
     v.m_chooseSavePath = v.m_chooseOpenPath = [&] { return folder.File("pos.bi1"); };
 
     ArrangeSetUp(v, 0.1234567);
@@ -113,7 +113,7 @@ TEST_F(PositionsFile, FailedSavesAndUnreadableOpensKeepEverythingWithANote)
     WriteFile("current.bi1", old);
     // A folder in the way of the save dialog's choice: not a recent file.
     bool used = false;
-    v.m_onPositionFileUsed = [&](const QString&) { used = true; };
+    QObject::connect(&v, &CMirobeltView::positionFileUsed, [&] { used = true; });
     QDir().mkdir("folder.bi1");
     v.m_chooseSavePath = [] { return QString("folder.bi1"); };
     v.OnFileSaveAs();
@@ -149,7 +149,7 @@ TEST_F(PositionsList, SavedAndReadBackAsASequenceFile)
     v.OnPositionDelete();
     v.OnPositionDelete();
     v.OnPositionListLoad();
-    EXPECT_EQ(std::tuple(ListState(v), v.m_balls[0].x, g_nShownPositionCount), std::tuple(std::pair(0, 2), double(0.1234567f), 2));
+    EXPECT_EQ(std::tuple(ListState(v), v.m_balls[0].x, v.Model()->List().Count()), std::tuple(std::pair(0, 2), double(0.1234567f), 2));
 
     chmod("liste.se2", 0444);
     WriteFile("autre.se2", "Donnees 1\n" + text.mid(11));
@@ -185,7 +185,7 @@ TEST_F(PositionsList, PreviousNextAndDeleteAtTheEnds)
     v.m_nCurPosition = 2;
     v.OnPositionDelete();
     EXPECT_EQ(ListState(v), std::pair(1, 2));
-    EXPECT_EQ(std::pair(g_nShownPosition, g_nShownPositionCount), std::pair(2, 2));
+    EXPECT_EQ(std::pair(v.Model()->List().Current() + 1, v.Model()->List().Count()), std::pair(2, 2));
 
     // From no current entry: previous goes to the last entry, and delete then
     // shows the entry that is last after it.
@@ -196,7 +196,7 @@ TEST_F(PositionsList, PreviousNextAndDeleteAtTheEnds)
     v.OnPositionDelete();
     EXPECT_EQ(std::pair(ListState(v), v.m_balls[0].x), std::pair(std::pair(0, 1), double(0.5f)));
     v.OnPositionDelete();
-    EXPECT_EQ(std::pair(ListState(v), g_nShownPosition), std::pair(std::pair(-1, 0), 0));
+    EXPECT_EQ(std::pair(ListState(v), v.Model()->List().Current() + 1), std::pair(std::pair(-1, 0), 0));
     v.OnPositionDelete();
     v.OnPositionNext();
     EXPECT_EQ(ListState(v), std::pair(-1, 0));
@@ -256,26 +256,44 @@ TEST_F(PositionsDemo, TheFirstEntryComingAgainIsShownBeforeItIsPlayed)
         v.m_balls[0].x = x;
         v.RecordPosition();
     }
-    // Whether the shot's first frame, where it is stopped, came 2 s or more after the command.
+    // Whether the shot's first frame, where it is stopped, came 2 s or more
+    // after the command; the window handles its events meanwhile.
     const auto playFrom = [this](int entry, bool demonstration) {
         v.m_nCurPosition = entry;
         if (demonstration)
             v.StartDemoTimer();
         QElapsedTimer clock;
-        qint64 shotStart = -1;
-        QTimer::singleShot(0, &v, [&] {
-            shotStart = clock.elapsed();
-            v.KillDemoTimer();
-            v.m_bPlayLoop = 0;
-        });
         clock.start();
         v.OnPlayAndNext();
+        int eventsMeanwhile = 0;
+        QTimer counter;
+        QObject::connect(&counter, &QTimer::timeout, [&] { ++eventsMeanwhile; });
+        counter.start(100);
+        EXPECT_TRUE(WaitForShotEnd(v, [this] { return v.m_nAnimTick > 0; }));
+        const qint64 shotStart = clock.elapsed();
+        v.KillDemoTimer();
+        v.StopPlayLoop();
+        v.m_bAnimating = 0;
+        EXPECT_EQ(eventsMeanwhile >= 15, shotStart >= 2000) << eventsMeanwhile << " " << shotStart;
         return std::pair(v.m_nCurPosition, shotStart >= 2000);
     };
     EXPECT_EQ(playFrom(0, false), std::pair(1, false));
     EXPECT_EQ(playFrom(-1, true), std::pair(0, false));
     EXPECT_EQ(playFrom(0, true), std::pair(1, true));
     EXPECT_EQ(playFrom(1, true), std::pair(0, true));
+
+    // Escape during the pause ends the demonstration and the shot to come.
+    v.m_nCurPosition = 0;
+    v.StartDemoTimer();
+    v.OnPlayAndNext();
+    ASSERT_TRUE(v.IsPausingBeforeShot());
+    Key(v, Qt::Key_Escape);
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 2100)
+        WaitForNextMessage(10);
+    EXPECT_EQ(std::tuple(v.IsPausingBeforeShot(), v.IsAnimating(), v.m_nDemoTimer, v.m_nCurPosition),
+              std::tuple(false, false, 0u, 1));
 }
 
 TEST(PositionsDemoStart, TheFirstDrawLoadsTheSequence)

@@ -9,12 +9,12 @@ TEST(RenderLayout, WorkedExample490x300)
     ViewHarness h(490, 300);
     h.Draw();
     const CMirobeltView& v = *h.view;
-    EXPECT_NEAR(g_dMetresPerPixel, 0.0056111, 1e-7);  // sy beats sx = 0.00558
+    EXPECT_NEAR(v.MetresPerPixel(), 0.0056111, 1e-7);  // sy beats sx = 0.00558
     // Drawing area 500 x 300; table 454 x 227, cushion 7, margin 21 (a rail
     // band of 14), ball radius 5, ball-centre origin 26, total width 497; the
     // table centre at pixel (248, 134).
     EXPECT_EQ((std::vector{v.m_nDrawWidth, v.m_nDrawHeight, v.m_nTableLengthPx, v.m_nTableWidthPx, v.m_nCushionPx,
-                           v.m_nMarginPx, v.m_nBallRadiusPx, v.m_nOriginPx, g_nTableTotalWidthPx, v.MapX(1.2445),
+                           v.m_nMarginPx, v.m_nBallRadiusPx, v.m_nOriginPx, v.m_nTableTotalWidthPx, v.MapX(1.2445),
                            v.MapY(0.607)}),
               (std::vector{500, 300, 454, 227, 7, 21, 5, 26, 497, 248, 134}));
     EXPECT_DOUBLE_EQ(v.m_dPixPerMetreX, 444 / 2.489);
