@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Set-up commands of Mirobelt.
 #   make run   installs what is missing, builds, starts the simulator in run/
 #   make test  installs what is missing, builds, runs every test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of the shot finder: one evaluated shot with its early end, for each
 // game and against the shot computed to its end, and whole searches with the
 // number of shots they evaluate per second.

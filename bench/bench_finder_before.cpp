@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search as it was before its windows were checked between first-pass
 // directions: every half degree, edges halved, one run's middle shown. Kept
 // only as the baseline of the benchmarks.

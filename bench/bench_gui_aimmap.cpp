@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The map of scoring aims in the window: the time from a change of the set-up
 // (the cue ball moved) to the ring drawn again around its new place, with the
 // computation on its worker threads and the window's event loop running.

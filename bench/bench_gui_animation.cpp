@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shot animation on a 1920 x 1080 window: the cost of one frame (balls erased
 // and drawn again with the markers in the back buffer, the block copy to the
 // window and its presentation), and the processor time taken by a shot that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of one whole-view draw of the table view on a 1920 x 1080 window: table,
 // widgets, aim aids, aim line and balls, presented to the window.
 #include <benchmark/benchmark.h>

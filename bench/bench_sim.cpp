@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of computing whole shots through the document, and of one integration
 // step of three moving balls.
 #include <benchmark/benchmark.h>

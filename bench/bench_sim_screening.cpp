@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exact and screening computations of the same shots, one run: shots per
 // second on one and on two threads, and how many shots the screening
 // classifies differently from the exact computation.

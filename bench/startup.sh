@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Time from the start of the process to the first complete table on screen,
 # under the offscreen platform: the median of several starts, in milliseconds.
 # Usage: bench/startup.sh [build folder] [number of starts]

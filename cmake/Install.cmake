@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation and the Debian package.
 #
 # `cmake --install` puts the simulator, every tool of tools/ and the launcher of

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the pictures of the diagrams section of the README:
 #  - docs/coaching-sheet.png: the first six positions of the demonstration
 #    sequence (data/demo.se2), each drawn in black and white with the

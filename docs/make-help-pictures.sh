@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the pictures of the user's guide (docs/help/images/) from the program
 # itself. The window runs on a virtual screen (Xvfb), driven by xdotool and
 # captured by ImageMagick's import: the table once the demonstration is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mirobelt-shot: computes the shot of a position file and prints the
 // trajectories of the three balls in the text of the trajectory export.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mirobelt-solve: searches the shots that score from the position of a file,
 // under the rules of a game, and prints them ranked by how forgiving they are.
 

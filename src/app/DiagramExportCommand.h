@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Fichier > Exporter l'image... : the table as the view shows it, with the

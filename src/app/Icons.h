@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Toolbar and application icons, drawn with QPainter: no image files. Each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Start-up measurement: with MIROBELT_STARTUP_PROBE set in the environment,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Pixel layout of a table drawing: sizes of the bed, rails and balls at a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Exercise sheets: a multi-page PDF of a position and the shots that score

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The exercise sheet of the shot finder's solutions, for the mirobelt-solve

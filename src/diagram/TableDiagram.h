@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A table diagram: rails, cloth, sights, spots, frame lines, markers, balls

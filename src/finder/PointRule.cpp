@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "finder/PointRule.h"
 
 PointRule::PointRule(Game game, int cueBall) : m_game(game), m_cueBall(cueBall) {}

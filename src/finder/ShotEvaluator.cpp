@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "finder/ShotEvaluator.h"
 
 ShotEvaluator::ShotEvaluator(const CMirobeltDoc& prototype, Game game, int cueBall)

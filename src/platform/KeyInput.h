@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Key-down messages as the view's key handler reads them: a virtual-key code,

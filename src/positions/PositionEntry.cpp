@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "positions/PositionEntry.h"
 
 bool operator==(const PositionEntry& a, const PositionEntry& b)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Dynamic state of one ball. Position in the ball-centre frame (metres),

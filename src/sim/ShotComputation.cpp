@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/ShotComputation.h"
 
 ShotComputation::ShotComputation(const PhysicsSetting& setting) : m_setting(setting), m_physics(setting) {}

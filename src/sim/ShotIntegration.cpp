@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The integration loop of a shot and the operations of one step: the motion
 // of each ball on the cloth, ball-to-ball contacts and cushion impacts. They
 // live in one file so that the loop runs them inline.

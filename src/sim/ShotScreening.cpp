@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screening integration: the loop of Simulate, skipping ahead in closed
 // form over stretches of steps in which no ball can reach a cushion or another
 // ball, come to rest or stop sliding on an axis. Everything else (contacts,

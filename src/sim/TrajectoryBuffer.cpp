@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/TrajectoryBuffer.h"
 
 void TrajectoryBuffer::PositionAt(std::uint32_t t, double& outX, double& outY)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shot animation: the computed trajectories played back on the table from a
 // frame timer, each frame composed off screen. The first
 // frame of a shot copies the whole table to the window; the next ones copy

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The demonstration sequence: "demo.se2" read at the first draw, then a timer
 // that plays its positions one after another.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The D key: the trajectories of the last computed shot to "trajectoires.txt".
 
 #include "positions/TrajectoryExport.h"

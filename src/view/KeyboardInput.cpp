@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard commands of the table view: the shot commands, the trajectory
 // file, and fine steps of the strike point and the cue raise.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table view and its model: what the view's handlers change goes to the
 // model as one undo step per gesture or command, and what the model changes
 // from elsewhere (undo, the stroke panel) comes back to be drawn.

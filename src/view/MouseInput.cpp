@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pointer input of the table view: the hit tests of the cue-setting widgets,
 // picking and dragging balls and markers, aiming, and the double-click.
 

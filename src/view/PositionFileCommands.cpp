@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Position files "*.bi1": the quick save to "current.bi1", the save under a
 // chosen name and the open command.
 

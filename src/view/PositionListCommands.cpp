@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The position list of the table view: recording the set-up, stepping
 // through the entries, deleting, playing one entry after another, and keeping
 // the list in a sequence file of the demonstration's format.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands around a shot: play it (a toggle), interrupt it, and draw its
 // trajectories at once.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shot request: the set-up edited in the view becomes the document's
 // shot, which is computed and, in the preview modes, drawn as three lines.
 

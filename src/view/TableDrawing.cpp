@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table as the view shows it: the diagram's table at the window's layout,
 // over the white band between the table and the cue widgets.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trajectory lines of the last computed shot.
 
 #include "render/DrawingToolkit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Plain records of the table view: balls, markers, widget rectangles, the aim

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows the search lists against an independent look at the same
 // positions with the full computation: each window's width against the range
 // of scoring directions really around its aim, and every wide enough scoring

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Demonstration sequences of any content: reading must not crash, the count
 // must stay within the list, no entry past the count (the spare slot among
 // them) may be written, and the list read, written out, must read back to the

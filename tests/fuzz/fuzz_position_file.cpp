@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Position files of any content: reading must not crash, and the text written
 // from what was read must read back to the same text.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tuning coefficients files of any content: reading must not crash, and the
 // coefficients must stay positive and finite whatever the file says.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The map of scoring aims on the table: the ring follows the cue ball, a
 // click on an arc aims along its middle, and the view's picture stays its own.
 

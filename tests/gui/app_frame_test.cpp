@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: start-up, start geometry, the 500-pixel command, menus,
 // toolbars, status panes, accelerators, recent files, the About box and the
 // help window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Table diagrams written as SVG, PDF and PNG files, from the component, the
 // window's command and the mirobelt-shot tool.
 

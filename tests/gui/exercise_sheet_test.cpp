@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exercise sheets: the PDF of a position and its solutions, from the
 // component, the mirobelt-solve tool and the "Coups possibles" panel.
 

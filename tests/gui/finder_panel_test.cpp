@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Coups possibles" panel in the main window.
 
 #include <QAction>

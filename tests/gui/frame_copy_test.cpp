@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A played shot copies to the window, frame by frame, only what changed in the
 // back buffer; at ratio 1, and at 1.5 and 2 in test_gui_scaled.
 

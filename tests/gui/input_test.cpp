@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pointer and keyboard input of the table view, through its handlers and Qt events.
 
 #include "GuiTestSupport.h"

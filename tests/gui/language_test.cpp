@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The interface's language: the translation file against the sources, the
 // stored choice and its override, and the main window in English and back in
 // French, through the program's start-up.

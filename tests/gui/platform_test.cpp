@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window drawing context and the key translation (the drawing itself:
 // ScreenResolution.DrawingOperationsAsCheckedByEye).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shot request, the trajectory display and played shots; the playing loop
 // runs for real on the offscreen platform.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Position files, the position list, the demonstration sequence and the
 // trajectory export, driven through the view's commands. The file formats
 // themselves are checked in tests/positions.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layout of the table in the window (the cue-setting widgets' rectangles are
 // where the pictures in render_table_test show them).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table picture, the display commands that change it, and its details
 // (frame styles, erasing, the half table); the balls, the aim line, the
 // aim aids and the cue-setting widgets.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view's picture at the screen's pixel ratio: 1 with the other window
 // tests, QT_SCALE_FACTOR 1.5 and 2 in test_gui_scaled. Whatever the ratio, the
 // program's pixels and metres are the same; only the picture has more pixels

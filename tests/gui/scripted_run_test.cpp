@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long scripted session through the view's own entry points: ball drags,
 // aim drags, clicks on the strike, raise and force widgets, keys, list
 // steps, table formats, modes, opened files and played shots. After each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a played shot leaves behind, the colours the aim aids erase with,
 // and when exports keep a shot's trajectories.
 

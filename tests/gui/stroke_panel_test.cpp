@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stroke panel: edits change the set-up through the model at once, model
 // changes fill the fields without coming back as edits, values out of range
 // are refused and marked; and the Edition menu of the main window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo of the set-up and the list: steps made by the view's own
 // input, their names, merging, the limit, and no undo during a shot.
 

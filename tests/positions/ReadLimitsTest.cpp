@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every reader of the program's files ends within its bounds on what is no file of ours, and
 // then changes nothing.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Files, folders and tool runs of the tests without a window, and the headers they share.

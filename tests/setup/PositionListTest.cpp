@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The position list value: recording, stepping, dropping the last entry and
 // replacing the entries, as the list commands use them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stroke in numbers: reading the aim angle and the strike as players
 // write them, and refusing values out of range.
 

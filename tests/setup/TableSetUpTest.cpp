@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The set-up value: its file and list forms, what differs between two, and
 // the table-format change that puts the balls back.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Forty varied shots pinned to the bit: every sample of every ball and every
 // contact of each shot goes into one hash, recorded once and never to change.
 #include <gtest/gtest.h>
