@@ -44,6 +44,7 @@ public:
 
     // --- The model ----------------------------------------------------------
     // The set-up and the list as the view last drew them.
+    TableSetUp DrawnSetUp() const;  // the set-up as the view last drew it
     TableState DrawnState() const;
     // Everything the view's handlers change goes to the model when the
     // outermost of them ends, as one undo step: the first name an inner

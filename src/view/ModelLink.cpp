@@ -47,10 +47,9 @@ QString StepName(const TableSetUp& before, const TableSetUp& after, bool listCha
 
 }  // namespace
 
-TableState CMirobeltView::DrawnState() const
+TableSetUp CMirobeltView::DrawnSetUp() const
 {
-    TableState state;
-    TableSetUp& s = state.setUp;
+    TableSetUp s;
     for (int b = 0; b < 3; ++b)
         s.balls[b] = {m_balls[b].x, m_balls[b].y};
     s.cueBall = m_nCueBall;
@@ -61,6 +60,13 @@ TableState CMirobeltView::DrawnState() const
     s.raiseAngle = m_dRaiseAngle;
     s.strikeMode = m_dStrikeMode;
     s.tableFormat = g_nTableFormat;
+    return s;
+}
+
+TableState CMirobeltView::DrawnState() const
+{
+    TableState state;
+    state.setUp = DrawnSetUp();
     state.list.Assign(m_aPositions, m_nPositionCount, m_nCurPosition);
     return state;
 }

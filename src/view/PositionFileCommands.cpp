@@ -37,25 +37,7 @@ QString OpenFailureNote(PositionReadResult result)
 
 PositionValues CMirobeltView::CurrentPositionValues() const
 {
-    PositionValues values;
-    values.redX = m_balls[1].x;
-    values.redY = m_balls[1].y;
-    values.whiteX = m_balls[0].x;
-    values.whiteY = m_balls[0].y;
-    values.spottedX = m_balls[2].x;
-    values.spottedY = m_balls[2].y;
-    values.strikeHeight = m_dStrikeHeight;
-    values.strikeSide = m_dStrikeSide;
-    values.raiseAngle = m_dRaiseAngle;
-    values.force = m_dForce;
-    values.cueBall = m_nCueBall;
-    values.aimOriginX = m_aim.dOriginX;
-    values.aimTargetX = m_aim.dTargetX;
-    values.aimOriginY = m_aim.dOriginY;
-    values.aimTargetY = m_aim.dTargetY;
-    values.strikeMode = m_dStrikeMode;
-    values.tableFormat = g_nTableFormat;
-    return values;
+    return DrawnSetUp().ToPositionValues();
 }
 
 void CMirobeltView::ApplyPositionValues(const PositionValues& values)
