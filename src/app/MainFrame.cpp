@@ -102,7 +102,16 @@ CMainFrame::CMainFrame(CMirobeltDoc* doc, CRecentFileList* recentFiles, QWidget*
     m_idleTimer.start();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    // Qt destroys the children (the model and its undo stack, the bars, the
+    // view) after this class's part of the object is gone: what they still
+    // emit on their way out must not reach the window's handlers.
+    for (QObject* child : findChildren<QObject*>())
+        QObject::disconnect(child, nullptr, this, nullptr);
+    // The model's undo stack is a member of the model, not a child.
+    QObject::disconnect(m_pModel->UndoStack(), nullptr, this, nullptr);
+}
 
 void CMainFrame::PreCreateWindow()
 {
