@@ -33,17 +33,13 @@ struct ShownView
         view.MarkFirstDrawDone();  // no demonstration file is read
         g_bShowMarkers = showMarkers;
         view.m_nFrameStyle = frameStyle;
-        view.m_balls[0].x = 0.6;
-        view.m_balls[0].y = 0.5;
-        view.m_balls[1].x = 1.6;
-        view.m_balls[1].y = 0.45;
-        view.m_balls[2].x = 2.1;
-        view.m_balls[2].y = 0.9;
-        view.m_aim.dOriginX = 0.6;
-        view.m_aim.dOriginY = 0.5;
-        view.m_aim.dTargetX = 1.6;
-        view.m_aim.dTargetY = 0.47;
-        view.m_dRaiseAngle = 30;
+        TableSetUp setUp = view.SetUp();
+        setUp.balls[0] = {0.6, 0.5};
+        setUp.balls[1] = {1.6, 0.45};
+        setUp.balls[2] = {2.1, 0.9};
+        setUp.aim = {0.6, 0.5, 1.6, 0.47};
+        setUp.raiseAngle = 30;
+        view.Model()->Change(setUp, QStringLiteral("bench"));
         view.resize(1920, 1080);
         view.show();
         PumpPendingMessages();

@@ -334,7 +334,6 @@ int main(int argc, char** argv)
             return Fail(kExitBadInput, problem);
     }
     doc->ApplyTableFormat(format);
-    g_nTableFormat = format;
     g_bNoMouseAbort = 1;
     doc->SetShotRequest(SetupOf(values));
     doc->RunShot();

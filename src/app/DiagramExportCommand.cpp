@@ -92,7 +92,7 @@ QString ChooseImagePath(QWidget* parent)
 TableDiagram PrintedDiagramOfView(CMirobeltView& view, const QString& title, PathWidth pathWidth)
 {
     TableDiagram shown = DiagramOfView(view, false);
-    const ShotSetup setup = view.CurrentSetup();
+    const ShotSetup setup = view.Model()->Current().ToShotSetup();
     // The trajectories are shown only while they are those of the set-up on
     // the table; computed again, they come with the cue ball's contacts.
     if (view.Model()->ShotIsOfCurrentSetUp())

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "sim/MirobeltDoc.h"
 #include "sim/TableGeometry.h"
 
 namespace
@@ -108,6 +109,24 @@ TableSetUp TableSetUp::FromEntry(const PositionEntry& entry, int fallbackFormat)
     const int format = TruncateToInt(v[16], -1);
     s.tableFormat = IsValidTableFormat(format) ? format : fallbackFormat;
     return s;
+}
+
+ShotSetup TableSetUp::ToShotSetup() const
+{
+    ShotSetup setup;
+    setup.force = force;
+    setup.strikeHeight = strikeHeight;
+    setup.strikeSide = strikeSide;
+    setup.raiseAngle = raiseAngle;
+    setup.strikeMode = strikeMode;
+    setup.cueBall = cueBall;
+    setup.aimOriginX = aim.originX;
+    setup.aimOriginY = aim.originY;
+    setup.aimTargetX = aim.targetX;
+    setup.aimTargetY = aim.targetY;
+    for (int b = 0; b < 3; ++b)
+        setup.balls[b] = BallStart{balls[b].x, balls[b].y};
+    return setup;
 }
 
 SetUpParts DifferingParts(const TableSetUp& a, const TableSetUp& b)

@@ -11,6 +11,8 @@
 #include "positions/PositionEntry.h"
 #include "positions/PositionFile.h"
 
+struct ShotSetup;
+
 enum class BallId
 {
     White = 0,
@@ -59,6 +61,8 @@ struct TableSetUp
     // format; a cue ball no int can hold becomes 0.
     PositionEntry ToEntry() const;
     static TableSetUp FromEntry(const PositionEntry& entry, int fallbackFormat);
+    // The document's request of the shot this set-up plays.
+    ShotSetup ToShotSetup() const;
 };
 
 // What a change touched, so that observers redraw or refresh only that.

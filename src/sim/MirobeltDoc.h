@@ -47,7 +47,7 @@ public:
     void SetNormalCloth();
 
     // Makes format (0 to 3) the table of the next shots: geometry and the
-    // physics' ball-centre spans. Does not touch g_nTableFormat.
+    // physics' ball-centre spans.
     void ApplyTableFormat(int format);
 
     TableGeometry m_geometry;

@@ -38,8 +38,6 @@ CShotPhysics::CShotPhysics(const char* tuningPath)
     m_dRadiusSq = 0.00093025;
     m_dDiameter = 0.061;
 
-    g_nTableFormat = 2;
-
     if (tuningPath != nullptr)
         LoadTuning(tuningPath);
 

@@ -38,9 +38,7 @@ class CShotPhysics
 {
 public:
     // tuningPath: the tuning coefficients file to apply (created with neutral
-    // values when missing); nullptr reads and creates nothing. Construction
-    // also sets g_nTableFormat back to the full table; a copy touches no
-    // process-wide value.
+    // values when missing); nullptr reads and creates nothing.
     explicit CShotPhysics(const char* tuningPath = nullptr);
 
     // A physics with the coefficients of setting that records no trajectory

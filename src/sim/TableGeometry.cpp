@@ -8,4 +8,3 @@ const TableFormatPreset g_tableFormats[kTableFormatCount] = {
     {2.84, 1.42, 0.08},
 };
 
-std::int32_t g_nTableFormat = 2;

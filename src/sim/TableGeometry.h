@@ -30,7 +30,4 @@ struct TableFormatPreset
 constexpr int kTableFormatCount = 4;
 extern const TableFormatPreset g_tableFormats[kTableFormatCount];
 
-// Index of the current table format, 0 to 3; 2 at start.
-extern std::int32_t g_nTableFormat;
-
 inline bool IsValidTableFormat(int format) { return format >= 0 && format < kTableFormatCount; }

@@ -27,6 +27,11 @@ void LongSegment(CDC& dc, int ox, int oy, int tx, int ty)
 
 void CAimLine::Draw(CMirobeltView& view, CDC& dc)
 {
+    const AimLine& aim = view.SetUp().aim;
+    const double dOriginX = aim.originX;
+    const double dOriginY = aim.originY;
+    const double dTargetX = aim.targetX;
+    const double dTargetY = aim.targetY;
     if (bRedraw == 0 && dOriginX == dLastOriginX && dOriginY == dLastOriginY && dTargetX == dLastTargetX &&
         dTargetY == dLastTargetY)
         return;
@@ -62,19 +67,15 @@ void CAimLine::Draw(CMirobeltView& view, CDC& dc)
     dc.RemoveClip();
 }
 
-void CAimLine::ClearCoordinates()
+void CAimLine::ForgetLastDrawn()
 {
-    dOriginX = 0;
-    dOriginY = 0;
-    dTargetX = 0;
-    dTargetY = 0;
     dLastOriginX = 0;
     dLastOriginY = 0;
     dLastTargetX = 0;
     dLastTargetY = 0;
 }
 
-void CAimAid::Draw(CMirobeltView& view, CDC& dc, const CAimLine& aim, int drawWidth, int drawHeight)
+void CAimAid::Draw(CMirobeltView& view, CDC& dc, const AimLine& aim, int drawWidth, int drawHeight)
 {
     const int W = drawWidth;
     const int H = drawHeight;
@@ -90,10 +91,11 @@ void CAimAid::Draw(CMirobeltView& view, CDC& dc, const CAimLine& aim, int drawWi
     const int hh = h / 2;
 
     const double R = view.m_dBallRadius;
-    const double Ox = aim.dOriginX;
-    const double Oy = aim.dOriginY;
-    const double Tx = aim.dTargetX;
-    const double Ty = aim.dTargetY;
+    const double Ox = aim.originX;
+    const double Oy = aim.originY;
+    const double Tx = aim.targetX;
+    const double Ty = aim.targetY;
+    const BallPlace* places = view.SetUp().balls;
     const double len = std::sqrt((Tx - Ox) * (Tx - Ox) + (Ty - Oy) * (Ty - Oy));
     if (!(len > R))
         return;  // no aim to speak of: the strip and the ghost ball stay as they are
@@ -114,7 +116,7 @@ void CAimAid::Draw(CMirobeltView& view, CDC& dc, const CAimLine& aim, int drawWi
     double depth[3];
     for (int i = 0; i < 3; ++i)
     {
-        const CViewBall& ball = *pBalls[i];
+        const BallPlace& ball = places[i];
         depth[i] = (ball.x - Ox) * ux + (ball.y - Oy) * uy;
     }
     for (int i = 1; i < 3; ++i)
@@ -128,13 +130,13 @@ void CAimAid::Draw(CMirobeltView& view, CDC& dc, const CAimLine& aim, int drawWi
     }
     for (int n = 0; n < 3; ++n)
     {
-        const CViewBall& ball = *pBalls[order[n]];
+        const BallPlace& ball = places[order[n]];
         // Side offset, positive to the right of a player facing along the aim.
         const double side = ux * (ball.y - Oy) - uy * (ball.x - Ox);
         const int k = MetresToPixel(side * hh / R, 1.0, 0);
         if (left < cx + k && cx + k < right)
         {
-            dc.SelectBrush(ball.pBrush);  // the strip's pen outlines every disc
+            dc.SelectBrush(view.m_balls[order[n]].pBrush);  // the strip's pen outlines every disc
             dc.Ellipse(cx + k - hh, cy - hh, cx + k + hh, cy + hh);
         }
     }
@@ -150,7 +152,7 @@ void CAimAid::Draw(CMirobeltView& view, CDC& dc, const CAimLine& aim, int drawWi
     double nearestSq = 0;
     for (int i = 0; i < 3; ++i)
     {
-        const CViewBall& ball = *pBalls[i];
+        const BallPlace& ball = places[i];
         const double distSq = (Tx - ball.x) * (Tx - ball.x) + (Ty - ball.y) * (Ty - ball.y);
         if (i == 0 || distSq <= nearestSq)
         {
@@ -158,8 +160,8 @@ void CAimAid::Draw(CMirobeltView& view, CDC& dc, const CAimLine& aim, int drawWi
             nearestSq = distSq;
         }
     }
-    const double Nx = pBalls[nearest]->x;
-    const double Ny = pBalls[nearest]->y;
+    const double Nx = places[nearest].x;
+    const double Ny = places[nearest].y;
 
     const int oldX = view.MapX(g_dGhostX);
     const int oldY = view.MapY(g_dGhostY);

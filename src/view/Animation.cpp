@@ -23,11 +23,12 @@ namespace
 constexpr std::uint64_t kFrameSpacingMs = 5;
 
 // Kept for the whole process: the back buffer survives from one shot to the
-// next, the ball copies are what the frames move and draw.
+// next, the balls are what the frames move and draw.
 struct AnimationState
 {
     CMemoryDC backBuffer;
     CViewBall balls[3];  // white, red, spotted
+    BallPlace places[3];
     bool tableSizeKnown = false;
     std::int32_t lastTableLengthPx = 0;
     std::int32_t lastTableWidthPx = 0;
@@ -61,9 +62,9 @@ void ReleaseBackBufferContext()
     Anim().backBuffer.Delete();
 }
 
-void PlaceBall(CViewBall& ball, TrajectoryBuffer& traj, std::uint32_t t)
+void PlaceBall(CViewBall& ball, BallPlace& place, TrajectoryBuffer& traj, std::uint32_t t)
 {
-    traj.PositionAt(t, ball.x, ball.y);
+    traj.PositionAt(t, place.x, place.y);
     if (ball.nDrag == -1)
         ball.nDrag = 0;
 }
@@ -74,7 +75,7 @@ std::uint32_t Count(const TrajectoryBuffer& traj)
 }
 
 // The pixels a ball's disc and its erasing cover, with room for the outline.
-QRect BallBox(const CMirobeltView& view, const CViewBall& ball)
+QRect BallBox(const CMirobeltView& view, const BallPlace& ball)
 {
     const int r = view.m_nBallRadiusPx + 2;
     return QRect(view.MapX(ball.x) - r, view.MapY(ball.y) - r, 2 * r, 2 * r);
@@ -147,16 +148,19 @@ void CMirobeltView::AnimateShotStep()
         anim.backBuffer.CreateCompatible(table.width(), table.height(), dc->Ratio());
         CDC& back = *anim.backBuffer.DC();
         for (int b = 0; b < 3; ++b)
+        {
             anim.balls[b] = m_balls[b];
+            anim.places[b] = SetUp().balls[b];
+        }
         DrawTable(back, m_pDoc->m_geometry);
         for (int b = 0; b < 3; ++b)
         {
             if (counts[b] > 0)
-                PlaceBall(anim.balls[b], traj[b], 0);
+                PlaceBall(anim.balls[b], anim.places[b], traj[b], 0);
         }
-        anim.balls[1].Draw(*this, back, 0);
-        anim.balls[0].Draw(*this, back, 0);
-        anim.balls[2].Draw(*this, back, 0);
+        anim.balls[1].Draw(*this, back, anim.places[1], 0);
+        anim.balls[0].Draw(*this, back, anim.places[0], 0);
+        anim.balls[2].Draw(*this, back, anim.places[2], 0);
         for (QRect& box : anim.erasedBefore)
             box = QRect();
     }
@@ -169,10 +173,10 @@ void CMirobeltView::AnimateShotStep()
     QRect changed[3];
     for (int b = 0; b < 3; ++b)
     {
-        const QRect erased = BallBox(*this, anim.balls[b]);
+        const QRect erased = BallBox(*this, anim.places[b]);
         changed[b] = erased | anim.erasedBefore[b];
         anim.erasedBefore[b] = erased;
-        anim.balls[b].Draw(*this, back, 1);
+        anim.balls[b].Draw(*this, back, anim.places[b], 1);
     }
     for (CMarker& marker : m_markers)
         marker.Draw(*this, back, 0);
@@ -180,9 +184,9 @@ void CMirobeltView::AnimateShotStep()
     {
         // Past its last time stamp a ball stays on its last sample.
         if (counts[b] > 0)
-            PlaceBall(anim.balls[b], traj[b], std::min(m_nAnimTick, counts[b]));
-        anim.balls[b].Draw(*this, back, 0);
-        changed[b] |= BallBox(*this, anim.balls[b]);
+            PlaceBall(anim.balls[b], anim.places[b], traj[b], std::min(m_nAnimTick, counts[b]));
+        anim.balls[b].Draw(*this, back, anim.places[b], 0);
+        changed[b] |= BallBox(*this, anim.places[b]);
     }
     ++m_nAnimTick;
 
@@ -245,22 +249,24 @@ void CMirobeltView::OnShotFinalPosition()
     // The list receives the shot's starting position, before any ball moves.
     RecordPosition();
 
-    m_aim.ClearCoordinates();
+    EditSetUp().aim = {};
+    m_aim.ForgetLastDrawn();
 
     TrajectoryBuffer* traj = m_pDoc->m_physics.m_traj;
     if (traj[0].m_nCount <= 0 || traj[1].m_nCount <= 0 || traj[2].m_nCount <= 0)
         return;
 
     CDC* dc = AcquireWindowDC();
+    TableSetUp& setUp = EditSetUp();
     for (int b = 0; b < 3; ++b)
     {
-        PlaceBall(m_balls[b], traj[b], Count(traj[b]));
-        m_balls[b].Draw(*this, *dc, 0);
+        PlaceBall(m_balls[b], setUp.balls[b], traj[b], Count(traj[b]));
+        m_balls[b].Draw(*this, *dc, setUp.balls[b], 0);
     }
-    m_dStrikeHeight = 0;
-    m_dStrikeSide = 0;
-    m_dRaiseAngle = 0;
-    m_dForce = g_nTableFormat == 0 ? 0.2 : 0.5;
+    setUp.strikeHeight = 0;
+    setUp.strikeSide = 0;
+    setUp.raiseAngle = 0;
+    setUp.force = setUp.tableFormat == 0 ? 0.2 : 0.5;
     ReleaseWindowDC(dc);
 
     g_bNoMouseAbort = 1;

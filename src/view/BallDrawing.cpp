@@ -28,8 +28,10 @@ int MarkerHalfSize(const CMirobeltView& view)
 }
 }  // namespace
 
-void CViewBall::Draw(CMirobeltView& view, CDC& dc, int bErase)
+void CViewBall::Draw(CMirobeltView& view, CDC& dc, const BallPlace& at, int bErase)
 {
+    const double x = at.x;
+    const double y = at.y;
     if (IsAbsent(x, y))
         return;
     const int px = view.MapX(x);
@@ -46,9 +48,11 @@ void CViewBall::Draw(CMirobeltView& view, CDC& dc, int bErase)
     dc.Rectangle(px - r, py - r, px + r, py + r);
 }
 
-void CViewBall::EraseDisc(CMirobeltView& view, CDC& dc, double, double)
+void CViewBall::EraseDisc(CMirobeltView& view, CDC& dc, const BallPlace& at)
 {
     // The new place is stored by the caller once the old disc is gone.
+    const double x = at.x;
+    const double y = at.y;
     if (IsAbsent(x, y))
         return;
     const int px = view.MapX(x);

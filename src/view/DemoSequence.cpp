@@ -2,6 +2,8 @@
 // The demonstration sequence: "demo.se2" read at the first draw, then a timer
 // that plays its positions one after another.
 
+#include <vector>
+
 #include "positions/DemoFile.h"
 #include "view/MirobeltView.h"
 
@@ -20,12 +22,13 @@ void CMirobeltView::OnTimer(int timerId)
 
 void CMirobeltView::LoadDemoSequence()
 {
-    int count = m_nPositionCount;
-    if (!ReadDemoSequence(kDemoFileName, m_aPositions, count))
+    std::vector<PositionEntry> entries(List().Slots(), List().Slots() + kPositionListSlots);
+    int count = List().Count();
+    if (!ReadDemoSequence(kDemoFileName, entries.data(), count))
         return;  // no file, or not a sequence: the list stays as it was
-    m_nPositionCount = count;
-    m_nCurPosition = -1;  // nothing shown yet; the first tick plays entry 0
-    if (m_nPositionCount != 0 && m_nDemoTimer == 0)
+    // Nothing shown yet; the first tick plays entry 0.
+    EditList().Assign(entries.data(), count, -1);
+    if (List().Count() != 0 && m_nDemoTimer == 0)
         StartDemoTimer();
 }
 

@@ -34,6 +34,7 @@ constexpr std::uint32_t kMaxStrikeSteps = 256;
 
 void CMirobeltView::OnKeyDown(std::uint32_t key, std::uint32_t repeatCount, std::uint32_t flags)
 {
+    ModelStep step(*this);
     // Any key stops a running animation.
     StopPlayLoop();
     if (m_bAnimating == 1)
@@ -73,66 +74,68 @@ void CMirobeltView::OnKeyDown(std::uint32_t key, std::uint32_t repeatCount, std:
 
     if (key == kKeyN || flags == kPad8 || flags == kPad4 || flags == kPad6 || flags == kPad2)
     {
+        TableSetUp& setUp = EditSetUp();
         // An ordinary press (repeat count 1) moves two steps.
         const std::uint32_t steps = repeatCount >= kMaxStrikeSteps ? kMaxStrikeSteps : repeatCount + 1;
         for (std::uint32_t i = 0; i < steps; ++i)
         {
             if (key == kKeyN)
             {
-                m_dStrikeHeight = 0;
-                m_dStrikeSide = 0;
+                setUp.strikeHeight = 0;
+                setUp.strikeSide = 0;
             }
             // Each direction tests only its own limit: a value set beyond it
             // with the mouse stays until a key moves it outward.
             if (flags == kPad4)
             {
-                m_dStrikeSide -= kStrikeStep;
-                if (m_dStrikeSide < -kStrikeLimit)
-                    m_dStrikeSide = -kStrikeLimit;
+                setUp.strikeSide -= kStrikeStep;
+                if (setUp.strikeSide < -kStrikeLimit)
+                    setUp.strikeSide = -kStrikeLimit;
             }
             if (flags == kPad6)
             {
-                m_dStrikeSide += kStrikeStep;
-                if (m_dStrikeSide > kStrikeLimit)
-                    m_dStrikeSide = kStrikeLimit;
+                setUp.strikeSide += kStrikeStep;
+                if (setUp.strikeSide > kStrikeLimit)
+                    setUp.strikeSide = kStrikeLimit;
             }
             if (flags == kPad2)
             {
-                m_dStrikeHeight += kStrikeStep;
-                if (m_dStrikeHeight > kStrikeLimit)
-                    m_dStrikeHeight = kStrikeLimit;
+                setUp.strikeHeight += kStrikeStep;
+                if (setUp.strikeHeight > kStrikeLimit)
+                    setUp.strikeHeight = kStrikeLimit;
             }
             if (flags == kPad8)
             {
-                m_dStrikeHeight -= kStrikeStep;
-                if (m_dStrikeHeight < -kStrikeLimit)
-                    m_dStrikeHeight = -kStrikeLimit;
+                setUp.strikeHeight -= kStrikeStep;
+                if (setUp.strikeHeight < -kStrikeLimit)
+                    setUp.strikeHeight = -kStrikeLimit;
             }
         }
         CDC* dc = AcquireWindowDC();
-        DrawStrikeBall(*dc, m_nDrawWidth, m_nDrawHeight, m_dStrikeHeight, m_dStrikeSide, m_dStrikeMode);
+        DrawStrikeBall(*dc, m_nDrawWidth, m_nDrawHeight, setUp.strikeHeight, setUp.strikeSide, setUp.strikeMode);
         ReleaseWindowDC(dc);
     }
 
     if (flags == kF5 || flags == kF6 || flags == kF7 || flags == kF8)
     {
+        TableSetUp& setUp = EditSetUp();
         switch (flags)
         {
         case kF5:
-            m_dRaiseAngle = 0;
+            setUp.raiseAngle = 0;
             break;
         case kF6:  // one degree down, the mirror of F7
-            m_dRaiseAngle = m_dRaiseAngle > 1 ? m_dRaiseAngle - 1 : 0;
+            setUp.raiseAngle = setUp.raiseAngle > 1 ? setUp.raiseAngle - 1 : 0;
             break;
         case kF7:
-            m_dRaiseAngle = m_dRaiseAngle < kSteepestKeyRaise ? m_dRaiseAngle + 1 : kSteepestKeyRaise;
+            setUp.raiseAngle = setUp.raiseAngle < kSteepestKeyRaise ? setUp.raiseAngle + 1 : kSteepestKeyRaise;
             break;
         default:
-            m_dRaiseAngle = kSteepestKeyRaise;
+            setUp.raiseAngle = kSteepestKeyRaise;
             break;
         }
         CDC* dc = AcquireWindowDC();
-        DrawRaiseCursor(*dc, m_nDrawWidth, m_nDrawHeight, m_dRaiseAngle);
+        DrawRaiseCursor(*dc, m_nDrawWidth, m_nDrawHeight, setUp.raiseAngle);
         ReleaseWindowDC(dc);
     }
 }

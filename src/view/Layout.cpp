@@ -12,7 +12,7 @@ void CMirobeltView::ComputeLayout(const TableGeometry& geometry)
     m_nDrawWidth = width() + 10;
     m_nDrawHeight = height();
 
-    const LaidOutFor now{g_nTableFormat, m_nDrawWidth, m_nDrawHeight};
+    const LaidOutFor now{SetUp().tableFormat, m_nDrawWidth, m_nDrawHeight};
     if (!(now == m_laidOutFor))
     {
         m_laidOutFor = now;

@@ -13,16 +13,12 @@
 
 namespace
 {
-void PlaceBall(CViewBall& ball, double x, double y, COLORREF colour, const CPen* pen, const CBrush* brush,
-               CViewBall* other0, CViewBall* other1)
+void DressBall(CViewBall& ball, int index, COLORREF colour, const CPen* pen, const CBrush* brush)
 {
-    ball.x = x;
-    ball.y = y;
+    ball.index = index;
     ball.crColour = colour;
     ball.pPen = pen;
     ball.pBrush = brush;
-    ball.pOther[0] = other0;
-    ball.pOther[1] = other1;
 }
 }  // namespace
 
@@ -43,14 +39,9 @@ CMirobeltView::CMirobeltView(CMirobeltDoc* doc, QWidget* parent, SetUpModel* mod
 
     CreateDrawingObjects();
 
-    CViewBall& white = m_balls[0];
-    CViewBall& red = m_balls[1];
-    CViewBall& spotted = m_balls[2];
-    const PositionValues& start = kStartPosition;
-    PlaceBall(white, start.whiteX, start.whiteY, m_crWhite, &g_penWhite, &g_brWhiteBall, &red, &spotted);
-    PlaceBall(red, start.redX, start.redY, m_crRedBall, &g_penRedBall, &g_brRedBall, &white, &spotted);
-    PlaceBall(spotted, start.spottedX, start.spottedY, m_crSpottedBall, &g_penSpottedBall, &g_brSpottedBall,
-              &white, &red);
+    DressBall(m_balls[0], 0, m_crWhite, &g_penWhite, &g_brWhiteBall);
+    DressBall(m_balls[1], 1, m_crRedBall, &g_penRedBall, &g_brRedBall);
+    DressBall(m_balls[2], 2, m_crSpottedBall, &g_penSpottedBall, &g_brSpottedBall);
 
     for (int i = 0; i < kMarkerCount; ++i)
     {
@@ -62,14 +53,9 @@ CMirobeltView::CMirobeltView(CMirobeltDoc* doc, QWidget* parent, SetUpModel* mod
         marker.pBrush = &g_brMarker;
     }
 
-    m_aimAid.pAim = &m_aim;
-    for (int i = 0; i < 3; ++i)
-        m_aimAid.pBalls[i] = &m_balls[i];
-
     MillisecondClock();  // starts the animation clock
     InstallPointerWatch();
 
-    m_pModel->Restore(DrawnState());
     m_pModel->SetBusyCheck([this] { return IsAnimating(); });
     connect(m_pModel, &SetUpModel::setUpChanged, this, &CMirobeltView::OnModelChanged);
 }

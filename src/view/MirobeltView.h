@@ -43,11 +43,14 @@ public:
     SetUpModel* Model() const { return m_pModel; }
 
     // --- The model ----------------------------------------------------------
-    // The set-up and the list as the view last drew them.
-    TableSetUp DrawnSetUp() const;  // the set-up as the view last drew it
-    TableState DrawnState() const;
-    // Everything the view's handlers change goes to the model when the
-    // outermost of them ends, as one undo step: the first name an inner
+    // The set-up and the list the view shows: the model's.
+    const TableSetUp& SetUp() const { return m_pModel->Current(); }
+    const PositionList& List() const { return m_pModel->List(); }
+    // The same for writing, while a ModelStep is open.
+    TableSetUp& EditSetUp() { return m_pModel->Edited().setUp; }
+    PositionList& EditList() { return m_pModel->Edited().list; }
+    // The view's handlers edit the model in place; what they change makes one
+    // undo step when the outermost of them ends: the first name an inner
     // handler gives, or one said by what changed.
     class ModelStep
     {
@@ -99,15 +102,16 @@ public:
     void OnShowMarkers();
     void OnFrameStyle();
     void OnTableFormat();
-    // Steps shared by the table-format command and going to a position: the
-    // document's table and spans for g_nTableFormat, the ball reset, the redraw.
-    void ApplyTableFormat();
+    // Steps shared by the table-format command, opening a file and going to a
+    // position: the table and the document take format, the balls go back to
+    // their places when the table cannot hold them, and the whole view is drawn.
+    void ApplyTableFormat(int format);
 
     // --- Shot request -------------------------------------------------------
     void ComputeShot(int displayMode);
-    ShotSetup CurrentSetup() const;
-    // Puts the aim, strike, raise and force of setup in the view (the balls
-    // stay) and draws its trajectories as the double-click does.
+    // Puts the aim, strike, raise and force of setup in the set-up (the balls
+    // stay), draws its trajectories as the double-click does, and the aim
+    // aids over them.
     void ApplyShotSetup(const ShotSetup& setup);
 
     // --- Mouse and keyboard -------------------------------------------------
@@ -144,11 +148,6 @@ public:
     bool IsPausingBeforeShot() const { return m_playback.Pausing(); }
 
     // --- Positions ----------------------------------------------------------
-    // The set-up as a list entry (table format from m_dTableFormat) and back.
-    PositionEntry MakePositionEntry() const;
-    void LoadPositionEntry(const PositionEntry& entry);
-    PositionValues CurrentPositionValues() const;
-    void ApplyPositionValues(const PositionValues& values);
     void RecordPosition();
     void OnFileOpen();
     void OnFileSave();
@@ -201,19 +200,14 @@ public:
     COLORREF m_crRedBall;
 
     // --- Set-up of the next shot --------------------------------------------
+    // How the balls are drawn and held; where they are is the model's.
     CViewBall m_balls[3];  // white, red, spotted
     CMarker m_markers[kMarkerCount];
     CWidgetRect m_strikeWidget;
     CWidgetRect m_forceBar;
     CWidgetRect m_raiseCursor;
-    CAimLine m_aim;
+    CAimLine m_aim;  // the aim line as last drawn
     CAimAid m_aimAid;
-    double m_dStrikeHeight = kStartPosition.strikeHeight;
-    double m_dStrikeSide = kStartPosition.strikeSide;
-    double m_dForce = kStartPosition.force;
-    double m_dRaiseAngle = kStartPosition.raiseAngle;
-    double m_dStrikeMode = kStartPosition.strikeMode;
-    std::int32_t m_nCueBall = kStartPosition.cueBall;
 
     // --- Interaction and playback flags --------------------------------------
     std::int32_t m_bSetupChanged = 1;
@@ -223,12 +217,7 @@ public:
     std::uint32_t m_nAnimTick = 0;
     std::int32_t m_nFrameStyle = 0;
 
-    // --- Position list --------------------------------------------------------
-    PositionEntry m_aPositions[kPositionListSlots] = {};
-    std::int32_t m_nPositionCount = 0;
-    std::int32_t m_nCurPosition = -1;
-    double m_dTableFormat = kStartPosition.tableFormat;
-    std::int32_t m_nSaveCounter = 0;
+    std::int32_t m_nSaveCounter = 0;  // the next numbered name the save dialog offers
 
 signals:
     // A position file opened or saved under a chosen name (recent files).
@@ -255,8 +244,7 @@ private:
     void CommitToModel(const QString& stepName);
     // The model changed from elsewhere (undo, the stroke panel, ...): the
     // view takes its set-up and list and draws the whole window.
-    void OnModelChanged();
-    void LoadState(const TableState& state);
+    void OnModelChanged(const TableSetUp& setUp, SetUpParts parts);
     void LayOutWidgets();
 
     void Present(const QRegion& area);
@@ -270,6 +258,7 @@ private:
     QString m_pendingStepName;
     int m_nGesture = 0;        // the drag or held key in progress, for merging its steps
     bool m_bGestureStep = false;
+    bool m_bCommitting = false;  // the model's change signal is the view's own step coming back
     std::int32_t m_nMouseGesture = -1;
     bool m_bFirstDrawDone = false;
     QImage m_picture;      // persistent picture of the window, at the screen's pixel ratio

@@ -47,59 +47,13 @@ QString StepName(const TableSetUp& before, const TableSetUp& after, bool listCha
 
 }  // namespace
 
-TableSetUp CMirobeltView::DrawnSetUp() const
-{
-    TableSetUp s;
-    for (int b = 0; b < 3; ++b)
-        s.balls[b] = {m_balls[b].x, m_balls[b].y};
-    s.cueBall = m_nCueBall;
-    s.aim = {m_aim.dOriginX, m_aim.dOriginY, m_aim.dTargetX, m_aim.dTargetY};
-    s.strikeHeight = m_dStrikeHeight;
-    s.strikeSide = m_dStrikeSide;
-    s.force = m_dForce;
-    s.raiseAngle = m_dRaiseAngle;
-    s.strikeMode = m_dStrikeMode;
-    s.tableFormat = g_nTableFormat;
-    return s;
-}
-
-TableState CMirobeltView::DrawnState() const
-{
-    TableState state;
-    state.setUp = DrawnSetUp();
-    state.list.Assign(m_aPositions, m_nPositionCount, m_nCurPosition);
-    return state;
-}
-
-void CMirobeltView::LoadState(const TableState& state)
-{
-    const TableSetUp& s = state.setUp;
-    for (int b = 0; b < 3; ++b)
-    {
-        m_balls[b].x = s.balls[b].x;
-        m_balls[b].y = s.balls[b].y;
-    }
-    m_nCueBall = s.cueBall;
-    m_aim.dOriginX = s.aim.originX;
-    m_aim.dOriginY = s.aim.originY;
-    m_aim.dTargetX = s.aim.targetX;
-    m_aim.dTargetY = s.aim.targetY;
-    m_dStrikeHeight = s.strikeHeight;
-    m_dStrikeSide = s.strikeSide;
-    m_dForce = s.force;
-    m_dRaiseAngle = s.raiseAngle;
-    m_dStrikeMode = s.strikeMode;
-    std::copy_n(state.list.Slots(), kPositionListSlots, m_aPositions);
-    m_nPositionCount = state.list.Count();
-    m_nCurPosition = state.list.Current();
-}
-
 CMirobeltView::ModelStep::ModelStep(CMirobeltView& view, const QString& name, bool ofGesture) : m_view(view)
 {
     if (view.m_nStepDepth++ == 0)
     {
         view.m_pendingStepName.clear();
         view.m_bGestureStep = ofGesture;
+        view.m_pModel->BeginEdit();
     }
     if (view.m_pendingStepName.isEmpty())
         view.m_pendingStepName = name;
@@ -113,28 +67,24 @@ CMirobeltView::ModelStep::~ModelStep()
 
 void CMirobeltView::CommitToModel(const QString& stepName)
 {
-    const TableState drawn = DrawnState();
-    const TableState& known = m_pModel->State();
-    if (drawn == known)
-        return;
+    const TableState& before = m_pModel->EditStart();
+    const TableState& after = m_pModel->State();
     // A named command is a step of its own; the changes of one drag or held key merge.
-    const QString name = stepName.isEmpty() ? StepName(known.setUp, drawn.setUp, !(drawn.list == known.list)) : stepName;
-    m_pModel->Change(drawn, name, stepName.isEmpty() && m_bGestureStep ? m_nGesture : 0);
+    const QString name = stepName.isEmpty() ? StepName(before.setUp, after.setUp, !(after.list == before.list)) : stepName;
+    m_bCommitting = true;
+    m_pModel->CommitEdit(name, stepName.isEmpty() && m_bGestureStep ? m_nGesture : 0);
+    m_bCommitting = false;
 }
 
-void CMirobeltView::OnModelChanged()
+void CMirobeltView::OnModelChanged(const TableSetUp&, SetUpParts parts)
 {
-    const TableState& state = m_pModel->State();
-    const TableState drawn = DrawnState();
-    if (drawn == state)
-        return;  // the view's own change coming back
-    const bool tableChanged = drawn.setUp.tableFormat != state.setUp.tableFormat;
-    LoadState(state);
+    if (m_bCommitting || m_pModel->Editing())
+        return;  // the view's own change: drawn already
     m_bAnimating = 0;
     m_nAnimTick = 0;
     StopPlayLoop();
     m_bSetupChanged = 1;
-    if (tableChanged)
+    if (parts & kTableFormatPart)
     {
         CDC* dc = AcquireWindowDC();
         dc->FillSolidRect(0, 0, m_nDrawWidth, m_nDrawHeight, kWhiteColour);  // nothing of the old table stays

@@ -29,9 +29,10 @@ bool InCentreBox(const CMirobeltView& view, double x, double y)
 bool ClearOfOtherBalls(const CMirobeltView& view, const CViewBall& ball, double x, double y)
 {
     const double limit = 4.001 * view.m_dBallRadius * view.m_dBallRadius;
-    for (const CViewBall* other : ball.pOther)
+    for (int other = 0; other < 3; ++other)
     {
-        if (other != nullptr && DistanceSq(x, y, other->x, other->y) <= limit)
+        const BallPlace& place = view.SetUp().balls[other];
+        if (other != ball.index && DistanceSq(x, y, place.x, place.y) <= limit)
             return false;
     }
     return true;
@@ -116,7 +117,8 @@ bool CViewBall::HitTestAimBall(const CMirobeltView& view, QPoint point) const
     const double px = view.PixelToTableX(point.x());
     const double py = view.PixelToTableY(point.y());
     const double r = view.m_dBallRadius;
-    if (DistanceSq(px, py, x, y) > r * r)
+    const BallPlace& place = view.SetUp().balls[index];
+    if (DistanceSq(px, py, place.x, place.y) > r * r)
         return false;
     if (!InCentreBox(view, px, py))
         return false;
@@ -125,12 +127,13 @@ bool CViewBall::HitTestAimBall(const CMirobeltView& view, QPoint point) const
 
 bool CViewBall::TryMoveBall(const CMirobeltView& view, QPoint point, double& outX, double& outY)
 {
-    outX = x;
-    outY = y;
+    const BallPlace& place = view.SetUp().balls[index];
+    outX = place.x;
+    outY = place.y;
     const double px = view.PixelToTableX(point.x());
     const double py = view.PixelToTableY(point.y());
     const double r = view.m_dBallRadius;
-    if (DistanceSq(px, py, x, y) > r * r && nDrag != 1)
+    if (DistanceSq(px, py, place.x, place.y) > r * r && nDrag != 1)
         return false;
     if (!InCentreBox(view, px, py) || !ClearOfOtherBalls(view, *this, px, py))
         return false;
@@ -164,6 +167,7 @@ bool CMarker::TryMoveMarker(const CMirobeltView& view, QPoint point, double& out
 
 void CMirobeltView::OnMouseMove(std::uint32_t flags, QPoint point)
 {
+    ModelStep step(*this);
     g_bNoMouseAbort = 0;
     int gesture = 0;
     double height = 0;
@@ -239,41 +243,40 @@ void CMirobeltView::OnMouseMove(std::uint32_t flags, QPoint point)
     {
     case 1:
         DrawRaiseCursor(*dc, m_nDrawWidth, m_nDrawHeight, angle);
-        m_dRaiseAngle = angle;
+        EditSetUp().raiseAngle = angle;
         break;
     case 2:
         DrawForceBar(*dc, m_nDrawWidth, m_nDrawHeight, force);
-        m_dForce = force;
+        EditSetUp().force = force;
         break;
     case 3:
-        DrawStrikeBall(*dc, m_nDrawWidth, m_nDrawHeight, height, side, m_dStrikeMode);
-        m_dStrikeHeight = height;
-        m_dStrikeSide = side;
+        DrawStrikeBall(*dc, m_nDrawWidth, m_nDrawHeight, height, side, SetUp().strikeMode);
+        EditSetUp().strikeHeight = height;
+        EditSetUp().strikeSide = side;
         break;
     case 4:
     case 5:
     case 6:
     {
-        CViewBall& ball = m_balls[gesture - 4];
-        ball.EraseDisc(*this, *dc, newX, newY);
-        ball.x = newX;
-        ball.y = newY;
+        const int moved = gesture - 4;
+        m_balls[moved].EraseDisc(*this, *dc, SetUp().balls[moved]);
+        EditSetUp().balls[moved] = {newX, newY};
         for (CMarker& marker : m_markers)
             marker.Draw(*this, *dc, 0);
-        for (CViewBall& b : m_balls)
-            b.Draw(*this, *dc, 0);
+        for (int b = 0; b < 3; ++b)
+            m_balls[b].Draw(*this, *dc, SetUp().balls[b], 0);
         break;
     }
     case 7:
-        m_aim.dTargetX = PixelToTableX(point.x());
-        m_aim.dTargetY = PixelToTableY(point.y());
+        EditSetUp().aim.targetX = PixelToTableX(point.x());
+        EditSetUp().aim.targetY = PixelToTableY(point.y());
         for (CMarker& marker : m_markers)
             marker.Draw(*this, *dc, 0);
         DrawTableMarks(*dc, m_pDoc->m_geometry);
-        for (CViewBall& b : m_balls)
-            b.Draw(*this, *dc, 0);
+        for (int b = 0; b < 3; ++b)
+            m_balls[b].Draw(*this, *dc, SetUp().balls[b], 0);
         m_aim.Draw(*this, *dc);
-        m_aimAid.Draw(*this, *dc, m_aim, m_nDrawWidth, m_nDrawHeight);
+        m_aimAid.Draw(*this, *dc, SetUp().aim, m_nDrawWidth, m_nDrawHeight);
         break;
     default:
         if (gesture >= 100 && gesture < 100 + kMarkerCount)
@@ -283,8 +286,8 @@ void CMirobeltView::OnMouseMove(std::uint32_t flags, QPoint point)
             marker.x = newX;
             marker.y = newY;
             marker.Draw(*this, *dc, 0);
-            for (CViewBall& b : m_balls)
-                b.Draw(*this, *dc, 0);
+            for (int b = 0; b < 3; ++b)
+                m_balls[b].Draw(*this, *dc, SetUp().balls[b], 0);
         }
         break;
     }
@@ -295,6 +298,7 @@ void CMirobeltView::OnMouseMove(std::uint32_t flags, QPoint point)
 
 void CMirobeltView::OnLButtonDown(std::uint32_t flags, QPoint point)
 {
+    ModelStep step(*this);
     m_nMouseGesture = -1;
     if (m_bAnimating == 1 || m_playback.Pausing())
     {
@@ -312,10 +316,10 @@ void CMirobeltView::OnLButtonDown(std::uint32_t flags, QPoint point)
     {
         if (m_balls[b].HitTestAimBall(*this, point))
         {
-            m_aim.dOriginX = m_balls[b].x;
-            m_aim.dOriginY = m_balls[b].y;
+            EditSetUp().aim.originX = SetUp().balls[b].x;
+            EditSetUp().aim.originY = SetUp().balls[b].y;
             m_aim.m_nAimBall = b + 1;
-            m_nCueBall = b + 1;
+            EditSetUp().cueBall = b + 1;
         }
     }
     // A press on a widget sets its value at once; on a ball it starts aiming
@@ -337,10 +341,12 @@ void CMirobeltView::OnLButtonUp(std::uint32_t, QPoint)
 
 void CMirobeltView::OnRButtonDown(std::uint32_t flags, QPoint point)
 {
+    ModelStep step(*this);
     g_bNoMouseAbort = 0;
     // Takes the ball or marker under the pointer; its centre jumps there.
     OnMouseMove(flags, point);
-    m_aim.ClearCoordinates();
+    EditSetUp().aim = {};
+    m_aim.ForgetLastDrawn();
     OnDraw(nullptr);
 }
 

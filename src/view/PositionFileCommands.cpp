@@ -35,32 +35,6 @@ QString OpenFailureNote(PositionReadResult result)
 
 }  // namespace
 
-PositionValues CMirobeltView::CurrentPositionValues() const
-{
-    return DrawnSetUp().ToPositionValues();
-}
-
-void CMirobeltView::ApplyPositionValues(const PositionValues& values)
-{
-    m_balls[1].x = values.redX;
-    m_balls[1].y = values.redY;
-    m_balls[0].x = values.whiteX;
-    m_balls[0].y = values.whiteY;
-    m_balls[2].x = values.spottedX;
-    m_balls[2].y = values.spottedY;
-    m_dStrikeHeight = values.strikeHeight;
-    m_dStrikeSide = values.strikeSide;
-    m_dRaiseAngle = values.raiseAngle;
-    m_dForce = values.force;
-    m_nCueBall = values.cueBall;
-    m_aim.dOriginX = values.aimOriginX;
-    m_aim.dTargetX = values.aimTargetX;
-    m_aim.dOriginY = values.aimOriginY;
-    m_aim.dTargetY = values.aimTargetY;
-    m_dStrikeMode = values.strikeMode;
-    m_dTableFormat = values.tableFormat;
-}
-
 void CMirobeltView::OnFileOpen()
 {
     StopPlayLoop();
@@ -74,8 +48,7 @@ void CMirobeltView::OnFileOpen()
 void CMirobeltView::OpenPositionFile(const QString& path)
 {
     // Fields the file does not reach keep their values, the table format included.
-    PositionValues values = CurrentPositionValues();
-    values.tableFormat = m_dTableFormat;
+    PositionValues values = SetUp().ToPositionValues();
     const PositionReadResult result = ReadPositionFile(LocalPath(path), values);
     if (result != PositionReadResult::Read)
     {
@@ -84,14 +57,12 @@ void CMirobeltView::OpenPositionFile(const QString& path)
     }
 
     ModelStep step(*this, tr("l'ouverture de %1").arg(QFileInfo(path).fileName()));
-    ApplyPositionValues(values);
-    // The position opens on the table it was saved on, as a list entry does.
-    const int format = static_cast<int>(m_dTableFormat);
-    if (std::isfinite(m_dTableFormat) && IsValidTableFormat(format) && format != g_nTableFormat)
-    {
-        g_nTableFormat = format;
-        ApplyTableFormat();
-    }
+    // The position opens on the table it was saved on, as a list entry does;
+    // a format the table does not know leaves the table as it is.
+    const int tableFormat = SetUp().tableFormat;
+    EditSetUp() = TableSetUp::FromPositionValues(values, tableFormat);
+    if (SetUp().tableFormat != tableFormat)
+        ApplyTableFormat(SetUp().tableFormat);
     RecordPosition();
 
     m_bAnimating = 0;
@@ -108,7 +79,7 @@ void CMirobeltView::OpenPositionFile(const QString& path)
 bool CMirobeltView::SavePositionFile(const QString& path, const char* header)
 {
     // The new file replaces the old one only once it is complete.
-    if (WritePositionFile(LocalPath(path), header, CurrentPositionValues()))
+    if (WritePositionFile(LocalPath(path), header, SetUp().ToPositionValues()))
         return true;
     emit statusMessage(tr("Impossible d'enregistrer %1").arg(QFileInfo(path).fileName()));
     return false;

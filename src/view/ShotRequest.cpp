@@ -6,30 +6,12 @@
 #include "render/DrawingToolkit.h"
 #include "view/MirobeltView.h"
 
-ShotSetup CMirobeltView::CurrentSetup() const
-{
-    ShotSetup setup;
-    setup.force = m_dForce;
-    setup.strikeHeight = m_dStrikeHeight;
-    setup.strikeSide = m_dStrikeSide;
-    setup.raiseAngle = m_dRaiseAngle;
-    setup.strikeMode = m_dStrikeMode;
-    setup.cueBall = m_nCueBall;
-    setup.aimOriginX = m_aim.dOriginX;
-    setup.aimOriginY = m_aim.dOriginY;
-    setup.aimTargetX = m_aim.dTargetX;
-    setup.aimTargetY = m_aim.dTargetY;
-    for (int b = 0; b < 3; ++b)
-        setup.balls[b] = BallStart{m_balls[b].x, m_balls[b].y};
-    return setup;
-}
-
 // displayMode 0: redraw the table, balls and widgets, compute, draw no line.
 // 1: the same, then the three trajectory lines. 2: widgets only, then the
 // lines over whatever the window shows, so several shots can be overlaid.
 void CMirobeltView::ComputeShot(int displayMode)
 {
-    m_pDoc->SetShotRequest(CurrentSetup());
+    m_pDoc->SetShotRequest(SetUp().ToShotSetup());
 
     CDC* dc = AcquireWindowDC();
 
@@ -38,9 +20,10 @@ void CMirobeltView::ComputeShot(int displayMode)
         DrawTable(*dc, m_pDoc->m_geometry);
         DrawBalls(*dc);
     }
-    DrawStrikeBall(*dc, m_nDrawWidth, m_nDrawHeight, m_dStrikeHeight, m_dStrikeSide, m_dStrikeMode);
-    DrawRaiseCursor(*dc, m_nDrawWidth, m_nDrawHeight, m_dRaiseAngle);
-    DrawForceBar(*dc, m_nDrawWidth, m_nDrawHeight, m_dForce);
+    const TableSetUp& setUp = SetUp();
+    DrawStrikeBall(*dc, m_nDrawWidth, m_nDrawHeight, setUp.strikeHeight, setUp.strikeSide, setUp.strikeMode);
+    DrawRaiseCursor(*dc, m_nDrawWidth, m_nDrawHeight, setUp.raiseAngle);
+    DrawForceBar(*dc, m_nDrawWidth, m_nDrawHeight, setUp.force);
     m_aim.bRedraw = 1;
     m_aim.Draw(*this, *dc);
 
@@ -49,7 +32,7 @@ void CMirobeltView::ComputeShot(int displayMode)
     MarkPointerPosition();
     m_pDoc->RunShot();
     g_bNoMouseAbort = 0;
-    m_pModel->NoteShotComputed(DrawnState().setUp);
+    m_pModel->NoteShotComputed(SetUp());
 
     dc->SelectPen(TrajectoryPen(0));
     if (displayMode != 0)
@@ -68,14 +51,12 @@ void CMirobeltView::ApplyShotSetup(const ShotSetup& setup)
     StopPlayLoop();
     m_bAnimating = 0;
     m_nAnimTick = 0;
-    m_dForce = setup.force;
-    m_dStrikeHeight = setup.strikeHeight;
-    m_dStrikeSide = setup.strikeSide;
-    m_dRaiseAngle = setup.raiseAngle;
-    m_aim.dOriginX = setup.aimOriginX;
-    m_aim.dOriginY = setup.aimOriginY;
-    m_aim.dTargetX = setup.aimTargetX;
-    m_aim.dTargetY = setup.aimTargetY;
+    TableSetUp& edited = EditSetUp();
+    edited.force = setup.force;
+    edited.strikeHeight = setup.strikeHeight;
+    edited.strikeSide = setup.strikeSide;
+    edited.raiseAngle = setup.raiseAngle;
+    edited.aim = {setup.aimOriginX, setup.aimOriginY, setup.aimTargetX, setup.aimTargetY};
 
     // Asked for by a command: the computation runs to its end, and Return
     // then plays these trajectories.
@@ -83,8 +64,12 @@ void CMirobeltView::ApplyShotSetup(const ShotSetup& setup)
     // The aids follow the new aim, the fullness strip included; the table
     // and its lines are drawn anew over them.
     CDC* dc = AcquireWindowDC();
-    m_aimAid.Draw(*this, *dc, m_aim, m_nDrawWidth, m_nDrawHeight);
+    m_aimAid.Draw(*this, *dc, SetUp().aim, m_nDrawWidth, m_nDrawHeight);
     ReleaseWindowDC(dc);
     ComputeShot(1);
     m_bSetupChanged = 0;
+    // Over the lines, the aids as dragging the aim draws them.
+    dc = AcquireWindowDC();
+    m_aimAid.Draw(*this, *dc, SetUp().aim, m_nDrawWidth, m_nDrawHeight);
+    ReleaseWindowDC(dc);
 }

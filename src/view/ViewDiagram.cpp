@@ -23,7 +23,7 @@ TableDiagram DiagramOfView(CMirobeltView& view, bool withTrajectories)
     TableDiagram d;
     d.geometry = doc.m_geometry;
     d.layout = LayoutOfView(view);
-    d.tableFormat = g_nTableFormat;
+    d.tableFormat = view.SetUp().tableFormat;
     d.frameStyle = view.m_nFrameStyle;
     d.railColour = view.m_crRail;
     d.clothColour = view.m_crCloth;
@@ -33,7 +33,8 @@ TableDiagram DiagramOfView(CMirobeltView& view, bool withTrajectories)
     for (int b = 0; b < 3; ++b)
     {
         const CViewBall& ball = view.m_balls[b];
-        d.balls[b] = DiagramBall{ball.x, ball.y, ball.pPen->Colour(), ball.pBrush->Colour()};
+        const BallPlace& place = view.SetUp().balls[b];
+        d.balls[b] = DiagramBall{place.x, place.y, ball.pPen->Colour(), ball.pBrush->Colour()};
         d.trajectoryColours[b] = TrajectoryPen(b)->Colour();
         if (withTrajectories)
             d.trajectories[b] = ShownTrajectory(doc.m_physics.m_traj[b]);

@@ -9,25 +9,27 @@
 #include <cstdint>
 
 #include "platform/Gdi.h"
+#include "setup/TableSetUp.h"
 
 class CMirobeltView;
 
+// How a ball is drawn and whether it is held; where it lies is the set-up's
+// (or, while a shot plays, the animation's).
 class CViewBall
 {
 public:
-    double x = 0;
-    double y = 0;
+    std::int32_t index = 0;  // 0 white, 1 red, 2 spotted
     std::int32_t nDrag = 0;  // 1 while held by a right-button drag
     COLORREF crColour = 0;
-    CViewBall* pOther[2] = {nullptr, nullptr};
     const CPen* pPen = nullptr;
     const CBrush* pBrush = nullptr;
 
-    // Draws the ball, or with bErase repaints the cloth under it.
-    void Draw(CMirobeltView& view, CDC& dc, int bErase);
-    // Erases the ball at its present place while it is dragged to (newX, newY).
-    void EraseDisc(CMirobeltView& view, CDC& dc, double newX, double newY);
+    // Draws the ball at its place, or with bErase repaints the cloth under it.
+    void Draw(CMirobeltView& view, CDC& dc, const BallPlace& at, int bErase);
+    // Erases the disc at the ball's present place before it is dragged on.
+    void EraseDisc(CMirobeltView& view, CDC& dc, const BallPlace& at);
 
+    // Both read the ball's place and the other two in the view's set-up.
     bool HitTestAimBall(const CMirobeltView& view, QPoint point) const;
     bool TryMoveBall(const CMirobeltView& view, QPoint point, double& outX, double& outY);
 };
@@ -67,13 +69,10 @@ public:
     bool HitTestForce(QPoint point, double& force) const;
 };
 
+// The aim line as last drawn, to erase it before the set-up's is drawn.
 class CAimLine
 {
 public:
-    double dOriginX = 0;
-    double dOriginY = 0;
-    double dTargetX = 0;
-    double dTargetY = 0;
     double dLastOriginX = 0;
     double dLastOriginY = 0;
     double dLastTargetX = 0;
@@ -81,15 +80,19 @@ public:
     std::int32_t m_nAimBall = 0;  // 0 none, else 1..3
     std::int32_t bRedraw = 0;
 
+    // Draws the set-up's aim line when it moved since the last drawing (or
+    // bRedraw asks for it), erasing the last one.
     void Draw(CMirobeltView& view, CDC& dc);
-    void ClearCoordinates();  // origin, target and their last-drawn copies
+    // The last-drawn line becomes none; with the set-up's aim cleared too,
+    // nothing is drawn.
+    void ForgetLastDrawn();
+    // The last-drawn line differs from the set-up's, so the next Draw draws.
+    void MarkStale(const AimLine& aim) { dLastOriginX = aim.originX - 1e-10; }
 };
 
+// The aids that follow the aim: the aim-ball marks and the fullness strip.
 class CAimAid
 {
 public:
-    CAimLine* pAim = nullptr;
-    CViewBall* pBalls[3] = {nullptr, nullptr, nullptr};  // white, red, spotted
-
-    void Draw(CMirobeltView& view, CDC& dc, const CAimLine& aim, int drawWidth, int drawHeight);
+    void Draw(CMirobeltView& view, CDC& dc, const AimLine& aim, int drawWidth, int drawHeight);
 };

@@ -10,11 +10,12 @@ void CMirobeltView::OnDraw(CDC*)
 
     DrawTable(*dc, GetDocument()->m_geometry);
 
-    DrawStrikeBall(*dc, m_nDrawWidth, m_nDrawHeight, m_dStrikeHeight, m_dStrikeSide, m_dStrikeMode);
-    DrawForceBar(*dc, m_nDrawWidth, m_nDrawHeight, m_dForce);
-    DrawRaiseCursor(*dc, m_nDrawWidth, m_nDrawHeight, m_dRaiseAngle);
+    const TableSetUp& setUp = SetUp();
+    DrawStrikeBall(*dc, m_nDrawWidth, m_nDrawHeight, setUp.strikeHeight, setUp.strikeSide, setUp.strikeMode);
+    DrawForceBar(*dc, m_nDrawWidth, m_nDrawHeight, setUp.force);
+    DrawRaiseCursor(*dc, m_nDrawWidth, m_nDrawHeight, setUp.raiseAngle);
 
-    m_aimAid.Draw(*this, *dc, m_aim, m_nDrawWidth, m_nDrawHeight);
+    m_aimAid.Draw(*this, *dc, setUp.aim, m_nDrawWidth, m_nDrawHeight);
 
     m_aim.bRedraw = 1;
     m_aim.Draw(*this, *dc);
@@ -28,39 +29,41 @@ void CMirobeltView::OnDraw(CDC*)
     if (!m_bFirstDrawDone)
     {
         m_bFirstDrawDone = true;
+        ModelStep step(*this);
         LoadDemoSequence();
         // The list the program starts with is no step to undo.
-        m_pModel->Restore(DrawnState());
+        m_pModel->SettleEdit();
         m_pModel->MarkListSaved();  // nor a change to save
     }
 }
 
 void CMirobeltView::DrawBalls(CDC& dc)
 {
-    m_balls[1].Draw(*this, dc, 0);
-    m_balls[0].Draw(*this, dc, 0);
-    m_balls[2].Draw(*this, dc, 0);
+    const BallPlace* places = SetUp().balls;
+    m_balls[1].Draw(*this, dc, places[1], 0);
+    m_balls[0].Draw(*this, dc, places[0], 0);
+    m_balls[2].Draw(*this, dc, places[2], 0);
 }
 
 void CMirobeltView::OnModeArtistic()
 {
     ModelStep step(*this);
-    if (!(m_dStrikeMode < 100))
+    if (!(SetUp().strikeMode < 100))
         return;
-    m_dStrikeMode = 150;
+    EditSetUp().strikeMode = 150;
     CDC* dc = AcquireWindowDC();
-    DrawStrikeBall(*dc, m_nDrawWidth, m_nDrawHeight, m_dStrikeHeight, m_dStrikeSide, 150);
+    DrawStrikeBall(*dc, m_nDrawWidth, m_nDrawHeight, SetUp().strikeHeight, SetUp().strikeSide, 150);
     ReleaseWindowDC(dc);
 }
 
 void CMirobeltView::OnModeNormal()
 {
     ModelStep step(*this);
-    if (!(m_dStrikeMode > 100))
+    if (!(SetUp().strikeMode > 100))
         return;
-    m_dStrikeMode = 50;
+    EditSetUp().strikeMode = 50;
     CDC* dc = AcquireWindowDC();
-    DrawStrikeBall(*dc, m_nDrawWidth, m_nDrawHeight, m_dStrikeHeight, m_dStrikeSide, 50);
+    DrawStrikeBall(*dc, m_nDrawWidth, m_nDrawHeight, SetUp().strikeHeight, SetUp().strikeSide, 50);
     ReleaseWindowDC(dc);
 }
 
@@ -88,7 +91,7 @@ void CMirobeltView::OnColour()
         g_bColour = 1;
     }
     // The aim line is drawn again whatever changed.
-    m_aim.dLastOriginX = m_aim.dOriginX - 1e-10;
+    m_aim.MarkStale(SetUp().aim);
     OnDraw(nullptr);
 }
 
@@ -110,7 +113,7 @@ void CMirobeltView::OnMonochrome()
         }
         g_bColour = 0;
     }
-    m_aim.dLastOriginX = m_aim.dOriginX - 1e-10;
+    m_aim.MarkStale(SetUp().aim);
     OnDraw(nullptr);
 }
 
@@ -133,37 +136,37 @@ void CMirobeltView::OnTableFormat()
     ModelStep step(*this);
     if (m_bAnimating != 0)
         return;
-    g_nTableFormat = (g_nTableFormat >= 3 || g_nTableFormat < 0) ? 0 : g_nTableFormat + 1;
-    ApplyTableFormat();
+    const int format = SetUp().tableFormat;
+    ApplyTableFormat((format >= 3 || format < 0) ? 0 : format + 1);
 }
 
-void CMirobeltView::ApplyTableFormat()
+void CMirobeltView::ApplyTableFormat(int format)
 {
+    ModelStep step(*this);
     CMirobeltDoc* doc = GetDocument();
-    doc->ApplyTableFormat(g_nTableFormat);
+    m_pModel->SetTableFormatNow(format);
 
     // Balls that the new table cannot hold send all three back to their
     // places near the top-left corner.
     const double spanX = doc->m_physics.m_dSpanX;
     const double spanY = doc->m_physics.m_dSpanY;
     bool outside = false;
-    for (const CViewBall& ball : m_balls)
+    for (const BallPlace& ball : SetUp().balls)
     {
         if (!(ball.x < spanX) || !(ball.y < spanY))
             outside = true;
     }
     if (outside)
     {
-        m_balls[0].x = 0.1;
-        m_balls[0].y = 0.1;
-        m_balls[1].x = 0.2;
-        m_balls[1].y = 0.15;
-        m_balls[2].x = 0.3;
-        m_balls[2].y = 0.39;
-        m_aim.dLastOriginX = m_aim.dOriginX;
-        m_aim.dLastOriginY = m_aim.dOriginY;
-        m_aim.dLastTargetX = m_aim.dTargetX;
-        m_aim.dLastTargetY = m_aim.dTargetY;
+        TableSetUp& setUp = EditSetUp();
+        setUp.balls[0] = {0.1, 0.1};
+        setUp.balls[1] = {0.2, 0.15};
+        setUp.balls[2] = {0.3, 0.39};
+        // The aim line stays, and is not drawn again until it moves.
+        m_aim.dLastOriginX = setUp.aim.originX;
+        m_aim.dLastOriginY = setUp.aim.originY;
+        m_aim.dLastTargetX = setUp.aim.targetX;
+        m_aim.dLastTargetY = setUp.aim.targetY;
     }
 
     CDC* dc = AcquireWindowDC();

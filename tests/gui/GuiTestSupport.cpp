@@ -13,9 +13,20 @@
 
 namespace
 {
+// A set-up changed outside a model step would reach neither undo nor the
+// panels: any test that does it fails.
+void FailOnStrayChange(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (message.contains(QLatin1String("outside an edit")))
+        ADD_FAILURE() << message.toStdString();
+    else if (type != QtDebugMsg)
+        fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 // Created before any test runs.
 QApplication* MakeApplication()
 {
+    qInstallMessageHandler(FailOnStrayChange);
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     static int argc = 1;
     static char name[] = "test_gui";
@@ -30,7 +41,6 @@ void ResetProgramState()
     ResetDrawingState();
     g_bNoMouseAbort = 0;
     g_nPollCount = 0;
-    g_nTableFormat = 2;
     ClearQuitRequest();
 }
 
@@ -139,11 +149,11 @@ bool WaitForShotEnd(CMirobeltView& view, const std::function<bool()>& until)
 
 void SetUpShortShot(CMirobeltView& view, double force)
 {
-    view.m_nCueBall = 1;
-    view.m_dForce = force;
-    view.m_dStrikeHeight = 0.5;
-    view.m_aim = CAimLine{0.1, 0.3, 0.6, 0.3};
-    std::tie(view.m_balls[1].x, view.m_balls[1].y, view.m_balls[2].x, view.m_balls[2].y) = std::tuple(1.2, 0.9, 2.0, 1.0);
+    Edit(view)->cueBall = 1;
+    Edit(view)->force = force;
+    Edit(view)->strikeHeight = 0.5;
+    Edit(view)->aim = AimLine{0.1, 0.3, 0.6, 0.3};
+    std::tie(Edit(view)->balls[1].x, Edit(view)->balls[1].y, Edit(view)->balls[2].x, Edit(view)->balls[2].y) = std::tuple(1.2, 0.9, 2.0, 1.0);
     view.RecomputeIfNeeded();
 }
 

@@ -32,6 +32,22 @@
 // to their start values.
 void ResetProgramState();
 
+// The view's set-up and list written as one of its handlers writes them: one
+// model step, and nothing drawn. Edit(v)->force = 0.5;
+class SetUpEdit
+{
+public:
+    explicit SetUpEdit(CMirobeltView& view) : m_step(view), m_view(view) {}
+    TableSetUp* operator->() { return &m_view.EditSetUp(); }
+    TableSetUp& operator*() { return m_view.EditSetUp(); }
+    PositionList& List() { return m_view.EditList(); }
+
+private:
+    CMirobeltView::ModelStep m_step;
+    CMirobeltView& m_view;
+};
+inline SetUpEdit Edit(CMirobeltView& view) { return SetUpEdit(view); }
+
 // A fresh temporary working folder, made current for the test.
 class ScopedWorkingFolder
 {

@@ -402,12 +402,12 @@ TEST_F(AppFrame, RecentPositionFiles)
     EXPECT_EQ(MenuTexts(frame->FileMenu()).size(), 10);
 
     // Choosing an entry opens that position in the view.
-    view->m_balls[1].x = 0.75;
+    Edit(*view)->balls[1].x = 0.75;
     ASSERT_TRUE(view->SavePositionFile(folder.File("p4.bi1"), "Billard_KVO_le_3_aout_99\n"));
-    view->m_balls[1].x = 0.25;
+    Edit(*view)->balls[1].x = 0.25;
     frame->FileMenu()->actions()[6]->trigger();  // "&2 .../p4.bi1"
     PumpPendingMessages();
-    EXPECT_DOUBLE_EQ(view->m_balls[1].x, 0.75);
+    EXPECT_DOUBLE_EQ(view->SetUp().balls[1].x, 0.75);
 
     // Kept in the settings, read back by a new list.
     QSettings stored(folder.File("settings.ini"), QSettings::IniFormat);
@@ -484,13 +484,13 @@ TEST_F(AppFrame, CommandsReachTheirHandlers)
         Command(id)->trigger();
     EXPECT_EQ(asked, QStringList({"open", "save", "save", "open"}));
 
-    const int format = g_nTableFormat;
+    const int format = view->SetUp().tableFormat;
     Command(ID_TABLE_FORMAT)->trigger();
-    EXPECT_NE(g_nTableFormat, format);
+    EXPECT_NE(view->SetUp().tableFormat, format);
     Command(ID_EDIT_UNDO)->trigger();
-    EXPECT_EQ(g_nTableFormat, format);
+    EXPECT_EQ(view->SetUp().tableFormat, format);
     Command(ID_EDIT_REDO)->trigger();
-    EXPECT_NE(g_nTableFormat, format);
+    EXPECT_NE(view->SetUp().tableFormat, format);
 
     frame->SetDocumentTitle("p.bi1");
     Command(ID_FILE_NEW)->trigger();
@@ -541,9 +541,9 @@ TEST_F(AppFrame, QuitAsksToSaveAChangedPositionList)
     ClearQuitRequest();
     frame->show();
 
-    view->m_balls[1].x = 0.5;
+    Edit(*view)->balls[1].x = 0.5;
     view->RecordPosition();
-    view->m_balls[1].x = 0.7;
+    Edit(*view)->balls[1].x = 0.7;
     view->RecordPosition();
     ASSERT_TRUE(frame->Model()->ListChangedSinceSaved());
 
@@ -594,7 +594,7 @@ TEST_F(AppFrame, StepsThroughTheListAndTheDemonstrationAreNoChange)
 {
     CMirobeltView* view = frame->View();
     view->RecordPosition();
-    view->m_balls[1].x = 0.7;
+    Edit(*view)->balls[1].x = 0.7;
     view->RecordPosition();
     frame->Model()->MarkListSaved();
     Command(ID_POSITION_PREV)->trigger();

@@ -166,9 +166,9 @@ TEST(ExerciseSheet, PanelExportsItsList)
     const ShotSetup s = CannonSetup();
     CMirobeltView* view = h.frame->View();
     for (int b = 0; b < 3; ++b)
-        view->m_balls[b].x = s.balls[b].x, view->m_balls[b].y = s.balls[b].y;
-    view->m_nCueBall = s.cueBall;
-    view->m_dForce = s.force;
+        Edit(*view)->balls[b].x = s.balls[b].x, Edit(*view)->balls[b].y = s.balls[b].y;
+    Edit(*view)->cueBall = s.cueBall;
+    Edit(*view)->force = s.force;
 
     panel->ExportSheetButton()->click();  // no list yet: nothing to write
     EXPECT_TRUE(panel->Status()->text().startsWith("Pas de coups")) << panel->Status()->text().toStdString();

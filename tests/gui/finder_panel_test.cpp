@@ -26,10 +26,10 @@ protected:
         const ShotSetup s = CannonSetup();
         CMirobeltView* view = frame->View();
         for (int b = 0; b < 3; ++b)
-            view->m_balls[b].x = s.balls[b].x, view->m_balls[b].y = s.balls[b].y;
-        view->m_nCueBall = s.cueBall;
-        view->m_dForce = s.force;
-        view->m_dStrikeHeight = 0.3;
+            Edit(*view)->balls[b].x = s.balls[b].x, Edit(*view)->balls[b].y = s.balls[b].y;
+        Edit(*view)->cueBall = s.cueBall;
+        Edit(*view)->force = s.force;
+        Edit(*view)->strikeHeight = 0.3;
     }
     // Lets the panel poll until done() holds; false after timeoutMs.
     static bool WaitFor(const std::function<bool()>& done, int timeoutMs)
@@ -84,7 +84,7 @@ TEST_F(FinderPanel, OpenSearchShowAndOutOfDate)
     // Choosing a solution puts its aim in the view and computes its shot to the end.
     list->setCurrentItem(list->topLevelItem(0));
     CMirobeltView* view = frame->View();
-    const ShotSetup shown = view->CurrentSetup();
+    const ShotSetup shown = view->Model()->Current().ToShotSetup();
     EXPECT_EQ(shown.aimOriginX, 0.6);
     EXPECT_NEAR(std::hypot(shown.aimTargetX - 0.6, shown.aimTargetY - 0.64), 1, 1e-5);
     EXPECT_EQ(view->m_bSetupChanged, 0);
@@ -92,7 +92,7 @@ TEST_F(FinderPanel, OpenSearchShowAndOutOfDate)
     EXPECT_GT(doc->m_physics.m_traj[1].m_nCount, 2);  // the red was hit and moved
     EXPECT_FALSE(panel->OutOfDate());
 
-    view->m_balls[2].x = 1.5;
+    Edit(*view)->balls[2].x = 1.5;
     EXPECT_TRUE(WaitFor([this] { return panel->OutOfDate(); }, 2000));
     EXPECT_FALSE(list->isEnabled());
 }

@@ -42,18 +42,18 @@ TEST(InputWidgets, GestureLatchAndWidgetsNeverDrawn)
     ViewHarness h(600, 400);  // its widgets are laid out as in the worked examples
     CMirobeltView& v = *h.view;
     Mouse(v, QEvent::MouseButtonPress, {31, 374}, Qt::LeftButton, Qt::LeftButton);
-    EXPECT_EQ(v.m_dStrikeSide, 1.0);
+    EXPECT_EQ(v.SetUp().strikeSide, 1.0);
     Mouse(v, QEvent::MouseMove, {19, 386}, Qt::NoButton, Qt::LeftButton);
-    EXPECT_EQ(std::pair(v.m_dStrikeHeight, v.m_dStrikeSide), std::pair(1.0, 0.0));
+    EXPECT_EQ(std::pair(v.SetUp().strikeHeight, v.SetUp().strikeSide), std::pair(1.0, 0.0));
     // Off the widget the gesture dies, and coming back does not revive it.
     Mouse(v, QEvent::MouseMove, {300, 100}, Qt::NoButton, Qt::LeftButton);
     Mouse(v, QEvent::MouseMove, {19, 374}, Qt::NoButton, Qt::LeftButton);
-    EXPECT_EQ(v.m_dStrikeHeight, 1.0);
+    EXPECT_EQ(v.SetUp().strikeHeight, 1.0);
     Mouse(v, QEvent::MouseButtonRelease, {19, 374}, Qt::LeftButton, Qt::NoButton);
     Mouse(v, QEvent::MouseButtonPress, {603, 365}, Qt::LeftButton, Qt::LeftButton);
     g_bNoMouseAbort = 1;  // as after a played shot: the release lets the pointer stop a computation again
     v.OnLButtonUp(0, {});
-    EXPECT_EQ(std::pair(v.m_dForce, g_bNoMouseAbort), std::pair(1.0, 0));
+    EXPECT_EQ(std::pair(v.SetUp().force, g_bNoMouseAbort), std::pair(1.0, 0));
 
     // A release leaves a widget that was never drawn out of reach.
     for (CWidgetRect* widget : {&v.m_strikeWidget, &v.m_raiseCursor, &v.m_forceBar})
@@ -62,34 +62,34 @@ TEST(InputWidgets, GestureLatchAndWidgetsNeverDrawn)
     v.OnRButtonUp(0, {});
     v.OnLButtonDown(MK_LBUTTON, {0, 0});
     // No 0/0 from the empty rectangle: the values stay.
-    EXPECT_EQ(std::tuple(v.m_strikeWidget.nState, v.m_dStrikeHeight, v.m_dForce), std::tuple(-1, 1.0, 1.0));
+    EXPECT_EQ(std::tuple(v.m_strikeWidget.nState, v.SetUp().strikeHeight, v.SetUp().force), std::tuple(-1, 1.0, 1.0));
 }
 
 TEST_F(InputPointer, RightDragRefusedAtTheCushionsAndNearABallLeftPressAimsFromABall)
 {
     h.Draw();  // lays the table out: origin 26 px, 444 px for 2.489 m
-    v.m_aim.dTargetX = v.m_aim.dLastTargetX = 0.7;
+    Edit(v)->aim.targetX = v.m_aim.dLastTargetX = 0.7;
     const auto drag = [this](QPoint at) { Mouse(v, QEvent::MouseMove, at, Qt::NoButton, Qt::RightButton); };
 
     Mouse(v, QEvent::MouseButtonPress, {43, 79}, Qt::RightButton, Qt::RightButton);  // on the white ball
-    EXPECT_EQ(std::tuple(v.m_balls[0].nDrag, v.m_balls[0].x, v.m_aim.dTargetX, v.m_aim.dLastTargetX),
+    EXPECT_EQ(std::tuple(v.m_balls[0].nDrag, v.SetUp().balls[0].x, v.SetUp().aim.targetX, v.m_aim.dLastTargetX),
               std::tuple(1, v.PixelToTableX(43), 0.0, 0.0));
     drag({60, 100});
     drag({24, 100});  // over the cushion
     drag({52, 79});   // 5 cm from the red ball
-    EXPECT_EQ(std::pair(v.m_balls[0].x, v.m_balls[0].y), std::pair(v.PixelToTableX(60), v.PixelToTableY(100)));
+    EXPECT_EQ(std::pair(v.SetUp().balls[0].x, v.SetUp().balls[0].y), std::pair(v.PixelToTableX(60), v.PixelToTableY(100)));
     drag({49, 79});  // 7 cm: clear
-    EXPECT_EQ(v.m_balls[0].x, v.PixelToTableX(49));
+    EXPECT_EQ(v.SetUp().balls[0].x, v.PixelToTableX(49));
     Mouse(v, QEvent::MouseButtonRelease, {49, 79}, Qt::RightButton, Qt::NoButton);
     EXPECT_EQ(v.m_balls[0].nDrag, 0);
 
     // A left press on a ball aims from its centre, with that ball as the cue ball.
     Mouse(v, QEvent::MouseButtonPress, {61, 79}, Qt::LeftButton, Qt::LeftButton);  // on the red ball
-    EXPECT_EQ(std::tuple(v.m_aim.dOriginX, v.m_aim.dOriginY, v.m_aim.dTargetX, v.m_aim.m_nAimBall, v.m_nCueBall),
+    EXPECT_EQ(std::tuple(v.SetUp().aim.originX, v.SetUp().aim.originY, v.SetUp().aim.targetX, v.m_aim.m_nAimBall, v.SetUp().cueBall),
               std::tuple(0.2, 0.3, v.PixelToTableX(61), 2, 2));
     Mouse(v, QEvent::MouseMove, {330, 200}, Qt::NoButton, Qt::LeftButton);
     Mouse(v, QEvent::MouseButtonRelease, {330, 200}, Qt::LeftButton, Qt::NoButton);
-    EXPECT_EQ(std::tuple(v.m_aim.m_nAimBall, v.m_aim.dTargetX, v.m_aim.dTargetY),
+    EXPECT_EQ(std::tuple(v.m_aim.m_nAimBall, v.SetUp().aim.targetX, v.SetUp().aim.targetY),
               std::tuple(0, v.PixelToTableX(330), v.PixelToTableY(200)));
 }
 
@@ -107,18 +107,18 @@ TEST_F(InputPointer, ReachOfBallsAndMarkers)
         {1, 1, 0.0085, 0, 1}, {1, 1, 0.0087, 0, 0}};
     for (const auto& [white, red, marker, whiteTaken, markerTaken] : cases)
     {
-        std::tie(v.m_balls[0].x, v.m_balls[1].x, v.m_markers[0].x) = std::tuple(x + white, x + red, x + marker);
-        v.m_balls[0].y = v.m_balls[1].y = v.m_markers[0].y = y;
+        std::tie(Edit(v)->balls[0].x, Edit(v)->balls[1].x, v.m_markers[0].x) = std::tuple(x + white, x + red, x + marker);
+        Edit(v)->balls[0].y = Edit(v)->balls[1].y = v.m_markers[0].y = y;
         v.OnMouseMove(MK_RBUTTON, {200, 100});
         EXPECT_EQ(std::pair(v.m_balls[0].nDrag, v.m_markers[0].nDrag), std::pair(whiteTaken, markerTaken))
             << white << " " << red << " " << marker;
         v.OnRButtonUp(0, {});
     }
     // A ball dragged onto a marker leaves the marker where it is.
-    std::tie(v.m_balls[0].x, v.m_markers[0].x) = std::tuple(x, v.PixelToTableX(205));
+    std::tie(Edit(v)->balls[0].x, v.m_markers[0].x) = std::tuple(x, v.PixelToTableX(205));
     v.OnMouseMove(MK_RBUTTON, {200, 100});
     v.OnMouseMove(MK_RBUTTON, {205, 100});
-    EXPECT_EQ(std::tuple(v.m_balls[0].nDrag, v.m_balls[0].x, v.m_markers[0].nDrag), std::tuple(1, v.PixelToTableX(205), 0));
+    EXPECT_EQ(std::tuple(v.m_balls[0].nDrag, v.SetUp().balls[0].x, v.m_markers[0].nDrag), std::tuple(1, v.PixelToTableX(205), 0));
 }
 
 TEST_F(InputPointer, MarkerDragWhenShownAndHandOverToALowerMarker)
@@ -145,9 +145,9 @@ TEST_F(InputPointer, MarkerDragWhenShownAndHandOverToALowerMarker)
 
 TEST_F(InputPointer, DoubleClickAndSpaceComputeOnlyAChangedSetUp)
 {
-    v.m_nCueBall = 2;  // the red ball, straight to the right along row 79
-    v.m_aim = CAimLine{0.2, 0.3, 0.9, 0.3};
-    v.m_balls[2].x = 2.0;
+    Edit(v)->cueBall = 2;  // the red ball, straight to the right along row 79
+    Edit(v)->aim = AimLine{0.2, 0.3, 0.9, 0.3};
+    Edit(v)->balls[2].x = 2.0;
     // The shot's power (-1 when not computed again), the colour at (305, 155), the red path shown.
     auto state = [&] { return std::tuple(h.doc->m_dShotPower, h.Pixel(305, 155), h.Pixel(79, 79) == Rgb(255, 0, 0)); };
     const QRgb blue = Rgb(0, 0, 255), cloth = Rgb(0, 128, 0);
@@ -177,13 +177,14 @@ TEST_F(InputPointer, DoubleClickAndSpaceComputeOnlyAChangedSetUp)
 
 TEST_F(InputKeys, KeypadAndFunctionKeyStepsAndLimits)
 {
-    double *side = &v.m_dStrikeSide, *height = &v.m_dStrikeHeight, *raise = &v.m_dRaiseAngle;
+    double TableSetUp::*side = &TableSetUp::strikeSide, TableSetUp::*height = &TableSetUp::strikeHeight,
+                       TableSetUp::*raise = &TableSetUp::raiseAngle;
     const double keep = std::numeric_limits<double>::quiet_NaN();
     // Rows: the value set beforehand (keep: none), the flags word pressed so
     // many times, the value then. A press is two strike steps; repeats, Alt
     // and extended keys do nothing; a value set beyond a limit with the mouse
     // is clamped only by an outward step.
-    const std::tuple<double*, double, std::uint32_t, int, double> steps[] = {
+    const std::tuple<double TableSetUp::*, double, std::uint32_t, int, double> steps[] = {
         {side, keep, 0x4D, 1, 0.02}, {side, keep, 0x4D, 34, 0.7}, {side, keep, 0x4D, 1, 0.7},
         {side, 0.9, 0x4B, 1, 0.88}, {height, keep, 0x50, 40, 0.7}, {height, keep, 0x48, 1, 0.68},
         {height, keep, 0x48 | KF_REPEAT, 1, 0.68}, {height, keep, 0x48 | KF_ALTDOWN, 1, 0.68},
@@ -194,13 +195,13 @@ TEST_F(InputKeys, KeypadAndFunctionKeyStepsAndLimits)
     for (const auto& [field, preset, flags, presses, want] : steps)
     {
         if (!std::isnan(preset))
-            *field = preset;
+            (*Edit(v)).*field = preset;
         for (int i = 0; i < presses; ++i)
             v.OnKeyDown(0, 1, flags);
-        EXPECT_NEAR(*field, want, 1e-12) << std::hex << flags << std::dec << " x" << presses;
+        EXPECT_NEAR(v.SetUp().*field, want, 1e-12) << std::hex << flags << std::dec << " x" << presses;
     }
     v.OnKeyDown(0, 0xFFFFFFFFu, 0x48);  // a huge repeat count stops at the limit
-    EXPECT_EQ(v.m_dStrikeHeight, -0.7);
+    EXPECT_EQ(v.SetUp().strikeHeight, -0.7);
 }
 
 TEST_F(InputKeys, QtKeyEventsWithAndWithoutNumLock)
@@ -210,10 +211,10 @@ TEST_F(InputKeys, QtKeyEventsWithAndWithoutNumLock)
     Key(v, Qt::Key_Up, Qt::NoModifier);  // the separate arrow key
     Key(v, Qt::Key_8, Qt::NoModifier);   // the digit row
     Key(v, Qt::Key_8, Qt::KeypadModifier, true);
-    EXPECT_DOUBLE_EQ(v.m_dStrikeHeight, -0.04);
+    EXPECT_DOUBLE_EQ(v.SetUp().strikeHeight, -0.04);
     Key(v, Qt::Key_F7, Qt::NoModifier);
     Key(v, Qt::Key_N, Qt::ShiftModifier);
-    EXPECT_EQ(std::pair(v.m_dRaiseAngle, v.m_dStrikeHeight), std::pair(1.0, 0.0));
+    EXPECT_EQ(std::pair(v.SetUp().raiseAngle, v.SetUp().strikeHeight), std::pair(1.0, 0.0));
 }
 
 // Aiming goes on over the force bar, the strike widget and the raise cursor
@@ -241,7 +242,7 @@ TEST(InputAim, CrossesTheWidgetsAndBothAxesMapToFixedPlaces)
     for (const QPoint at : {QPoint(300, 365), QPoint(19, 374), QPoint(36, 391), QPoint(300, 200)})
     {
         Mouse(v, QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
-        EXPECT_EQ(std::tuple(v.m_aim.dTargetX, v.m_aim.dTargetY, v.m_dForce, v.m_dStrikeHeight, v.m_dStrikeSide, v.m_dRaiseAngle),
+        EXPECT_EQ(std::tuple(v.SetUp().aim.targetX, v.SetUp().aim.targetY, v.SetUp().force, v.SetUp().strikeHeight, v.SetUp().strikeSide, v.SetUp().raiseAngle),
                   std::tuple(v.PixelToTableX(at.x()), v.PixelToTableY(at.y()), 0.5, 0.0, 0.0, 0.0));
     }
     EXPECT_TRUE(v.Picture().copy(areas[0]) == widgets[0] && v.Picture().copy(areas[1]) == widgets[1]);

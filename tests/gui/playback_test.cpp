@@ -53,8 +53,8 @@ TEST(PlaybackShotRequest, TheViewSetUpBecomesTheDocumentShot)
 {
     ViewHarness h;
     CMirobeltView& v = *h.view;
-    v.m_dStrikeSide = -0.2;
-    v.m_dRaiseAngle = 5;
+    Edit(v)->strikeSide = -0.2;
+    Edit(v)->raiseAngle = 5;
     g_bNoMouseAbort = 1;
     SetUpShortShot(v);
     const CMirobeltDoc& doc = *h.doc;
@@ -63,7 +63,7 @@ TEST(PlaybackShotRequest, TheViewSetUpBecomesTheDocumentShot)
                          doc.m_ballStart[2].y, g_bNoMouseAbort),
               std::tuple(-37.5, -30.0, 5.0, 0.5, 1.0, 0));
     const double normal = doc.m_physics.m_dClothFriction;
-    v.m_dStrikeMode = 150;  // artistic: 0.4 of the cloth friction, not compounded by computing again
+    Edit(v)->strikeMode = 150;  // artistic: 0.4 of the cloth friction, not compounded by computing again
     v.ComputeShot(0);
     v.ComputeShot(0);
     EXPECT_DOUBLE_EQ(doc.m_physics.m_dClothFriction, normal * 0.4);
@@ -93,7 +93,7 @@ TEST(PlaybackEnd, AShotPlayedToItsEndBecomesTheNextSetUp)
     {
         ViewHarness h(490, 300);
         CMirobeltView& v = *h.view;
-        g_nTableFormat = format;
+        Edit(v)->tableFormat = format;
         h.doc->ApplyTableFormat(format);
         SetUpShortShot(v);
         const TrajectoryBuffer* traj = h.doc->m_physics.m_traj;
@@ -107,16 +107,16 @@ TEST(PlaybackEnd, AShotPlayedToItsEndBecomesTheNextSetUp)
         EXPECT_EQ(v.m_nAnimTick, 0u);  // played from the frame timer, not before the command returns
         ASSERT_TRUE(WaitForShotEnd(v));
         for (int b = 0; b < 3; ++b)
-            now[b] = {v.m_balls[b].x, v.m_balls[b].y};
+            now[b] = {v.SetUp().balls[b].x, v.SetUp().balls[b].y};
         EXPECT_EQ(now, end);
         // Cue settings and aim back to their start values, the force to the table's.
-        EXPECT_EQ(std::tuple(v.m_dStrikeHeight, v.m_dStrikeSide, v.m_dRaiseAngle, v.m_aim.dOriginX, v.m_aim.dTargetX,
-                             v.m_dForce),
+        EXPECT_EQ(std::tuple(v.SetUp().strikeHeight, v.SetUp().strikeSide, v.SetUp().raiseAngle, v.SetUp().aim.originX, v.SetUp().aim.targetX,
+                             v.SetUp().force),
                   std::tuple(0.0, 0.0, 0.0, 0.0, 0.0, format == 0 ? 0.2 : 0.5));
         EXPECT_EQ(std::tuple(v.m_bPlayLoop, v.m_bAnimating, v.m_nAnimTick, v.m_bSetupChanged), std::tuple(0, 0, 0u, 1));
         EXPECT_EQ(traj[0].m_nCount, 2);  // the new set-up, computed: nothing moves
         // The start was recorded: white ball x, force.
-        EXPECT_EQ(std::tuple(v.m_nPositionCount, v.m_aPositions[0].v[2], v.m_aPositions[0].v[14]), std::tuple(1, 0.1f, 0.02f));
+        EXPECT_EQ(std::tuple(v.List().Count(), v.List().Entry(0).v[2], v.List().Entry(0).v[14]), std::tuple(1, 0.1f, 0.02f));
     }
 }
 
@@ -127,10 +127,10 @@ TEST_F(PlaybackPlay, PlayDuringAShotStopsItAndPlayAgainReplaysIt)
     const double endX = white.x[white.m_nCount - 1];
     h.doc->m_dShotPower = -1;  // a new computation would overwrite it
     PlayAndDuringIt(v, [this] { v.OnShotPlay(); });
-    EXPECT_EQ(std::tuple(v.m_bPlayLoop, v.m_bAnimating, v.m_balls[0].x, v.m_aim.dTargetX), std::tuple(0, 0, 0.1, 0.6));
+    EXPECT_EQ(std::tuple(v.m_bPlayLoop, v.m_bAnimating, v.SetUp().balls[0].x, v.SetUp().aim.targetX), std::tuple(0, 0, 0.1, 0.6));
     double powerDuringReplay = 0;
     PlayAndDuringIt(v, [&] { powerDuringReplay = h.doc->m_dShotPower; });
-    EXPECT_EQ(std::pair(powerDuringReplay, v.m_balls[0].x), std::pair(-1.0, endX));
+    EXPECT_EQ(std::pair(powerDuringReplay, v.SetUp().balls[0].x), std::pair(-1.0, endX));
 }
 
 // Any key stops the shot; Escape also shows its start and ends the
@@ -140,7 +140,7 @@ TEST_F(PlaybackPlay, KeysAndLeftPressStopTheShotEscapeAndPressEndTheDemonstratio
     SetUpShortShot(v);
     v.StartDemoTimer();
     PlayAndDuringIt(v, [this] { Key(v, Qt::Key_A); });
-    EXPECT_EQ(std::tuple(v.m_bPlayLoop, v.m_bAnimating, v.m_nAnimTick, v.m_balls[0].x), std::tuple(0, 0, 0u, 0.1));
+    EXPECT_EQ(std::tuple(v.m_bPlayLoop, v.m_bAnimating, v.m_nAnimTick, v.SetUp().balls[0].x), std::tuple(0, 0, 0u, 0.1));
     EXPECT_EQ(LiveTimers(v), 1);
     EXPECT_NE(v.m_nDemoTimer, 0u);
     for (const bool escape : {true, false})
@@ -153,7 +153,7 @@ TEST_F(PlaybackPlay, KeysAndLeftPressStopTheShotEscapeAndPressEndTheDemonstratio
             else
                 Mouse(v, QEvent::MouseButtonPress, {300, 200}, Qt::LeftButton, Qt::LeftButton);
         });
-        EXPECT_EQ(std::tuple(v.m_bPlayLoop, v.m_bAnimating, v.m_nDemoTimer, LiveTimers(v), v.m_nPositionCount),
+        EXPECT_EQ(std::tuple(v.m_bPlayLoop, v.m_bAnimating, v.m_nDemoTimer, LiveTimers(v), v.List().Count()),
                   std::tuple(0, 0, 0u, 0, 0)) << escape;
         EXPECT_EQ(h.Pixel(v.MapX(0.1), v.MapY(0.3) + 3), Rgb(255, 255, 255));  // white ball at its start
         EXPECT_EQ(h.Pixel(v.MapX(0.25), v.MapY(0.4)), Rgb(0, 128, 0));
@@ -182,9 +182,9 @@ TEST(PlaybackDemo, ALeftPressTakesTheTableFromTheDemonstration)
     for (int i = 0; i < 2000 && !pressed; ++i)
         WaitForNextMessage(5);
     EXPECT_EQ(pressed, 1);
-    EXPECT_EQ(std::tuple(v.m_bPlayLoop, v.m_bAnimating, v.m_nDemoTimer, v.m_nCurPosition, LiveTimers(v)),
+    EXPECT_EQ(std::tuple(v.m_bPlayLoop, v.m_bAnimating, v.m_nDemoTimer, v.List().Current(), LiveTimers(v)),
               std::tuple(0, 0, 0u, 0, 0));
-    EXPECT_EQ(std::pair(v.m_balls[0].x, v.m_dForce), std::pair(double(0.1f), double(0.02f)));
+    EXPECT_EQ(std::pair(v.SetUp().balls[0].x, v.SetUp().force), std::pair(double(0.1f), double(0.02f)));
 }
 
 // The repeats of a held Return start the shot over, until the focus goes to
@@ -204,7 +204,7 @@ TEST_F(PlaybackPlay, AReturnHeldAcrossAFocusLossNoLongerRestartsTheShot)
     Key(v, Qt::Key_Return, Qt::NoModifier, true);
     EXPECT_GT(v.m_nAnimTick, 10u);
     ASSERT_TRUE(WaitForShotEnd(v));
-    EXPECT_NE(v.m_balls[0].x, 0.1);  // played to its end
+    EXPECT_NE(v.SetUp().balls[0].x, 0.1);  // played to its end
     Key(v, Qt::Key_Return);
     EXPECT_TRUE(v.IsAnimating());
     ASSERT_TRUE(WaitForShotEnd(v));
@@ -249,6 +249,6 @@ TEST_F(PlaybackPlay, FramesAtTwoMillisecondsPerUnit)
     EXPECT_GE(tick, (from - first) / 2);
     EXPECT_LE(tick, (to - before) / 2);
     EXPECT_EQ(h.Pixel(v.MapX(0.5 + 0.01 * tick), v.MapY(0.3)), Rgb(255, 255, 255));  // the white ball at time tick
-    EXPECT_EQ(v.m_balls[0].x, 0.1);
+    EXPECT_EQ(v.SetUp().balls[0].x, 0.1);
     v.m_bAnimating = 0;
 }

@@ -45,9 +45,8 @@ TEST(RenderLayout, RelayoutOnlyOnSizeOrFormatChange)
     EXPECT_EQ(h.view->m_nDrawWidth, 501);
 
     // A format change at the same size lays out again too.
-    h.doc->m_geometry.length = 2.55;
-    EXPECT_EQ(lengthAfterDraw(), 461);
-    g_nTableFormat = 3;
+    Edit(*h.view)->tableFormat = 3;
+    h.doc->ApplyTableFormat(2);  // by hand: the 2.55 m table again, under the new format
     EXPECT_EQ(lengthAfterDraw(), 454);
 
     // No height at all: sizes drop to zero, and pointer positions map onto the

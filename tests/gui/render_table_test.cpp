@@ -22,14 +22,13 @@ void ExpectPixels(const ViewHarness& h, std::initializer_list<std::tuple<int, in
 
 std::array<std::pair<double, double>, 3> Places(const CMirobeltView& v)
 {
-    return {{{v.m_balls[0].x, v.m_balls[0].y}, {v.m_balls[1].x, v.m_balls[1].y}, {v.m_balls[2].x, v.m_balls[2].y}}};
+    return {{{v.SetUp().balls[0].x, v.SetUp().balls[0].y}, {v.SetUp().balls[1].x, v.SetUp().balls[1].y}, {v.SetUp().balls[2].x, v.SetUp().balls[2].y}}};
 }
 
 // Moves the aim line's ends, keeping the last drawn ones.
 void SetAim(CMirobeltView& v, double originX, double originY, double targetX, double targetY)
 {
-    std::tie(v.m_aim.dOriginX, v.m_aim.dOriginY, v.m_aim.dTargetX, v.m_aim.dTargetY) =
-        std::tuple(originX, originY, targetX, targetY);
+    Edit(v)->aim = {originX, originY, targetX, targetY};
 }
 
 // Draws with the window's drawing context, as the pointer handlers do.
@@ -57,15 +56,15 @@ TEST(RenderTable, PicturesWithEveryAidAsCheckedByEye)
     ScopedWorkingFolder folder;  // the first draw finds no demonstration file
     ViewHarness h(600, 400, false);
     CMirobeltView& v = *h.view;
-    std::tie(v.m_nCurPosition, v.m_nPositionCount) = std::pair(4, 7);
+    Edit(v).List().Assign(v.List().Slots(), 7, 4);
     h.Draw();
     EXPECT_TRUE(v.FirstDrawDone());
     ExpectGolden(v.Picture(), "table-default");
 
     v.OnShowMarkers();
     v.m_nFrameStyle = 3;
-    v.m_aim = CAimLine{0.1, 0.3, 0.4, 0.49};
-    std::tie(v.m_dStrikeSide, v.m_dStrikeHeight, v.m_dRaiseAngle, v.m_dForce) = std::tuple(0.5, -0.5, 45.0, 0.7);
+    Edit(v)->aim = AimLine{0.1, 0.3, 0.4, 0.49};
+    std::tie(Edit(v)->strikeSide, Edit(v)->strikeHeight, Edit(v)->raiseAngle, Edit(v)->force) = std::tuple(0.5, -0.5, 45.0, 0.7);
     h.Draw();
     ExpectGolden(v.Picture(), "table-aids-colour");
     v.OnMonochrome();
@@ -73,7 +72,7 @@ TEST(RenderTable, PicturesWithEveryAidAsCheckedByEye)
     EXPECT_EQ(g_brRedBall.Colour(), RGB(255, 0, 0));  // the objects are not rebuilt
 
     // Monochrome again changes no setting but draws the aim line anew.
-    v.m_aim.dOriginX = 0.5;
+    Edit(v)->aim.originX = 0.5;
     v.OnMonochrome();
     EXPECT_EQ(v.m_aim.dLastOriginX, 0.5);
     v.OnColour();
@@ -115,13 +114,13 @@ TEST(RenderTable, ErasedBallsMarkersAndAimLine)
         CMirobeltView& v = *h.view;
         g_bShowMarkers = 1;
         colour ? v.OnColour() : v.OnMonochrome();
-        v.m_aim = CAimLine{0.1, 0.3, 1.5, 0.3};
+        Edit(v)->aim = AimLine{0.1, 0.3, 1.5, 0.3};
         h.Draw();
         OnWindow(v, [&](CDC& dc) {
-            v.m_balls[1].Draw(v, dc, 1);
-            v.m_balls[2].EraseDisc(v, dc, 0, 0);
+            v.m_balls[1].Draw(v, dc, v.SetUp().balls[1], 1);
+            v.m_balls[2].EraseDisc(v, dc, v.SetUp().balls[2]);
             v.m_markers[5].Draw(v, dc, 1);
-            v.m_aim.dTargetY = 0.9;
+            Edit(v)->aim.targetY = 0.9;
             v.m_aim.Draw(v, dc);
         });
         ExpectGolden(v.Picture(), colour ? "erased-colour" : "erased-mono");
@@ -136,8 +135,7 @@ TEST(RenderTable, HalfTablePictures)
     for (const QSize window : {QSize(600, 400), QSize(300, 200)})  // rail bands of 12 and 6 pixels
     {
         ViewHarness h(window.width(), window.height());
-        g_nTableFormat = 0;
-        h.view->ApplyTableFormat();
+        h.view->ApplyTableFormat(0);
         ExpectGolden(h.view->Picture(), QStringLiteral("half-table-%1").arg(window.width()));
     }
 }
@@ -151,7 +149,7 @@ TEST_F(RenderTableView, TableFormatCycleAndBallReset)
     for (int press = 0; press < 4; ++press)
     {
         v.OnTableFormat();
-        formats.emplace_back(g_nTableFormat, h.doc->m_geometry.length);
+        formats.emplace_back(v.SetUp().tableFormat, h.doc->m_geometry.length);
         lengthsPx.push_back(v.m_nTableLengthPx);
     }
     EXPECT_EQ(formats, (std::vector<std::pair<int, double>>{{3, 2.84}, {0, 1.275}, {1, 2.30}, {2, 2.55}}));
@@ -159,31 +157,30 @@ TEST_F(RenderTableView, TableFormatCycleAndBallReset)
     EXPECT_EQ(Places(v), defaults);  // the default balls fit on every table and stayed put
 
     // A ball beyond the half table's span: all three go back to their places.
-    g_nTableFormat = 3;
-    v.ApplyTableFormat();
-    v.m_balls[2].x = 1.5;
-    v.m_aim.dOriginX = 0.7;
+    v.ApplyTableFormat(3);
+    Edit(v)->balls[2].x = 1.5;
+    Edit(v)->aim.originX = 0.7;
     v.OnTableFormat();
-    ASSERT_EQ(g_nTableFormat, 0);
+    ASSERT_EQ(v.SetUp().tableFormat, 0);
     EXPECT_EQ(Places(v), (std::array<std::pair<double, double>, 3>{{{0.1, 0.1}, {0.2, 0.15}, {0.3, 0.39}}}));
     EXPECT_EQ(v.m_aim.dLastOriginX, 0.7);
     EXPECT_EQ(h.Pixel(v.MapX(0.3), v.MapY(0.39)), kYellow);
 
     v.m_bAnimating = 1;
     v.OnTableFormat();
-    EXPECT_EQ(g_nTableFormat, 0);
+    EXPECT_EQ(v.SetUp().tableFormat, 0);
 }
 
 TEST_F(RenderTableView, AbsentBallAndPlayLoop)
 {
     // A ball at (0, 0) exactly is absent; the whole-view draw leaves the balls
     // to the play loop while it runs.
-    v.m_balls[1].x = 0;
+    Edit(v)->balls[1].x = 0;
     const std::tuple<double, int, QRgb> draws[] = {
         {0, 0, kCloth}, {0.001, 0, kRed}, {0.001, 1, kCloth}, {0.001, 0, kRed}};
     for (const auto& [y, playLoop, colour] : draws)
     {
-        v.m_balls[1].y = y;
+        Edit(v)->balls[1].y = y;
         v.m_bPlayLoop = playLoop;
         h.Draw();
         EXPECT_EQ(h.Pixel(26, 26), colour) << y << " " << playLoop;
@@ -196,20 +193,20 @@ TEST_F(RenderTableView, AbsentBallAndPlayLoop)
 TEST_F(RenderTableView, FarAndNonFiniteCoordinates)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    std::tie(v.m_balls[0].x, v.m_balls[1].x, v.m_balls[2].y, v.m_markers[3].x) = std::tuple(1e308, nan, -1e308, nan);
-    std::tie(v.m_aim.dOriginX, v.m_aim.dTargetX, v.m_aim.dTargetY) = std::tuple(0.5, 1e308, nan);
-    std::tie(v.m_dForce, v.m_dStrikeSide, v.m_dRaiseAngle) = std::tuple(1e300, nan, 1e308);
+    std::tie(Edit(v)->balls[0].x, Edit(v)->balls[1].x, Edit(v)->balls[2].y, v.m_markers[3].x) = std::tuple(1e308, nan, -1e308, nan);
+    std::tie(Edit(v)->aim.originX, Edit(v)->aim.targetX, Edit(v)->aim.targetY) = std::tuple(0.5, 1e308, nan);
+    std::tie(Edit(v)->force, Edit(v)->strikeSide, Edit(v)->raiseAngle) = std::tuple(1e300, nan, 1e308);
     g_bShowMarkers = 1;
     h.Draw();
     CDC* dc = v.AcquireWindowDC();
     for (CViewBall& ball : v.m_balls)
     {
-        ball.Draw(v, *dc, 1);
-        ball.EraseDisc(v, *dc, 0, 0);
+        ball.Draw(v, *dc, v.SetUp().balls[ball.index], 1);
+        ball.EraseDisc(v, *dc, v.SetUp().balls[ball.index]);
     }
     v.m_markers[3].Erase(v, *dc, 0, 0);
     v.ReleaseWindowDC(dc);
-    SetAim(v, -1e308, v.m_aim.dOriginY, 0.5, 0.5);
+    SetAim(v, -1e308, v.SetUp().aim.originY, 0.5, 0.5);
     h.Draw();
     ExpectPixels(h, {{kBedX, kBedY, kCloth}, {kRailX, kRailY, kRail}});
 }
@@ -219,12 +216,12 @@ TEST_F(RenderTableView, FarAndNonFiniteCoordinates)
 // cut at the cushion noses. Unchanged ends draw nothing: the dark dot stays.
 TEST_F(RenderTableView, AimLineDrawnErasedAndExtendedAsCheckedByEye)
 {
-    v.m_balls[0].x = 1.0;  // the white ball out of the way
+    Edit(v)->balls[0].x = 1.0;  // the white ball out of the way
     h.Draw();
     SetAim(v, 0.3, 0.3, 0.9, 0.3);
     DrawAim(v);
     ExpectGolden(v.Picture(), "aim-to-the-cloth");
-    v.m_aim.dTargetY = 0.9;
+    Edit(v)->aim.targetY = 0.9;
     DrawAim(v);
     SetAim(v, 0.3, 0.3, 2.6, 0.3);
     DrawAim(v);
@@ -242,7 +239,7 @@ TEST(RenderAim, FullnessStripAndGhostBall)
     const double R = 0.0305;
     // From the red ball at the white one; the spotted one half way, one
     // radius to the player's left.
-    std::tie(v.m_balls[0].x, v.m_balls[1].x, v.m_balls[2].x, v.m_balls[2].y) = std::tuple(0.1, 0.5, 0.3, 0.3 + R);
+    std::tie(Edit(v)->balls[0].x, Edit(v)->balls[1].x, Edit(v)->balls[2].x, Edit(v)->balls[2].y) = std::tuple(0.1, 0.5, 0.3, 0.3 + R);
     SetAim(v, 0.5, 0.3, 0.1, 0.3);
     h.Draw();
     // Strip (55, 375, 285, 398), centre (170, 386), disc half size 11: the
@@ -264,7 +261,7 @@ TEST(RenderAim, FullnessStripAndGhostBall)
     // A ball whose disc would stand past either end of the strip is left out.
     for (const double side : {11.1, -11.1})
     {
-        std::tie(v.m_balls[0].y, v.m_balls[1].y, v.m_balls[2].y) = std::tuple(0.6, 0.6, 0.6 + side * R);
+        std::tie(Edit(v)->balls[0].y, Edit(v)->balls[1].y, Edit(v)->balls[2].y) = std::tuple(0.6, 0.6, 0.6 + side * R);
         SetAim(v, 0.5, 0.6, 0.1, 0.6);
         h.Draw();
         EXPECT_EQ(h.Pixel(side > 0 ? 57 : 283, 386), kGrey) << side;
@@ -275,7 +272,7 @@ TEST(RenderWidgets, StrikePointNeedleForceAndModes)
 {
     ViewHarness h(600, 400);
     CMirobeltView& v = *h.view;
-    std::tie(v.m_dStrikeSide, v.m_dStrikeHeight, v.m_dRaiseAngle, v.m_dForce) = std::tuple(0.5, -0.5, 45.0, 0.5);
+    std::tie(Edit(v)->strikeSide, Edit(v)->strikeHeight, Edit(v)->raiseAngle, Edit(v)->force) = std::tuple(0.5, -0.5, 45.0, 0.5);
     h.Draw();
     // Needle at 45 degrees, radius 23, band 5: (36, 391) to (32, 387).
     EXPECT_EQ(std::pair(s_ptNeedleOuter, s_ptNeedleInner), std::pair(QPoint(36, 391), QPoint(32, 387)));
@@ -291,7 +288,7 @@ TEST(RenderWidgets, StrikePointNeedleForceAndModes)
     EXPECT_TRUE(v.Picture() == before);
     // Artistic mode: only the inner circle goes.
     v.OnModeArtistic();
-    EXPECT_EQ(std::pair(v.m_dStrikeMode, h.Pixel(11, 375)), std::pair(150.0, kGrey));
+    EXPECT_EQ(std::pair(v.SetUp().strikeMode, h.Pixel(11, 375)), std::pair(150.0, kGrey));
     v.OnModeNormal();
-    EXPECT_TRUE(v.m_dStrikeMode == 50 && v.Picture() == before);
+    EXPECT_TRUE(v.SetUp().strikeMode == 50 && v.Picture() == before);
 }

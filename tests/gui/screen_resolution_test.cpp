@@ -80,8 +80,8 @@ TEST(ScreenResolution, ARightDragPutsTheBallUnderThePointer)
     Mouse(v, QEvent::MouseButtonPress, {43, 79}, Qt::RightButton, Qt::RightButton);  // on the white ball
     Mouse(v, QEvent::MouseMove, {200, 150}, Qt::NoButton, Qt::RightButton);
     Mouse(v, QEvent::MouseButtonRelease, {200, 150}, Qt::RightButton, Qt::NoButton);
-    EXPECT_NEAR(v.m_balls[0].x, 174 * 2.489 / 444, 1e-12);
-    EXPECT_NEAR(v.m_balls[0].y, 124 * 2.489 / 444, 1e-12);
+    EXPECT_NEAR(v.SetUp().balls[0].x, 174 * 2.489 / 444, 1e-12);
+    EXPECT_NEAR(v.SetUp().balls[0].y, 124 * 2.489 / 444, 1e-12);
     // Drawn there: white under the pointer, cloth a radius and a half away.
     EXPECT_EQ(DevicePixel(v.Picture(), 200.5 * ratio, 150.5 * ratio), Rgb(255, 255, 255));
     EXPECT_EQ(DevicePixel(v.Picture(), 208.5 * ratio, 150.5 * ratio), Rgb(0, 128, 0));
@@ -94,9 +94,8 @@ TEST(ScreenPicture, NothingOfTheOldTableStaysAfterAShrinkAndAFormatChange)
     const double ratio = ScreenRatio();
     ViewHarness h(800, 500);
     CMirobeltView& v = *h.view;
-    g_nTableFormat = 3;  // 2.84 m
-    v.ApplyTableFormat();
-    v.m_aim = CAimLine{0.1, 0.3, 0.6, 0.3};  // the fullness strip is drawn
+    v.ApplyTableFormat(3);  // 2.84 m
+    Edit(v)->aim = AimLine{0.1, 0.3, 0.6, 0.3};  // the fullness strip is drawn
     h.Draw();
     // The table with its rails, the three widgets (their pens reach a pixel
     // further at ratio 1.5), and the fullness strip under the force bar (54 to
@@ -118,7 +117,6 @@ TEST(ScreenPicture, NothingOfTheOldTableStaysAfterAShrinkAndAFormatChange)
     };
     v.resize(600, 380);
     EXPECT_EQ(stalePixels(), 0);
-    g_nTableFormat = 0;
-    v.ApplyTableFormat();
+    v.ApplyTableFormat(0);
     EXPECT_EQ(stalePixels(), 0);
 }

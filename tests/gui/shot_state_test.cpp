@@ -22,30 +22,27 @@ TEST_F(ShotState, APlayedShotRecordsItsStartMovesTheBallsAndResetsTheStroke)
 {
     h.Draw();
     SetUpShortShot(v);
-    std::tie(v.m_dStrikeSide, v.m_dRaiseAngle, v.m_dStrikeMode) = std::tuple(-0.2, 12.0, 150.0);
+    std::tie(Edit(v)->strikeSide, Edit(v)->raiseAngle, Edit(v)->strikeMode) = std::tuple(-0.2, 12.0, 150.0);
     v.m_bSetupChanged = 1;
     v.RecomputeIfNeeded();
-    const PositionEntry start = v.Model()->Current().ToEntry();  // not yet told of the changes
-    const PositionEntry drawn = v.DrawnState().setUp.ToEntry();
+    const PositionEntry drawn = v.SetUp().ToEntry();
     v.OnShotFinalPosition();
 
-    EXPECT_EQ(std::tuple(v.m_dStrikeHeight, v.m_dStrikeSide, v.m_dRaiseAngle, v.m_dForce),
+    EXPECT_EQ(std::tuple(v.SetUp().strikeHeight, v.SetUp().strikeSide, v.SetUp().raiseAngle, v.SetUp().force),
               std::tuple(0.0, 0.0, 0.0, 0.5));
-    EXPECT_EQ(std::tuple(v.m_dStrikeMode, v.m_nCueBall), std::tuple(150.0, 1));  // kept
-    EXPECT_EQ(std::tuple(v.m_aim.dOriginX, v.m_aim.dOriginY, v.m_aim.dTargetX, v.m_aim.dTargetY),
+    EXPECT_EQ(std::tuple(v.SetUp().strikeMode, v.SetUp().cueBall), std::tuple(150.0, 1));  // kept
+    EXPECT_EQ(std::tuple(v.SetUp().aim.originX, v.SetUp().aim.originY, v.SetUp().aim.targetX, v.SetUp().aim.targetY),
               std::tuple(0.0, 0.0, 0.0, 0.0));
     for (int b = 0; b < 3; ++b)
     {
         TrajectoryBuffer& traj = h.doc->m_physics.m_traj[b];
         double x = 0, y = 0;
         traj.PositionAt(static_cast<std::uint32_t>(traj.m_nCount), x, y);
-        EXPECT_EQ(std::pair(v.m_balls[b].x, v.m_balls[b].y), std::pair(x, y)) << b;
+        EXPECT_EQ(std::pair(v.SetUp().balls[b].x, v.SetUp().balls[b].y), std::pair(x, y)) << b;
     }
-    // The list holds the shot's starting position; the model has the end, as one step.
-    EXPECT_EQ(v.m_nPositionCount, 1);
-    EXPECT_TRUE(v.m_aPositions[0] == drawn);
-    EXPECT_FALSE(v.m_aPositions[0] == start);
-    EXPECT_EQ(v.Model()->Current(), v.DrawnState().setUp);
+    // The list holds the shot's starting position; the end is one step.
+    EXPECT_EQ(v.List().Count(), 1);
+    EXPECT_TRUE(v.List().Entry(0) == drawn);
     EXPECT_EQ(v.Model()->UndoStack()->undoText(), QStringLiteral("le coup joué"));
 }
 
@@ -53,21 +50,21 @@ TEST_F(ShotState, OnTheHalfTableTheForceComesBackSofter)
 {
     v.OnTableFormat();
     v.OnTableFormat();  // 2.55 m, 2.84 m, then the half table
-    ASSERT_EQ(g_nTableFormat, 0);
+    ASSERT_EQ(v.SetUp().tableFormat, 0);
     h.Draw();
-    v.m_aim = CAimLine{v.m_balls[0].x, v.m_balls[0].y, v.m_balls[0].x + 0.3, v.m_balls[0].y + 0.2};
-    v.m_dForce = 0.02;
+    Edit(v)->aim = AimLine{v.SetUp().balls[0].x, v.SetUp().balls[0].y, v.SetUp().balls[0].x + 0.3, v.SetUp().balls[0].y + 0.2};
+    Edit(v)->force = 0.02;
     v.m_bSetupChanged = 1;
     v.RecomputeIfNeeded();
     v.OnShotFinalPosition();
-    EXPECT_EQ(v.m_dForce, 0.2);
+    EXPECT_EQ(v.SetUp().force, 0.2);
 }
 
 TEST_F(ShotState, TheGhostBallIsErasedWithTheClothAndTheStripFollowsEveryAim)
 {
     h.Draw();
-    std::tie(v.m_balls[0].x, v.m_balls[0].y, v.m_balls[1].x, v.m_balls[1].y) = std::tuple(0.5, 0.5, 1.0, 0.5);
-    std::tie(v.m_balls[2].x, v.m_balls[2].y) = std::pair(2.0, 1.0);
+    std::tie(Edit(v)->balls[0].x, Edit(v)->balls[0].y, Edit(v)->balls[1].x, Edit(v)->balls[1].y) = std::tuple(0.5, 0.5, 1.0, 0.5);
+    std::tie(Edit(v)->balls[2].x, Edit(v)->balls[2].y) = std::pair(2.0, 1.0);
     h.Draw();
     const QPoint white(v.MapX(0.5), v.MapY(0.5));
     Mouse(v, QEvent::MouseButtonPress, white, Qt::LeftButton, Qt::LeftButton);
@@ -100,7 +97,6 @@ TEST_F(ShotState, ExportsKeepTheTrajectoriesWhileTheSetUpIsTheComputedOne)
 {
     h.Draw();
     SetUpShortShot(v);
-    v.Model()->Change(v.DrawnState(), QStringLiteral("la visée"));
     EXPECT_TRUE(v.Model()->ShotIsOfCurrentSetUp());
     Mouse(v, QEvent::MouseMove, {300, 200}, Qt::NoButton, Qt::NoButton);  // hovering sets the changed flag only
     EXPECT_EQ(v.m_bSetupChanged, 1);

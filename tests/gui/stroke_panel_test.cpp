@@ -33,14 +33,14 @@ TEST_F(StrokeSettings, EditsChangeTheSetUpAndRedrawAtOnce)
 {
     h.Draw();
     Enter("force", "0,25");  // the comma is read too
-    EXPECT_EQ(v.m_dForce, 0.25);
+    EXPECT_EQ(v.SetUp().force, 0.25);
     EXPECT_EQ(v.Model()->Current().force, 0.25);
     EXPECT_EQ(Stack().undoText(), QStringLiteral("la saisie de la force"));
     Enter("height", "0.5");  // above the centre: the widget's value is negative
-    EXPECT_EQ(v.m_dStrikeHeight, -0.5);
+    EXPECT_EQ(v.SetUp().strikeHeight, -0.5);
     Enter("raise", "30");
     Enter("redX", "1.5");
-    EXPECT_EQ(std::tuple(v.m_dRaiseAngle, v.m_balls[1].x, v.m_bSetupChanged), std::tuple(30.0, 1.5, 1));
+    EXPECT_EQ(std::tuple(v.SetUp().raiseAngle, v.SetUp().balls[1].x, v.m_bSetupChanged), std::tuple(30.0, 1.5, 1));
     const QImage edited = v.Picture().copy();
     EXPECT_EQ(edited, h.Draw());  // drawn whole, with the red ball in its new place
 
@@ -51,10 +51,10 @@ TEST_F(StrokeSettings, EditsChangeTheSetUpAndRedrawAtOnce)
 
     panel.CueBallChoice()->setCurrentIndex(2);
     emit panel.CueBallChoice()->activated(2);
-    EXPECT_EQ(std::tuple(v.m_nCueBall, v.m_aim.dOriginX, v.m_aim.dOriginY), std::tuple(3, v.m_balls[2].x, v.m_balls[2].y));
+    EXPECT_EQ(std::tuple(v.SetUp().cueBall, v.SetUp().aim.originX, v.SetUp().aim.originY), std::tuple(3, v.SetUp().balls[2].x, v.SetUp().balls[2].y));
     Enter("angle", "90");
-    EXPECT_NEAR(v.m_aim.dTargetX, v.m_aim.dOriginX, 1e-12);
-    EXPECT_LT(v.m_aim.dTargetY, v.m_aim.dOriginY);  // up the screen
+    EXPECT_NEAR(v.SetUp().aim.targetX, v.SetUp().aim.originX, 1e-12);
+    EXPECT_LT(v.SetUp().aim.targetY, v.SetUp().aim.originY);  // up the screen
 }
 
 TEST_F(StrokeSettings, OutOfRangeIsRefusedAndMarkedAndOtherChangesShowWithoutEcho)
@@ -98,9 +98,9 @@ TEST(EditionMenu, UndoAndRedoNameTheStepAndTakeTheirKeys)
     Key(v, Qt::Key_F8);
     EXPECT_EQ(undo->text(), QStringLiteral("Annuler le changement d'élévation"));
     undo->trigger();
-    EXPECT_EQ(std::pair(v.m_dRaiseAngle, redo->text()), std::pair(0.0, QStringLiteral("Rétablir le changement d'élévation")));
+    EXPECT_EQ(std::pair(v.SetUp().raiseAngle, redo->text()), std::pair(0.0, QStringLiteral("Rétablir le changement d'élévation")));
     redo->trigger();
-    EXPECT_EQ(v.m_dRaiseAngle, 88);
+    EXPECT_EQ(v.SetUp().raiseAngle, 88);
 
     // The panel is docked and shown from the Affichage menu and the game bar.
     QAction* toggle = f.frame->StrokeSettings()->toggleViewAction();

@@ -11,7 +11,7 @@ class Undo : public ViewTest<600, 400>
 {
 protected:
     QUndoStack& Stack() { return *v.Model()->UndoStack(); }
-    QPoint BallPixel(int b) { return {v.MapX(v.m_balls[b].x), v.MapY(v.m_balls[b].y)}; }
+    QPoint BallPixel(int b) { return {v.MapX(v.SetUp().balls[b].x), v.MapY(v.SetUp().balls[b].y)}; }
     void RightDrag(QPoint from, std::initializer_list<QPoint> moves)
     {
         Mouse(v, QEvent::MouseButtonPress, from, Qt::RightButton, Qt::RightButton);
@@ -30,19 +30,19 @@ TEST_F(Undo, ABallDragIsOneNamedStepThatUndoesAndRedoes)
     RightDrag(BallPixel(1), {{150, 120}, {170, 140}, {200, 150}});
     const TableSetUp after = v.Model()->Current();
     ASSERT_NE(after.balls[1], before.balls[1]);
-    EXPECT_EQ(std::pair(after.balls[1].x, after.balls[1].y), std::pair(v.m_balls[1].x, v.m_balls[1].y));
+    EXPECT_EQ(std::pair(after.balls[1].x, after.balls[1].y), std::pair(v.SetUp().balls[1].x, v.SetUp().balls[1].y));
     ASSERT_EQ(Stack().count(), 1);
     EXPECT_EQ(Stack().undoText(), QStringLiteral("le déplacement de la bille rouge"));
 
     const QImage moved = v.Picture().copy();
     v.Model()->Undo();
-    EXPECT_EQ(std::pair(v.m_balls[1].x, v.m_balls[1].y), std::pair(before.balls[1].x, before.balls[1].y));
+    EXPECT_EQ(std::pair(v.SetUp().balls[1].x, v.SetUp().balls[1].y), std::pair(before.balls[1].x, before.balls[1].y));
     EXPECT_EQ(v.Model()->Current(), before);
     const QImage undone = v.Picture().copy();
     EXPECT_NE(undone, moved);
     EXPECT_EQ(undone, h.Draw());  // the whole window shows the old place
     v.Model()->Redo();
-    EXPECT_EQ(std::pair(v.m_balls[1].x, v.m_balls[1].y), std::pair(after.balls[1].x, after.balls[1].y));
+    EXPECT_EQ(std::pair(v.SetUp().balls[1].x, v.SetUp().balls[1].y), std::pair(after.balls[1].x, after.balls[1].y));
     const QImage redone = v.Picture().copy();
     EXPECT_EQ(redone, h.Draw());
 }
@@ -60,36 +60,36 @@ TEST_F(Undo, KeyRepeatsMergeNewPressesAndCommandsAreStepsOfTheirOwn)
     EXPECT_EQ(Stack().undoText(), QStringLiteral("le changement d'élévation"));
     EXPECT_EQ(Stack().count(), 2);
     v.Model()->Undo();
-    EXPECT_EQ(v.m_dRaiseAngle, 0);
-    EXPECT_GT(v.m_dStrikeHeight, 0);
+    EXPECT_EQ(v.SetUp().raiseAngle, 0);
+    EXPECT_GT(v.SetUp().strikeHeight, 0);
     v.Model()->Undo();
-    EXPECT_EQ(v.m_dStrikeHeight, 0);
+    EXPECT_EQ(v.SetUp().strikeHeight, 0);
 
     // A table format that puts the balls back: one step, both undone together.
-    v.m_balls[2].x = 2.0;
+    Edit(v)->balls[2].x = 2.0;
     v.OnTableFormat();  // to the 2.84 m table: the balls fit
     v.OnTableFormat();  // to the half table: they go back
-    EXPECT_EQ(g_nTableFormat, 0);
+    EXPECT_EQ(v.SetUp().tableFormat, 0);
     EXPECT_EQ(Stack().undoText(), QStringLiteral("le changement de format de table"));
     v.Model()->Undo();
-    EXPECT_EQ(std::pair(g_nTableFormat, v.m_balls[2].x), std::pair(3, 2.0));
+    EXPECT_EQ(std::pair(v.SetUp().tableFormat, v.SetUp().balls[2].x), std::pair(3, 2.0));
     EXPECT_EQ(h.doc->m_geometry.length, 2.84);
     v.Model()->Redo();
-    EXPECT_EQ(std::tuple(g_nTableFormat, v.m_balls[2].x, h.doc->m_geometry.length), std::tuple(0, 0.3, 1.275));
+    EXPECT_EQ(std::tuple(v.SetUp().tableFormat, v.SetUp().balls[2].x, h.doc->m_geometry.length), std::tuple(0, 0.3, 1.275));
 }
 
 TEST_F(Undo, ListStepsAreUndoneWithTheirSetUp)
 {
     h.Draw();
     v.OnShotFinalPosition();  // records the set-up in the list
-    const int count = v.m_nPositionCount;
+    const int count = v.List().Count();
     ASSERT_GE(count, 1);
     EXPECT_EQ(Stack().undoText(), QStringLiteral("le coup joué"));
     v.OnPositionDelete();
     EXPECT_EQ(Stack().undoText(), QStringLiteral("la suppression de la dernière position"));
-    EXPECT_EQ(v.m_nPositionCount, count - 1);
+    EXPECT_EQ(v.List().Count(), count - 1);
     v.Model()->Undo();
-    EXPECT_EQ(v.m_nPositionCount, count);
+    EXPECT_EQ(v.List().Count(), count);
     EXPECT_EQ(v.Model()->List().Count(), count);
 }
 
@@ -100,13 +100,13 @@ TEST_F(Undo, OpeningAFileIsAStepThatTakesItsTableAlong)
     std::tie(saved.redX, saved.tableFormat) = std::pair(1.5, 1.0);  // the 2.30 m table
     ASSERT_TRUE(WritePositionFile("small.bi1", kSaveAsHeader, saved));
     v.OpenPositionFile(QStringLiteral("small.bi1"));
-    EXPECT_EQ(std::tuple(g_nTableFormat, h.doc->m_geometry.length, v.m_balls[1].x), std::tuple(1, 2.30, 1.5));
+    EXPECT_EQ(std::tuple(v.SetUp().tableFormat, h.doc->m_geometry.length, v.SetUp().balls[1].x), std::tuple(1, 2.30, 1.5));
     EXPECT_EQ(Stack().undoText(), QStringLiteral("l'ouverture de small.bi1"));
     ASSERT_TRUE(v.SavePositionFile(QStringLiteral("again.bi1"), kSaveAsHeader));
     EXPECT_EQ(ReadFile("again.bi1"), ReadFile("small.bi1"));  // saved back unchanged
 
     v.Model()->Undo();
-    EXPECT_EQ(std::tuple(g_nTableFormat, h.doc->m_geometry.length, v.m_balls[1].x, v.m_nPositionCount),
+    EXPECT_EQ(std::tuple(v.SetUp().tableFormat, h.doc->m_geometry.length, v.SetUp().balls[1].x, v.List().Count()),
               std::tuple(2, 2.55, 0.2, 0));
 }
 
@@ -125,7 +125,6 @@ TEST_F(Undo, TwoHundredStepsAndNoneDuringAShot)
     EXPECT_GE(undone, 200);
 
     SetUpShortShot(v);
-    v.Model()->Change(v.DrawnState(), QStringLiteral("test"));
     const int index = Stack().index();
     v.m_bAnimating = 1;  // as while the frames of a shot are drawn
     v.Model()->Undo();

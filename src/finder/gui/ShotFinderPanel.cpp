@@ -208,7 +208,7 @@ bool ShotFinderPanel::AimMapShown() const { return isVisible() && m_aimMapChoice
 void ShotFinderPanel::RefreshAimMap()
 {
     if (AimMapShown())
-        m_aimMap->Request(*m_view->GetDocument(), m_view->CurrentSetup(),
+        m_aimMap->Request(*m_view->GetDocument(), m_view->Model()->Current().ToShotSetup(),
                           static_cast<Game>(m_game->currentData().toInt()));
     else
         m_aimMap->Clear();
@@ -237,7 +237,7 @@ void ShotFinderPanel::StartSearch()
     if (m_search)
         return;
     SearchRequest request;
-    request.setup = m_view->CurrentSetup();
+    request.setup = m_view->Model()->Current().ToShotSetup();
     request.game = static_cast<Game>(m_game->currentData().toInt());
     request.kind = static_cast<SearchKind>(m_kind->currentData().toInt());
     m_searchedLength = m_view->GetDocument()->m_geometry.length;
@@ -346,22 +346,18 @@ void ShotFinderPanel::ShowSolution(int index)
 
 void ShotFinderPanel::AimAlong(double degrees)
 {
-    ApplySetup(AimedSetup(m_view->CurrentSetup(), degrees));
+    ApplySetup(AimedSetup(m_view->Model()->Current().ToShotSetup(), degrees));
 }
 
 void ShotFinderPanel::ApplySetup(const ShotSetup& setup)
 {
     m_view->ApplyShotSetup(setup);
-    // The aids that follow the aim, drawn as dragging the aim draws them.
-    CDC* dc = m_view->AcquireWindowDC();
-    m_view->m_aimAid.Draw(*m_view, *dc, m_view->m_aim, m_view->m_nDrawWidth, m_view->m_nDrawHeight);
-    m_view->ReleaseWindowDC(dc);
     m_view->setFocus();  // Return plays the shot
 }
 
 void ShotFinderPanel::CheckTable()
 {
-    if (SameTable(m_view->CurrentSetup(), m_listed.setup) &&
+    if (SameTable(m_view->Model()->Current().ToShotSetup(), m_listed.setup) &&
         m_view->GetDocument()->m_geometry.length == m_searchedLength)
         return;
     MarkOutOfDate(tr("Liste périmée : les billes ou la bille de tir ont changé. Chercher à nouveau."));
@@ -391,7 +387,7 @@ void ShotFinderPanel::ExportSheet()
         return;
     const QString path = dialog.selectedFiles().first();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool written = WriteSolutionSheet(path.toStdString(), *m_view->GetDocument(), g_nTableFormat, m_listed.setup,
+    const bool written = WriteSolutionSheet(path.toStdString(), *m_view->GetDocument(), m_view->Model()->Current().tableFormat, m_listed.setup,
                                             m_listed.game, m_solutions, QFileInfo(path).completeBaseName().toStdString());
     QApplication::restoreOverrideCursor();
     m_status->setText((written ? tr("Feuille exportée : %1") : tr("Impossible d'enregistrer la feuille %1"))

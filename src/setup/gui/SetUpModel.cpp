@@ -50,7 +50,6 @@ TableSetUp StartSetUp()
 SetUpModel::SetUpModel(CMirobeltDoc* doc, QObject* parent) : QObject(parent), m_pDoc(doc)
 {
     m_state.setUp = StartSetUp();
-    m_state.setUp.tableFormat = g_nTableFormat;
     m_undo.setUndoLimit(kUndoLimit);
 }
 
@@ -61,9 +60,52 @@ void SetUpModel::Change(const TableSetUp& next, const QString& stepName, int ges
 
 void SetUpModel::Change(const TableState& next, const QString& stepName, int gesture)
 {
+    Q_ASSERT(!m_editing);
     if (next == m_state)
         return;
     m_undo.push(new StateStep(*this, m_state, next, stepName, gesture));
+}
+
+void SetUpModel::BeginEdit()
+{
+    Q_ASSERT(!m_editing);
+    m_editing = true;
+    m_editStart = m_state;
+}
+
+TableState& SetUpModel::Edited()
+{
+    // A change outside an edit would reach neither the undo stack nor the observers.
+    if (!m_editing)
+        qWarning("SetUpModel: the set-up was changed outside an edit");
+    return m_state;
+}
+
+void SetUpModel::SetTableFormatNow(int format)
+{
+    Edited().setUp.tableFormat = format;
+    if (m_pDoc != nullptr)
+        m_pDoc->ApplyTableFormat(format);
+}
+
+void SetUpModel::SettleEdit()
+{
+    const TableState now = m_state;
+    m_state = m_editStart;
+    Restore(now);
+    m_editStart = now;
+}
+
+void SetUpModel::CommitEdit(const QString& stepName, int gesture)
+{
+    Q_ASSERT(m_editing);
+    m_editing = false;
+    if (m_state == m_editStart)
+        return;
+    // The step's first redo puts the edited state back and tells the observers.
+    const TableState edited = m_state;
+    m_state = m_editStart;
+    m_undo.push(new StateStep(*this, m_editStart, edited, stepName, gesture));
 }
 
 void SetUpModel::Restore(const TableState& state)
@@ -73,12 +115,8 @@ void SetUpModel::Restore(const TableState& state)
         parts |= kListPart;
     m_state = state;
     // The document's table follows the format at once.
-    if (parts & kTableFormatPart)
-    {
-        g_nTableFormat = state.setUp.tableFormat;
-        if (m_pDoc != nullptr)
-            m_pDoc->ApplyTableFormat(state.setUp.tableFormat);
-    }
+    if ((parts & kTableFormatPart) && m_pDoc != nullptr)
+        m_pDoc->ApplyTableFormat(state.setUp.tableFormat);
     if (parts != 0)
         emit setUpChanged(m_state.setUp, parts);
 }

@@ -44,6 +44,23 @@ public:
     const TableState& State() const { return m_state; }
     QUndoStack* UndoStack() { return &m_undo; }
 
+    // An edit in place, for a handler that changes the set-up bit by bit and
+    // draws as it goes: between BeginEdit() and CommitEdit() Edited() may be
+    // written; CommitEdit() makes what changed one undo step and tells the
+    // observers. Outside an edit Edited() is for reading only.
+    void BeginEdit();
+    bool Editing() const { return m_editing; }
+    TableState& Edited();
+    // The table takes format at once, the document's geometry with it, so
+    // that the rest of the edit lays out and draws on the new table.
+    void SetTableFormatNow(int format);
+    // What the open edit changed so far is no step: observers are told, and
+    // undo does not take it back.
+    void SettleEdit();
+    // The state at BeginEdit(), while the edit is open.
+    const TableState& EditStart() const { return m_editStart; }
+    void CommitEdit(const QString& stepName, int gesture = 0);
+
     // Makes next the set-up (and list): one undo step named stepName
     // ("Annuler " + stepName in the menu). Changes with the same non-zero
     // gesture number, one after the other, make a single step. Nothing
@@ -83,6 +100,8 @@ signals:
 private:
     CMirobeltDoc* m_pDoc;
     TableState m_state;
+    bool m_editing = false;
+    TableState m_editStart;
     QUndoStack m_undo;
     int m_lastGesture = 0;
     std::function<bool()> m_busy;
