@@ -30,14 +30,8 @@ CBrush g_brMarker;
 std::int32_t g_bColour = 1;
 std::int32_t g_bShowMarkers = 0;
 
-
 std::int32_t s_nWindowDCCount = 0;
 CDC* s_pWindowDC = nullptr;
-
-double g_dGhostX = -1.0;
-double g_dGhostY = -1.0;
-QPoint s_ptNeedleOuter{0, 0};
-QPoint s_ptNeedleInner{0, 0};
 
 void CreateDrawingObjects()
 {
@@ -111,8 +105,4 @@ void ResetDrawingState()
 {
     g_bColour = 1;
     g_bShowMarkers = 0;
-    g_dGhostX = -1.0;
-    g_dGhostY = -1.0;
-    s_ptNeedleOuter = QPoint(0, 0);
-    s_ptNeedleInner = QPoint(0, 0);
 }

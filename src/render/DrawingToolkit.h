@@ -54,11 +54,6 @@ extern std::int32_t g_bShowMarkers;   // markers drawn and draggable
 extern std::int32_t s_nWindowDCCount;
 extern CDC* s_pWindowDC;
 
-// Last ghost ball (table metres; negative: none) and last raise needle.
-extern double g_dGhostX;
-extern double g_dGhostY;
-extern QPoint s_ptNeedleOuter;
-extern QPoint s_ptNeedleInner;
 
 // Resets every program-wide drawing word to its start value (tests).
 void ResetDrawingState();

@@ -163,8 +163,8 @@ void CAimAid::Draw(CMirobeltView& view, CDC& dc, const AimLine& aim, int drawWid
     const double Nx = places[nearest].x;
     const double Ny = places[nearest].y;
 
-    const int oldX = view.MapX(g_dGhostX);
-    const int oldY = view.MapY(g_dGhostY);
+    const int oldX = view.MapX(lastGhostX);
+    const int oldY = view.MapY(lastGhostY);
     if (0 < oldX && oldX < W && 0 < oldY && oldY < H)
     {
         dc.SelectPen(&g_penGhostErase);
@@ -175,13 +175,13 @@ void CAimAid::Draw(CMirobeltView& view, CDC& dc, const AimLine& aim, int drawWid
     const double D1 = (Tx - Nx) * (Tx - Nx) + (Ty - Ny) * (Ty - Ny);
     if (D1 > 10 * R * R)
     {
-        g_dGhostX = -1.0;  // the target is not near a ball
+        lastGhostX = -1.0;  // the target is not near a ball
         return;
     }
     const double D0 = (Ox - Nx) * (Ox - Nx) + (Oy - Ny) * (Oy - Ny);
     if (!(D0 > 2 * R * R))
     {
-        g_dGhostY = -1.0;  // the ball nearest the target is the cue ball itself
+        lastGhostY = -1.0;  // the ball nearest the target is the cue ball itself
         return;
     }
     const double b = 2 * ((Tx - Nx) * ux + (Ty - Ny) * uy);
@@ -189,7 +189,7 @@ void CAimAid::Draw(CMirobeltView& view, CDC& dc, const AimLine& aim, int drawWid
     const double disc = b * b - 4 * c;
     if (!(disc > 0))
     {
-        g_dGhostX = -1.0;  // the aim line passes the ball by
+        lastGhostX = -1.0;  // the aim line passes the ball by
         return;
     }
     const double t = (-b - std::sqrt(disc)) / 2;
@@ -202,6 +202,6 @@ void CAimAid::Draw(CMirobeltView& view, CDC& dc, const AimLine& aim, int drawWid
     dc.SelectBrush(&g_brCloth);
     if (0 < gx && gx < W && 0 < gy && gy < H)
         dc.Ellipse(gx - r, gy - r, gx + r, gy + r);
-    g_dGhostX = Gx;
-    g_dGhostY = Gy;
+    lastGhostX = Gx;
+    lastGhostY = Gy;
 }

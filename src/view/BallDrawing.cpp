@@ -65,7 +65,7 @@ void CViewBall::EraseDisc(CMirobeltView& view, CDC& dc, const BallPlace& at)
 
 void CMarker::Draw(CMirobeltView& view, CDC& dc, int bErase)
 {
-    if (!g_bShowMarkers || bHidden || IsAbsent(x, y))
+    if (!g_bShowMarkers || IsAbsent(x, y))
         return;
     const int px = view.MapX(x);
     const int py = view.MapY(y);
@@ -94,8 +94,8 @@ void CMarker::Erase(CMirobeltView& view, CDC& dc, double, double)
     // Repaint the table inside the marker's square: rails, cloth, lines and
     // the other markers, all but this one.
     dc.SetClipRect(px - s, py - s, px + s, py + s);
-    bHidden = 1;
-    view.DrawTable(dc, view.GetDocument()->m_geometry);
-    bHidden = 0;
+    TableDiagram table = DiagramOfView(view, false);
+    table.markers[static_cast<std::size_t>(this - view.m_markers)].hidden = true;
+    diagram::DrawTable(dc, table);
     dc.RemoveClip();
 }

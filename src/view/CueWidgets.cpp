@@ -21,9 +21,12 @@ constexpr double kRadiansPerDegree = 0.017453292222222222;
 }  // namespace
 
 // The boxes of the strike ball, the raise ring around it and the force bar,
-// in the band under the table.
+// in the band under the table. A widget is out of reach of the pointer until
+// it is first laid out.
 void CMirobeltView::LayOutWidgets()
 {
+    for (CWidgetRect* widget : {&m_strikeWidget, &m_raiseCursor, &m_forceBar})
+        widget->nState = 0;
     const int W = m_nDrawWidth;
     const int H = m_nDrawHeight;
     {
@@ -47,11 +50,9 @@ void CMirobeltView::LayOutWidgets()
     }
 }
 
-// A widget is out of reach of the pointer until it is first drawn.
 void CMirobeltView::DrawStrikeBall(CDC& dc, int, int, double height, double side, double scale)
 {
     const auto [left, top, right, bottom] = m_strikeWidget.rc;
-    m_strikeWidget.nState = 0;
 
     SelectWidgetObjects(dc);
     dc.Ellipse(left, top, right, bottom);
@@ -77,16 +78,17 @@ void CMirobeltView::DrawRaiseCursor(CDC& dc, int, int drawHeight, double angle)
 {
     const int H = drawHeight;
     const auto [left, top, right, bottom] = m_raiseCursor.rc;
-    m_raiseCursor.nState = 0;
     const int cx = (left + right) / 2;
     const int cy = (top + bottom) / 2;
     const int band = H / 40 - H / 80;
 
     // Erase the needle drawn last.
-    if (s_ptNeedleOuter.x() != 0)
+    QPoint& lastOuter = m_raiseCursor.lastNeedleOuter;
+    QPoint& lastInner = m_raiseCursor.lastNeedleInner;
+    if (lastOuter.x() != 0)
     {
         dc.SelectPen(g_bColour ? &g_penWhite2 : &g_penPaper);
-        dc.Line(s_ptNeedleOuter.x(), s_ptNeedleOuter.y(), s_ptNeedleInner.x(), s_ptNeedleInner.y());
+        dc.Line(lastOuter.x(), lastOuter.y(), lastInner.x(), lastInner.y());
     }
 
     // The lower-right quarter ring around the strike-point ball.
@@ -105,15 +107,14 @@ void CMirobeltView::DrawRaiseCursor(CDC& dc, int, int drawHeight, double angle)
     const double sinA = std::sin(a);
     const QPoint outer(Pixel(cosA * outerRadius + cx), Pixel(sinA * outerRadius + cy));
     const QPoint inner(Pixel(cosA * (outerRadius - band) + cx), Pixel(sinA * (outerRadius - band) + cy));
-    s_ptNeedleOuter = outer;
-    s_ptNeedleInner = inner;
+    lastOuter = outer;
+    lastInner = inner;
     dc.Line(outer.x(), outer.y(), inner.x(), inner.y());
 }
 
 void CMirobeltView::DrawForceBar(CDC& dc, int, int, double force)
 {
     const auto [left, top, right, bottom] = m_forceBar.rc;
-    m_forceBar.nState = 0;
 
     SelectWidgetObjects(dc);
     dc.Rectangle(left, top, right, bottom);

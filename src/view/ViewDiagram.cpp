@@ -29,7 +29,7 @@ TableDiagram DiagramOfView(CMirobeltView& view, bool withTrajectories)
     d.clothColour = view.m_crCloth;
     d.showMarkers = g_bShowMarkers != 0;
     for (const CMarker& marker : view.m_markers)
-        d.markers.push_back({marker.x, marker.y, marker.bHidden != 0, marker.pPen->Colour(), marker.pBrush->Colour()});
+        d.markers.push_back({marker.x, marker.y, false, marker.pPen->Colour(), marker.pBrush->Colour()});
     for (int b = 0; b < 3; ++b)
     {
         const CViewBall& ball = view.m_balls[b];

@@ -40,7 +40,6 @@ public:
     double x = 0;
     double y = 0;
     std::int32_t nDrag = 0;
-    std::int32_t bHidden = 0;
     COLORREF crColour = 0;
     const CPen* pPen = nullptr;
     const CBrush* pBrush = nullptr;
@@ -62,7 +61,10 @@ class CWidgetRect
 {
 public:
     WidgetRect rc;
-    std::int32_t nState = -1;  // -1 until first drawn
+    std::int32_t nState = -1;  // -1 until first laid out
+    // The raise cursor's needle as last drawn, to erase it; none at x 0.
+    QPoint lastNeedleOuter{0, 0};
+    QPoint lastNeedleInner{0, 0};
 
     bool HitTestStrike(QPoint point, double& height, double& side);
     bool HitTestRaise(QPoint point, double& angle) const;
@@ -94,5 +96,9 @@ public:
 class CAimAid
 {
 public:
+    // The ghost ball as last drawn, to erase it (table metres; negative: none).
+    double lastGhostX = -1.0;
+    double lastGhostY = -1.0;
+
     void Draw(CMirobeltView& view, CDC& dc, const AimLine& aim, int drawWidth, int drawHeight);
 };

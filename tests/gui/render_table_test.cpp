@@ -247,15 +247,15 @@ TEST(RenderAim, FullnessStripAndGhostBall)
     // radius to the left.
     ExpectPixels(h, {{170, 386, kRed}, {154, 386, Rgb(255, 255, 0)}, {60, 386, kGrey}});
     // Ghost ball two radii short of the white ball.
-    EXPECT_DOUBLE_EQ(g_dGhostX, 0.1 + 2 * R);
-    EXPECT_DOUBLE_EQ(g_dGhostY, 0.3);
+    EXPECT_DOUBLE_EQ(v.m_aimAid.lastGhostX, 0.1 + 2 * R);
+    EXPECT_DOUBLE_EQ(v.m_aimAid.lastGhostY, 0.3);
 
     // A target farther than sqrt(10) R from every ball: no ghost ball.
     for (const double k : {3.1, 3.2})
     {
         SetAim(v, 0.5, 0.3, 0.1 + k * R, 0.3);
         h.Draw();
-        EXPECT_EQ(g_dGhostX, k < 3.16 ? 0.1 + 2 * R : -1.0) << k;
+        EXPECT_EQ(v.m_aimAid.lastGhostX, k < 3.16 ? 0.1 + 2 * R : -1.0) << k;
     }
 
     // A ball whose disc would stand past either end of the strip is left out.
@@ -275,7 +275,7 @@ TEST(RenderWidgets, StrikePointNeedleForceAndModes)
     std::tie(Edit(v)->strikeSide, Edit(v)->strikeHeight, Edit(v)->raiseAngle, Edit(v)->force) = std::tuple(0.5, -0.5, 45.0, 0.5);
     h.Draw();
     // Needle at 45 degrees, radius 23, band 5: (36, 391) to (32, 387).
-    EXPECT_EQ(std::pair(s_ptNeedleOuter, s_ptNeedleInner), std::pair(QPoint(36, 391), QPoint(32, 387)));
+    EXPECT_EQ(std::pair(v.m_raiseCursor.lastNeedleOuter, v.m_raiseCursor.lastNeedleInner), std::pair(QPoint(36, 391), QPoint(32, 387)));
     EXPECT_EQ(h.Pixel(34, 389), kRed);
 
     // Redrawn at 80 degrees: (23, 397) to (23, 392); the old needle is gone.

@@ -11,6 +11,7 @@
 
 #include "finder/gui/AimMapController.h"
 #include "view/MirobeltView.h"
+#include "view/ViewDiagram.h"
 
 namespace
 {
@@ -74,7 +75,7 @@ void AimMapOverlay::Place()
     const TableSetUp* setUp = m_view ? &m_view->Model()->Current() : nullptr;
     const bool cueOnTable = setUp && setUp->cueBall >= 1 && setUp->cueBall <= 3 && OnTable(setUp->balls[setUp->cueBall - 1]);
     m_playing = m_view && m_view->IsAnimating();
-    if (!wanted || !cueOnTable || m_playing || m_view->m_nBallRadiusPx <= 0)
+    if (!wanted || !cueOnTable || m_playing || LayoutOfView(*m_view).ballRadiusPx <= 0)
     {
         hide();
         return;
@@ -82,7 +83,7 @@ void AimMapOverlay::Place()
     // Sized by the balls: a band a little wider than a ball's radius, well
     // clear of the cue ball so that the ball and its aim line stay in view.
     const BallPlace& cue = setUp->balls[setUp->cueBall - 1];
-    const double ballRadius = m_view->m_nBallRadiusPx;
+    const double ballRadius = LayoutOfView(*m_view).ballRadiusPx;
     m_ring.centre = QPointF(m_view->MapX(cue.x), m_view->MapY(cue.y));
     m_ring.thickness = std::max(6.0, 0.8 * ballRadius);
     m_ring.radius = std::max(3.0 * ballRadius, 20.0) + m_ring.thickness / 2;
