@@ -49,20 +49,6 @@ TEST_F(ShotState, APlayedShotRecordsItsStartMovesTheBallsAndResetsTheStroke)
     EXPECT_EQ(v.Model()->UndoStack()->undoText(), QStringLiteral("le coup joué"));
 }
 
-TEST_F(ShotState, OnTheHalfTableTheForceComesBackSofter)
-{
-    v.OnTableFormat();
-    v.OnTableFormat();  // 2.55 m, 2.84 m, then the half table
-    ASSERT_EQ(g_nTableFormat, 0);
-    h.Draw();
-    v.m_aim = CAimLine{v.m_balls[0].x, v.m_balls[0].y, v.m_balls[0].x + 0.3, v.m_balls[0].y + 0.2};
-    v.m_dForce = 0.02;
-    v.m_bSetupChanged = 1;
-    v.RecomputeIfNeeded();
-    v.OnShotFinalPosition();
-    EXPECT_EQ(v.m_dForce, 0.2);
-}
-
 TEST_F(ShotState, TheGhostBallIsErasedWithTheClothAndTheStripFollowsEveryAim)
 {
     h.Draw();
