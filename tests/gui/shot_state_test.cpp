@@ -46,7 +46,6 @@ TEST_F(ShotState, APlayedShotRecordsItsStartMovesTheBallsAndResetsTheStroke)
     EXPECT_TRUE(v.m_aPositions[0] == drawn);
     EXPECT_FALSE(v.m_aPositions[0] == start);
     EXPECT_EQ(v.Model()->Current(), v.DrawnState().setUp);
-    EXPECT_EQ(v.Model()->UndoStack()->undoText(), QStringLiteral("le coup joué"));
 }
 
 TEST_F(ShotState, TheGhostBallIsErasedWithTheClothAndTheStripFollowsEveryAim)
