@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <map>
 #include <regex>
 
 #include "../positions/TestFiles.h"
@@ -50,18 +51,20 @@ TEST(SolveTool, BadInputIsStatusTwoWithOneLine)
         {"p.bi1", "--game", "libre", "--bogus"}};
     for (const char* file : {"absent.bi1", ".", "text.bi1", "nocue.bi1", "nan.bi1", "force.bi1"})
         bad.push_back({file, "--game", "libre"});
+    // In French, like the rest of the program: what the first three files' lines say.
+    const std::map<std::string, std::string> said = {
+        {"absent.bi1", "introuvable"}, {".", "est un dossier"}, {"text.bi1", "n'est pas un fichier de position"}};
     for (const auto& args : bad)
     {
         const ToolRun run = Solve(folder, args);
         EXPECT_EQ(run.status, 2) << run.err;
         EXPECT_TRUE(run.out.empty());
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        if (!args.empty() && said.count(args[0]))
+        {
+            EXPECT_NE(run.err.find(said.at(args[0])), std::string::npos) << run.err;
+        }
     }
-    // In French, like the rest of the program.
-    EXPECT_NE(Solve(folder, {"absent.bi1", "--game", "libre"}).err.find("introuvable"), std::string::npos);
-    EXPECT_NE(Solve(folder, {".", "--game", "libre"}).err.find("est un dossier"), std::string::npos);
-    EXPECT_NE(Solve(folder, {"text.bi1", "--game", "libre"}).err.find("n'est pas un fichier de position"),
-              std::string::npos);
     EXPECT_EQ(Solve(folder, {"--help"}).status, 0);
 }
 

@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GuiTestSupport.h"
 
-#include <QElapsedTimer>
-#include <QMouseEvent>
-#include <QTimer>
-
 #include <algorithm>
 #include <cstdlib>
 
@@ -147,6 +143,15 @@ bool WaitForShotEnd(CMirobeltView& view, const std::function<bool()>& until)
     return true;
 }
 
+bool WaitFor(const std::function<bool()>& done, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < timeoutMs)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
+}
+
 void SetUpShortShot(CMirobeltView& view, double force)
 {
     Edit(view)->cueBall = 1;
@@ -196,4 +201,30 @@ QByteArray ReadFile(const QString& name)
 {
     QFile file(name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+namespace
+{
+QString RunPoppler(const QString& program, const QStringList& args)
+{
+    QProcess tool;
+    tool.start(program, args);
+    if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
+        ADD_FAILURE() << program.toStdString() << " (poppler-utils) could not read the PDF";
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
+}  // namespace
+
+PdfReading ReadPdf(const QString& path)
+{
+    PdfReading reading;
+    for (const QString& line : RunPoppler(QStringLiteral("pdfinfo"), {path}).split('\n'))
+    {
+        if (line.startsWith("Pages:"))
+            reading.pages = line.mid(6).trimmed().toInt();
+        if (line.startsWith("Page size:"))
+            reading.pageSize = line.mid(10).trimmed();
+    }
+    reading.text = RunPoppler(QStringLiteral("pdftotext"), {"-enc", "UTF-8", path, "-"});
+    return reading;
 }

@@ -6,15 +6,30 @@
 // its document at a chosen size or a whole main window; and the headers every
 // window test uses.
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeWidget>
 
 #include <sys/stat.h>
 
@@ -125,6 +140,8 @@ void SetUpShortShot(CMirobeltView& view, double force = 0.02);
 // demonstration's pause before it) is over, or until `until` holds; false
 // after 20 s without that.
 bool WaitForShotEnd(CMirobeltView& view, const std::function<bool()>& until = {});
+// Handles the window's events until done() holds; false after timeoutMs without that.
+bool WaitFor(const std::function<bool()>& done, int timeoutMs);
 // Fills a part of the window blue straight on its picture, so that what is drawn after shows.
 void PaintBlue(CMirobeltView& view, const QRect& area = QRect(0, 0, 500, 300));
 // Compares a picture, pixel for pixel, with tests/gui/golden/<name>.png: a
@@ -135,3 +152,11 @@ void ExpectGolden(const QImage& picture, const QString& name);
 // Writes a whole file (a test failure if it cannot), reads one back ("<missing>" if it cannot).
 void WriteFile(const QString& name, const QByteArray& text);
 QByteArray ReadFile(const QString& name);
+
+// What a reader sees of a PDF: pdfinfo's page count and page size, pdftotext's text.
+struct PdfReading
+{
+    int pages = 0;
+    QString pageSize, text;
+};
+PdfReading ReadPdf(const QString& path);

@@ -2,9 +2,6 @@
 // The map of scoring aims on the table: the ring follows the cue ball, a
 // click on an arc aims along its middle, and the view's picture stays its own.
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QMouseEvent>
 #include <QUndoStack>
 
 #include <cmath>
@@ -19,15 +16,6 @@
 
 namespace
 {
-
-bool WaitFor(const std::function<bool()>& done, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < timeoutMs)
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
-}
 
 // The point of the ring's band in direction degrees.
 QPointF OnBand(const AimRing& ring, double degrees)
@@ -59,6 +47,7 @@ protected:
         panel->GameChoice()->setCurrentIndex(0);  // Libre
         QObject::connect(panel->AimMap(), &AimMapController::mapReady, &receiver,
                          [this](const std::vector<AimArc>&) { ++maps; });
+        EXPECT_FALSE(panel->AimMapShown());  // no map while the panel is closed
         frame->CommandAction(ID_FIND_SHOT)->trigger();
     }
     bool WaitForRing() { return WaitFor([this] { return overlay->RingShown(); }, 60000); }
@@ -85,8 +74,12 @@ protected:
 
 TEST_F(AimMapOnTable, TheRingIsDrawnAroundTheCueBallAndFollowsItWithTheLastMapOnly)
 {
+    // On when the panel opens; straight ahead scores: an arc holds the direction 0.
     ASSERT_TRUE(WaitForRing());
-    ASSERT_FALSE(overlay->Arcs().empty());
+    EXPECT_EQ(panel->AimMapChoice()->text(), QString::fromUtf8("Carte des visées"));
+    EXPECT_EQ(panel->AimMap()->Arcs().size(), overlay->Arcs().size());
+    EXPECT_TRUE(std::any_of(overlay->Arcs().begin(), overlay->Arcs().end(),
+                            [](const AimArc& arc) { return arc.startDegrees == 0 || arc.endDegrees >= 360; }));
     EXPECT_EQ(overlay->Ring().centre, CueBallOnScreen());
     EXPECT_EQ(overlay->geometry(), view->rect());
 
@@ -125,6 +118,8 @@ TEST_F(AimMapOnTable, TheRingIsDrawnAroundTheCueBallAndFollowsItWithTheLastMapOn
     const QImage withRing = view->Picture().copy();
     panel->AimMapChoice()->setChecked(false);
     EXPECT_FALSE(overlay->RingShown());
+    EXPECT_TRUE(panel->AimMap()->Arcs().empty());
+    EXPECT_FALSE(panel->AimMap()->Computing());
     EXPECT_EQ(view->Picture(), withRing);
 }
 

@@ -1,56 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Exercise sheets: the PDF of a position and its solutions, from the
-// component, the mirobelt-solve tool and the "Coups possibles" panel.
+// component and the mirobelt-solve tool (the panel's: finder_panel_test).
 
-#include <QComboBox>
-#include <QFileDialog>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLabel>
-#include <QProcess>
-#include <QPushButton>
-#include <QTreeWidget>
 
 #include "../finder/FinderFixture.h"
 #include "GuiTestSupport.h"
 #include "diagram/ExerciseSheet.h"
-#include "finder/gui/ShotFinderPanel.h"
 
 namespace
 {
-// What a reader sees of a PDF: pdfinfo's page count and page size, pdftotext's text.
-struct PdfReading
-{
-    int pages = 0;
-    QString pageSize;
-    QString text;
-};
-
-QString RunPoppler(const QString& program, const QStringList& args)
-{
-    QProcess tool;
-    tool.start(program, args);
-    if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
-        ADD_FAILURE() << program.toStdString() << " (poppler-utils) could not read the PDF";
-    return QString::fromUtf8(tool.readAllStandardOutput());
-}
-
-PdfReading ReadPdf(const QString& path)
-{
-    PdfReading reading;
-    const QString info = RunPoppler(QStringLiteral("pdfinfo"), {path});
-    for (const QString& line : info.split('\n'))
-    {
-        if (line.startsWith("Pages:"))
-            reading.pages = line.mid(6).trimmed().toInt();
-        if (line.startsWith("Page size:"))
-            reading.pageSize = line.mid(10).trimmed();
-    }
-    reading.text = RunPoppler(QStringLiteral("pdftotext"), {"-enc", "UTF-8", path, "-"});
-    return reading;
-}
-
 // A sheet of count solutions of one computed shot, each with its own aim and window.
 ExerciseSheet SheetOf(int count)
 {
@@ -156,40 +117,4 @@ TEST(ExerciseSheet, SolveToolWritesTheSheetOfItsSolutions)
     EXPECT_TRUE(english.text.contains("Game: Straight rail")) << english.text.toStdString();
     EXPECT_EQ(english.text.count("Force 0.45\n"), solutions.size());
     EXPECT_FALSE(english.text.contains(QStringLiteral("Fenêtre")));
-}
-
-// The panel's "Exporter la feuille..." writes the sheet of its list.
-TEST(ExerciseSheet, PanelExportsItsList)
-{
-    FrameHarness h;
-    ShotFinderPanel* panel = h.frame->FinderPanel();
-    const ShotSetup s = CannonSetup();
-    CMirobeltView* view = h.frame->View();
-    for (int b = 0; b < 3; ++b)
-        Edit(*view)->balls[b].x = s.balls[b].x, Edit(*view)->balls[b].y = s.balls[b].y;
-    Edit(*view)->cueBall = s.cueBall;
-    Edit(*view)->force = s.force;
-
-    panel->ExportSheetButton()->click();  // no list yet: nothing to write
-    EXPECT_TRUE(panel->Status()->text().startsWith("Pas de coups")) << panel->Status()->text().toStdString();
-
-    panel->GameChoice()->setCurrentIndex(0);    // Libre
-    panel->SearchChoice()->setCurrentIndex(0);  // Visée seule
-    panel->StartSearch();
-    QElapsedTimer clock;
-    clock.start();
-    while (panel->Searching() && clock.elapsed() < 60000)
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-    const int listed = panel->SolutionList()->topLevelItemCount();
-    ASSERT_GT(listed, 0);
-
-    OnTheNextDialog([&](QDialog& files) {
-        qobject_cast<QFileDialog*>(&files)->selectFile(h.folder.File("liste"));
-        files.accept();
-    });
-    panel->ExportSheetButton()->click();
-    EXPECT_EQ(panel->Status()->text(), "Feuille exportée : liste.pdf");
-    const PdfReading pdf = ReadPdf(h.folder.File("liste.pdf"));
-    EXPECT_EQ(pdf.pages, 1 + (listed + 1) / 2);
-    EXPECT_TRUE(pdf.text.contains("Jeu : Libre"));
 }

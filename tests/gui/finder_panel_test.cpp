@@ -1,16 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The "Coups possibles" panel in the main window.
+// The "Coups possibles" panel in the main window, and the exercise sheet of its list.
 
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QHeaderView>
-#include <QLabel>
-#include <QTreeWidget>
 
 #include "../finder/FinderFixture.h"
 #include "GuiTestSupport.h"
-#include "finder/gui/AimMapController.h"
 #include "finder/gui/ShotFinderPanel.h"
 
 namespace
@@ -31,15 +25,6 @@ protected:
         Edit(*view)->force = s.force;
         Edit(*view)->strikeHeight = 0.3;
     }
-    // Lets the panel poll until done() holds; false after timeoutMs.
-    static bool WaitFor(const std::function<bool()>& done, int timeoutMs)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (!done() && clock.elapsed() < timeoutMs)
-            QApplication::processEvents(QEventLoop::AllEvents, 10);
-        return done();
-    }
     bool WaitForEnd(int timeoutMs) { return WaitFor([this] { return !panel->Searching(); }, timeoutMs); }
 
     ShotFinderPanel* panel = nullptr;
@@ -55,13 +40,27 @@ TEST_F(FinderPanel, OpenSearchShowAndOutOfDate)
     EXPECT_TRUE(panel->isVisible());
     EXPECT_EQ(panel->windowTitle(), "Coups possibles");
 
+    panel->ExportSheetButton()->click();  // no list yet: no sheet to write
+    EXPECT_TRUE(panel->Status()->text().startsWith("Pas de coups")) << panel->Status()->text().toStdString();
     panel->GameChoice()->setCurrentIndex(0);  // Libre
     panel->SearchChoice()->setCurrentIndex(0);  // Visée seule
     panel->StartSearch();
     EXPECT_TRUE(panel->Searching());
     ASSERT_TRUE(WaitForEnd(60000));
     QTreeWidget* list = panel->SolutionList();
-    ASSERT_GT(list->topLevelItemCount(), 0) << panel->Status()->text().toStdString();
+    const int listed = list->topLevelItemCount();
+    ASSERT_GT(listed, 0) << panel->Status()->text().toStdString();
+
+    // "Exporter la feuille..." writes the exercise sheet of the list.
+    OnTheNextDialog([&](QDialog& files) {
+        qobject_cast<QFileDialog*>(&files)->selectFile(folder.File("liste"));
+        files.accept();
+    });
+    panel->ExportSheetButton()->click();
+    EXPECT_EQ(panel->Status()->text(), "Feuille exportée : liste.pdf");
+    const PdfReading pdf = ReadPdf(folder.File("liste.pdf"));
+    EXPECT_EQ(pdf.pages, 1 + (listed + 1) / 2);
+    EXPECT_TRUE(pdf.text.contains("Jeu : Libre"));
     EXPECT_EQ(list->topLevelItem(0)->text(0), "1");
     EXPECT_EQ(list->topLevelItem(0)->text(5), "0.20");
     // The heights as players read them: the table's draw of 0.3 shows as -0.30.
@@ -113,30 +112,6 @@ TEST_F(FinderPanel, ChangingTheGameOrTheSearchMarksTheListOutOfDate)
         EXPECT_TRUE(panel->Status()->text().startsWith(QString::fromUtf8("Liste périmée")));
         choice->setCurrentIndex(0);
     }
-}
-
-TEST_F(FinderPanel, TheAimMapIsOnWhenThePanelOpensAndGivesArcsThatScore)
-{
-    EXPECT_TRUE(panel->AimMapChoice()->isChecked());
-    EXPECT_EQ(panel->AimMapChoice()->text(), QString::fromUtf8("Carte des visées"));
-    EXPECT_FALSE(panel->AimMapShown());
-    panel->GameChoice()->setCurrentIndex(0);  // Libre
-    std::vector<AimArc> arcs;
-    QObject receiver;  // goes before arcs: no map comes to it after the test
-    QObject::connect(panel->AimMap(), &AimMapController::mapReady, &receiver,
-                     [&](const std::vector<AimArc>& a) { arcs = a; });
-    frame->CommandAction(ID_FIND_SHOT)->trigger();
-    EXPECT_TRUE(panel->AimMapShown());
-    ASSERT_TRUE(WaitFor([&] { return !arcs.empty(); }, 60000));
-    EXPECT_EQ(panel->AimMap()->Arcs().size(), arcs.size());
-    // Straight ahead scores: an arc holds the direction 0.
-    bool zero = false;
-    for (const AimArc& arc : arcs)
-        zero = zero || arc.startDegrees == 0 || arc.endDegrees >= 360;
-    EXPECT_TRUE(zero);
-    panel->AimMapChoice()->setChecked(false);
-    EXPECT_TRUE(arcs.empty());
-    EXPECT_FALSE(panel->AimMap()->Computing());
 }
 
 TEST_F(FinderPanel, EscapeStopsAndClosingDuringASearchEndsIt)

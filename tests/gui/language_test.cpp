@@ -3,21 +3,10 @@
 // stored choice and its override, and the main window in English and back in
 // French, through the program's start-up.
 
-#include <QAction>
 #include <QDialogButtonBox>
-#include <QComboBox>
 #include <QDockWidget>
-#include <QLabel>
-#include <QPushButton>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
 #include <QMultiHash>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTextBrowser>
-#include <QToolBar>
-#include <QTreeWidget>
 #include <QXmlStreamReader>
 
 #include "GuiTestSupport.h"
@@ -234,26 +223,32 @@ TEST_F(LanguageTest, ChoiceIsStoredWithTheProgramsSettingsAndTheEnvironmentOverr
     EXPECT_EQ(QCoreApplication::translate("HelpWindow", "Sommaire"), "Sommaire");
 }
 
+// Every text that has a translation shows it, no other French text is left,
+// and back in French the window is the same.
 TEST_F(LanguageTest, EnglishWindowAndBackToTheSameFrenchTexts)
 {
     const QStringList french = TextsAtStart("fr");
     const QStringList english = TextsAtStart("en");
     EXPECT_EQ(TextsAtStart("fr"), french);
     ASSERT_EQ(english.size(), french.size());
-
-    // Every text that has a translation shows it; the others stay as they were.
     int translated = 0;
+    QStringList untranslated;
     for (int i = 0; i < french.size(); ++i)
     {
-        if (translations.contains(french[i]) && !LanguageNeutral(french[i]))
+        if (LanguageNeutral(french[i]))
+            continue;
+        if (translations.contains(french[i]))
         {
             EXPECT_TRUE(translations.values(french[i]).contains(english[i]))
                 << french[i].toStdString() << " -> " << english[i].toStdString();
-            EXPECT_NE(english[i], french[i]);
             ++translated;
         }
+        if (english[i] == french[i] && !untranslated.contains(french[i]))
+            untranslated << french[i];
     }
     EXPECT_GE(translated, 8);
+    EXPECT_TRUE(untranslated.isEmpty()) << untranslated.size() << " texts of the window have no translation:\n"
+                                        << untranslated.join('\n').toStdString();
     for (const char* text : {"&Print...\tCtrl+P", "&Quit\tCtrl+Q", "Mirobelt &Help\tF1", "&Language"})
         EXPECT_TRUE(english.contains(text)) << text;
 }
@@ -319,19 +314,6 @@ TEST_F(LanguageTest, DiagramTextsInEnglishWithDecimalPointsAndBackInFrench)
     EXPECT_EQ(texts(), french);
 }
 
-TEST_F(LanguageTest, NoFrenchTextLeftInTheEnglishWindow)
-{
-    const QStringList french = TextsAtStart("fr");
-    const QStringList english = TextsAtStart("en");
-    ASSERT_EQ(english.size(), french.size());
-    QStringList untranslated;
-    for (int i = 0; i < french.size(); ++i)
-        if (english[i] == french[i] && !LanguageNeutral(french[i]) && !untranslated.contains(french[i]))
-            untranslated << french[i];
-    EXPECT_TRUE(untranslated.isEmpty()) << untranslated.size() << " texts of the window have no translation:\n"
-                                        << untranslated.join('\n').toStdString();
-}
-
 TEST_F(LanguageTest, HelpAboutAndTheLanguageMenuSpeakTheChosenLanguage)
 {
     Language::Store("en");
@@ -375,11 +357,14 @@ TEST_F(LanguageTest, HelpAboutAndTheLanguageMenuSpeakTheChosenLanguage)
     ASSERT_TRUE(englishEntry && frenchEntry);
     EXPECT_TRUE(englishEntry->isChecked());
     QString note;
-    OnTheNextDialog([&](QDialog& dialog) {
-        if (auto* box = qobject_cast<QMessageBox*>(&dialog))
-            note = box->windowTitle() + ": " + box->text();
-        dialog.close();
-    });
+    const auto readNote = [&] {
+        OnTheNextDialog([&](QDialog& dialog) {
+            if (auto* box = qobject_cast<QMessageBox*>(&dialog))
+                note = box->windowTitle() + ": " + box->text();
+            dialog.close();
+        });
+    };
+    readNote();
     frenchEntry->trigger();
     EXPECT_EQ(note, QString::fromUtf8("Langue: Les menus et la barre d'outils changent de langue tout de suite ; le "
                                       "contenu des panneaux suivra au prochain démarrage."));
@@ -387,13 +372,9 @@ TEST_F(LanguageTest, HelpAboutAndTheLanguageMenuSpeakTheChosenLanguage)
     EXPECT_EQ(Language::Stored(), "fr");
     EXPECT_EQ(Language::Current(), "fr");
 
-    OnTheNextDialog([&](QDialog& dialog) {
-        if (auto* box = qobject_cast<QMessageBox*>(&dialog))
-            note = box->text();
-        dialog.close();
-    });
+    readNote();
     englishEntry->trigger();
-    EXPECT_EQ(note, "The menus and the toolbar change language at once; the contents of the panels will follow "
+    EXPECT_EQ(note, "Language: The menus and the toolbar change language at once; the contents of the panels will follow "
                     "from the next start.");
     EXPECT_EQ(Language::Stored(), "en");
 }
@@ -440,6 +421,5 @@ TEST_F(LanguageTest, MenusBarsAndTipsChangeLanguageLive)
         EXPECT_EQ(Language::Current(), code);
         EXPECT_EQ(CommandTexts(*frame), expected) << code;
     }
-    EXPECT_EQ(frame->menuBar()->actions()[0]->text(), "&Fichier");
 }
 

@@ -3,8 +3,6 @@
 // trajectory export, driven through the view's commands. The file formats
 // themselves are checked in tests/positions.
 
-#include <QFileDialog>
-
 #include "GuiTestSupport.h"
 #include "positions/TrajectoryExport.h"
 

@@ -4,8 +4,6 @@
 // program's pixels and metres are the same; only the picture has more pixels
 // (a ball's disc of them: the ellipse in DrawingOperationsAsCheckedByEye).
 
-#include <QCoreApplication>
-#include <QMouseEvent>
 #include <QRegion>
 
 #include <cstdlib>

@@ -40,24 +40,9 @@ TEST_F(ShotState, APlayedShotRecordsItsStartMovesTheBallsAndResetsTheStroke)
         traj.PositionAt(static_cast<std::uint32_t>(traj.m_nCount), x, y);
         EXPECT_EQ(std::pair(v.SetUp().balls[b].x, v.SetUp().balls[b].y), std::pair(x, y)) << b;
     }
-    // The list holds the shot's starting position; the end is one step.
+    // The list holds the shot's starting position.
     EXPECT_EQ(v.List().Count(), 1);
     EXPECT_TRUE(v.List().Entry(0) == drawn);
-    EXPECT_EQ(v.Model()->UndoStack()->undoText(), QStringLiteral("le coup joué"));
-}
-
-TEST_F(ShotState, OnTheHalfTableTheForceComesBackSofter)
-{
-    v.OnTableFormat();
-    v.OnTableFormat();  // 2.55 m, 2.84 m, then the half table
-    ASSERT_EQ(v.SetUp().tableFormat, 0);
-    h.Draw();
-    Edit(v)->aim = AimLine{v.SetUp().balls[0].x, v.SetUp().balls[0].y, v.SetUp().balls[0].x + 0.3, v.SetUp().balls[0].y + 0.2};
-    Edit(v)->force = 0.02;
-    v.m_bSetupChanged = 1;
-    v.RecomputeIfNeeded();
-    v.OnShotFinalPosition();
-    EXPECT_EQ(v.SetUp().force, 0.2);
 }
 
 TEST_F(ShotState, TheGhostBallIsErasedWithTheClothAndTheStripFollowsEveryAim)

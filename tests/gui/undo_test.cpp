@@ -102,8 +102,6 @@ TEST_F(Undo, OpeningAFileIsAStepThatTakesItsTableAlong)
     v.OpenPositionFile(QStringLiteral("small.bi1"));
     EXPECT_EQ(std::tuple(v.SetUp().tableFormat, h.doc->m_geometry.length, v.SetUp().balls[1].x), std::tuple(1, 2.30, 1.5));
     EXPECT_EQ(Stack().undoText(), QStringLiteral("l'ouverture de small.bi1"));
-    ASSERT_TRUE(v.SavePositionFile(QStringLiteral("again.bi1"), kSaveAsHeader));
-    EXPECT_EQ(ReadFile("again.bi1"), ReadFile("small.bi1"));  // saved back unchanged
 
     v.Model()->Undo();
     EXPECT_EQ(std::tuple(v.SetUp().tableFormat, h.doc->m_geometry.length, v.SetUp().balls[1].x, v.List().Count()),

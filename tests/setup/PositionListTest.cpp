@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The position list value: recording, stepping, dropping the last entry and
-// replacing the entries, as the list commands use them.
+// The position list value: stepping, dropping the last entry and replacing
+// the entries, as the list commands use them (recording: PositionEntryTest).
 
 #include <gtest/gtest.h>
 
@@ -23,20 +23,6 @@ PositionList ListOf(int count)
     return list;
 }
 }  // namespace
-
-TEST(PositionListValue, RecordKeepsEntriesOnceAndShowsTheNewOne)
-{
-    PositionList list = ListOf(3);
-    EXPECT_EQ(std::pair(list.Count(), list.Current()), std::pair(3, 2));
-    list.SetCurrent(0);
-    list.Record(EntryOf(2));  // already there: nothing new, the shown entry stays
-    EXPECT_EQ(std::pair(list.Count(), list.Current()), std::pair(3, 0));
-    const PositionList full = ListOf(kPositionListMaxCount + 5);
-    EXPECT_EQ(full.Count(), kPositionListMaxCount);
-    // The first 199 stay; later ones only pass through the spare slot.
-    EXPECT_EQ(full.Entry(kPositionListMaxCount - 1).v[0], float(kPositionListMaxCount));
-    EXPECT_EQ(full.Entry(kPositionListMaxCount).v[0], float(kPositionListMaxCount + 5));
-}
 
 TEST(PositionListValue, StepsStopAtTheEndsAndBackFromNothingShownGoesToTheLast)
 {
