@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The table view: the set-up of the next shot as the player edits it, the
-// markers, the position list, the display state, and every handler of the
-// view's window messages and commands.
+// The table view: it draws the set-up and the position list its model holds,
+// turns pointer and key input into changes of them, and keeps what is its own:
+// the layout, what it last drew, the gesture in progress, the markers, the
+// display options and the playback of a shot.
 
 #include <QImage>
 #include <QString>
@@ -16,7 +17,6 @@
 #include "platform/KeyInput.h"
 #include "positions/PositionEntry.h"
 #include "positions/PositionFile.h"
-#include "positions/StartPosition.h"
 #include "setup/gui/SetUpModel.h"
 #include "sim/MirobeltDoc.h"
 #include "view/PlaybackTimers.h"
