@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/DrawingToolkit.h"
+#include "setup/TableFormatChange.h"
 #include "view/MirobeltView.h"
 
 // The whole picture, in order: table, widgets, aim aids, aim line, balls. The
@@ -136,8 +137,7 @@ void CMirobeltView::OnTableFormat()
     ModelStep step(*this);
     if (m_bAnimating != 0)
         return;
-    const int format = SetUp().tableFormat;
-    ApplyTableFormat((format >= 3 || format < 0) ? 0 : format + 1);
+    ApplyTableFormat(NextTableFormat(SetUp().tableFormat));
 }
 
 void CMirobeltView::ApplyTableFormat(int format)
@@ -146,22 +146,11 @@ void CMirobeltView::ApplyTableFormat(int format)
     CMirobeltDoc* doc = GetDocument();
     m_pModel->SetTableFormatNow(format);
 
-    // Balls that the new table cannot hold send all three back to their
-    // places near the top-left corner.
-    const double spanX = doc->m_physics.m_dSpanX;
-    const double spanY = doc->m_physics.m_dSpanY;
-    bool outside = false;
-    for (const BallPlace& ball : SetUp().balls)
-    {
-        if (!(ball.x < spanX) || !(ball.y < spanY))
-            outside = true;
-    }
-    if (outside)
+    const TableSetUp fitted = WithTableFormat(SetUp(), format);
+    if (DifferingParts(SetUp(), fitted) & kBallsPart)
     {
         TableSetUp& setUp = EditSetUp();
-        setUp.balls[0] = {0.1, 0.1};
-        setUp.balls[1] = {0.2, 0.15};
-        setUp.balls[2] = {0.3, 0.39};
+        setUp = fitted;
         // The aim line stays, and is not drawn again until it moves.
         m_aim.dLastOriginX = setUp.aim.originX;
         m_aim.dLastOriginY = setUp.aim.originY;

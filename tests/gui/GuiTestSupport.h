@@ -41,6 +41,7 @@
 #include "platform/MessagePump.h"
 #include "render/DrawingToolkit.h"
 #include "sim/MirobeltDoc.h"
+#include "positions/StartPosition.h"
 #include "view/MirobeltView.h"
 
 // Resets the program-wide words of the view, the drawing and the simulation
