@@ -18,33 +18,6 @@ QRgb RgbOf(COLORREF colour)
 }
 }  // namespace
 
-TEST_F(ShotState, APlayedShotRecordsItsStartMovesTheBallsAndResetsTheStroke)
-{
-    h.Draw();
-    SetUpShortShot(v);
-    std::tie(Edit(v)->strikeSide, Edit(v)->raiseAngle, Edit(v)->strikeMode) = std::tuple(-0.2, 12.0, 150.0);
-    v.m_bSetupChanged = 1;
-    v.RecomputeIfNeeded();
-    const PositionEntry drawn = v.SetUp().ToEntry();
-    v.OnShotFinalPosition();
-
-    EXPECT_EQ(std::tuple(v.SetUp().strikeHeight, v.SetUp().strikeSide, v.SetUp().raiseAngle, v.SetUp().force),
-              std::tuple(0.0, 0.0, 0.0, 0.5));
-    EXPECT_EQ(std::tuple(v.SetUp().strikeMode, v.SetUp().cueBall), std::tuple(150.0, 1));  // kept
-    EXPECT_EQ(std::tuple(v.SetUp().aim.originX, v.SetUp().aim.originY, v.SetUp().aim.targetX, v.SetUp().aim.targetY),
-              std::tuple(0.0, 0.0, 0.0, 0.0));
-    for (int b = 0; b < 3; ++b)
-    {
-        TrajectoryBuffer& traj = h.doc->m_physics.m_traj[b];
-        double x = 0, y = 0;
-        traj.PositionAt(static_cast<std::uint32_t>(traj.m_nCount), x, y);
-        EXPECT_EQ(std::pair(v.SetUp().balls[b].x, v.SetUp().balls[b].y), std::pair(x, y)) << b;
-    }
-    // The list holds the shot's starting position.
-    EXPECT_EQ(v.List().Count(), 1);
-    EXPECT_TRUE(v.List().Entry(0) == drawn);
-}
-
 TEST_F(ShotState, TheGhostBallIsErasedWithTheClothAndTheStripFollowsEveryAim)
 {
     h.Draw();
