@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "sim/MirobeltDoc.h"
+#include "positions/PositionSetup.h"
 #include "sim/TableGeometry.h"
 
 namespace
@@ -113,20 +113,7 @@ TableSetUp TableSetUp::FromEntry(const PositionEntry& entry, int fallbackFormat)
 
 ShotSetup TableSetUp::ToShotSetup() const
 {
-    ShotSetup setup;
-    setup.force = force;
-    setup.strikeHeight = strikeHeight;
-    setup.strikeSide = strikeSide;
-    setup.raiseAngle = raiseAngle;
-    setup.strikeMode = strikeMode;
-    setup.cueBall = cueBall;
-    setup.aimOriginX = aim.originX;
-    setup.aimOriginY = aim.originY;
-    setup.aimTargetX = aim.targetX;
-    setup.aimTargetY = aim.targetY;
-    for (int b = 0; b < 3; ++b)
-        setup.balls[b] = BallStart{balls[b].x, balls[b].y};
-    return setup;
+    return SetupOf(ToPositionValues());
 }
 
 SetUpParts DifferingParts(const TableSetUp& a, const TableSetUp& b)
