@@ -13,10 +13,9 @@
 
 namespace
 {
-void DressBall(CViewBall& ball, int index, COLORREF colour, const CPen* pen, const CBrush* brush)
+void DressBall(CViewBall& ball, int index, const CPen* pen, const CBrush* brush)
 {
     ball.index = index;
-    ball.crColour = colour;
     ball.pPen = pen;
     ball.pBrush = brush;
 }
@@ -39,16 +38,15 @@ CMirobeltView::CMirobeltView(CMirobeltDoc* doc, QWidget* parent, SetUpModel* mod
 
     CreateDrawingObjects();
 
-    DressBall(m_balls[0], 0, m_crWhite, &g_penWhite, &g_brWhiteBall);
-    DressBall(m_balls[1], 1, m_crRedBall, &g_penRedBall, &g_brRedBall);
-    DressBall(m_balls[2], 2, m_crSpottedBall, &g_penSpottedBall, &g_brSpottedBall);
+    DressBall(m_balls[0], 0, &g_penWhite, &g_brWhiteBall);
+    DressBall(m_balls[1], 1, &g_penRedBall, &g_brRedBall);
+    DressBall(m_balls[2], 2, &g_penSpottedBall, &g_brSpottedBall);
 
     for (int i = 0; i < kMarkerCount; ++i)
     {
         CMarker& marker = m_markers[i];
         marker.x = 0.03 * i - 0.05;
         marker.y = -0.06;
-        marker.crColour = kMarkerColour;
         marker.pPen = &g_penWhite;
         marker.pBrush = &g_brMarker;
     }

@@ -20,7 +20,6 @@ class CViewBall
 public:
     std::int32_t index = 0;  // 0 white, 1 red, 2 spotted
     std::int32_t nDrag = 0;  // 1 while held by a right-button drag
-    COLORREF crColour = 0;
     const CPen* pPen = nullptr;
     const CBrush* pBrush = nullptr;
 
@@ -40,7 +39,6 @@ public:
     double x = 0;
     double y = 0;
     std::int32_t nDrag = 0;
-    COLORREF crColour = 0;
     const CPen* pPen = nullptr;
     const CBrush* pBrush = nullptr;
 

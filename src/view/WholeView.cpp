@@ -80,13 +80,10 @@ void CMirobeltView::OnColour()
         m_crSpottedBall = kSpottedBallColour;
         m_crRedBall = kRedBallColour;
 
-        m_balls[0].crColour = m_crWhite;
         m_balls[0].pPen = &g_penWhite;
         m_balls[0].pBrush = &g_brWhiteBall;
-        m_balls[1].crColour = m_crRedBall;
         m_balls[1].pPen = &g_penRedBall;
         m_balls[1].pBrush = &g_brRedBall;
-        m_balls[2].crColour = m_crSpottedBall;
         m_balls[2].pPen = &g_penSpottedBall;
         m_balls[2].pBrush = &g_brSpottedBall;
         g_bColour = 1;
@@ -108,7 +105,6 @@ void CMirobeltView::OnMonochrome()
         m_crRail = kWhiteColour;
         for (CViewBall& ball : m_balls)
         {
-            ball.crColour = kWhiteColour;
             ball.pPen = &g_penLine;
             ball.pBrush = &g_brPaper;
         }
