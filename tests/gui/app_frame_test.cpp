@@ -574,6 +574,11 @@ TEST_F(AppFrame, StepsThroughTheListAndTheDemonstrationAreNoChange)
     Command(ID_POSITION_PREV)->trigger();
     Command(ID_POSITION_NEXT)->trigger();
     EXPECT_FALSE(frame->Model()->ListChangedSinceSaved());
+    // Another first entry, as many entries as saved, is a change.
+    std::vector<PositionEntry> entries(view->List().Slots(), view->List().Slots() + kPositionListSlots);
+    entries[0].v[0] += 0.5f;
+    Edit(*view).List().Assign(entries.data(), 2, 1);
+    EXPECT_TRUE(frame->Model()->ListChangedSinceSaved());
 
     // A window that starts with the demonstration has nothing to save.
     std::vector<PositionEntry> demo(kPositionListSlots);

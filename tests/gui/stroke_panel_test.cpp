@@ -76,6 +76,11 @@ TEST_F(StrokeSettings, OutOfRangeIsRefusedAndMarkedAndOtherChangesShowWithoutEch
     EXPECT_EQ(panel.Field("raise")->text(), "0.0");
     EXPECT_EQ(panel.Field("force")->text(), "0.500");
     EXPECT_EQ(Stack().count(), 1);
+
+    // A left press on the red ball makes it the cue ball: the choice shows it.
+    const QPoint red(v.MapX(v.SetUp().balls[1].x), v.MapY(v.SetUp().balls[1].y));
+    Mouse(v, QEvent::MouseButtonPress, red, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(std::pair(v.SetUp().cueBall, panel.CueBallChoice()->currentIndex()), std::pair(2, 1));
 }
 
 TEST(EditionMenu, UndoAndRedoNameTheStepAndTakeTheirKeys)
