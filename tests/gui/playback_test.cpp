@@ -136,6 +136,13 @@ TEST_F(PlaybackPlay, PlayDuringAShotStopsItAndPlayAgainReplaysIt)
     double powerDuringReplay = 0;
     PlayAndDuringIt(v, [&] { powerDuringReplay = h.doc->m_dShotPower; });
     EXPECT_EQ(std::pair(powerDuringReplay, v.SetUp().balls[0].x), std::pair(-1.0, endX));
+
+    // The final position asked for during a shot ends it there.
+    v.m_bSetupChanged = 1;
+    SetUpShortShot(v);
+    const double newEndX = white.x[white.m_nCount - 1];
+    PlayAndDuringIt(v, [this] { v.OnShotFinalPosition(); });
+    EXPECT_EQ(std::tuple(v.m_bPlayLoop, v.m_bAnimating, v.m_nAnimTick, v.SetUp().balls[0].x), std::tuple(0, 0, 0u, newEndX));
 }
 
 // Any key stops the shot; Escape also shows its start and ends the
