@@ -45,5 +45,9 @@ void RunOnWorkers(int threads, std::size_t count, const std::atomic<bool>& cance
             tick();
         lock.lock();
     }
+    lock.unlock();
+    // Work that ends before the first tick still reports where it ended.
+    if (tick)
+        tick();
     // The jthreads join as the vector goes.
 }

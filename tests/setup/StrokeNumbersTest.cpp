@@ -43,6 +43,9 @@ TEST(StrokeNumbers, StrikeForceAndRaiseInTheirRanges)
     s.strikeHeight = 0.25;  // below the centre as the widget stores it
     EXPECT_EQ(stroke::StrikeHeight(s), -0.25);
     EXPECT_EQ(stroke::WithStrikeHeight(s, 0.5)->strikeHeight, -0.5);
+    // The centre is stored as +0, so that a saved file reads 0.000000, not -0.000000.
+    const double centre = stroke::WithStrikeHeight(s, 0)->strikeHeight;
+    EXPECT_EQ(std::pair(centre, std::signbit(centre)), std::pair(0.0, false));
     EXPECT_EQ(stroke::WithStrikeSide(s, -1)->strikeSide, -1);
     EXPECT_EQ(stroke::WithForce(s, 1)->force, 1);
     EXPECT_EQ(stroke::WithRaise(s, 89)->raiseAngle, 89);
