@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of one whole-view draw of the table view on a 1920 x 1080 window: table,
-// widgets, aim aids, aim line and balls, presented to the window.
+// widgets, aim aids, aim line and balls, presented to the window; and of one
+// pointer move while aiming, its step of the set-up included.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QMouseEvent>
 
 #include <cstdlib>
 
@@ -68,6 +70,34 @@ void BM_OnDraw1920x1080(benchmark::State& state)
         benchmark::DoNotOptimize(shown.view.Picture().constBits());
     }
 }
+
+// The left button held on the white ball, the pointer swept to and fro along
+// a row of the table: each move redraws the aim line and its aids.
+void BM_AimMove1920x1080(benchmark::State& state)
+{
+    ShownView shown(0, 0);
+    CMirobeltView& view = shown.view;
+    view.OnDraw(nullptr);
+    const auto send = [&view](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent event(type, QPointF(at), view.mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
+        QApplication::sendEvent(&view, &event);
+    };
+    send(QEvent::MouseButtonPress, {view.MapX(0.6), view.MapY(0.5)}, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, {view.MapX(0.9), view.MapY(0.7)}, Qt::NoButton, Qt::LeftButton);
+    if (view.LatchedGesture() != 7)
+    {
+        state.SkipWithError("the press did not take the white ball to aim");
+        return;
+    }
+    int step = 0;
+    for (auto _ : state)
+    {
+        const int x = view.MapX(0.9) + (step++ % 400);
+        send(QEvent::MouseMove, {x, view.MapY(0.7)}, Qt::NoButton, Qt::LeftButton);
+        benchmark::DoNotOptimize(view.Picture().constBits());
+    }
+    send(QEvent::MouseButtonRelease, {view.MapX(0.9), view.MapY(0.7)}, Qt::LeftButton, Qt::NoButton);
+}
 }  // namespace
 
 // Plain table; and the busiest picture: the spot-to-spot grid with the markers.
@@ -77,3 +107,4 @@ BENCHMARK(BM_OnDraw1920x1080)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
+BENCHMARK(BM_AimMove1920x1080)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
