@@ -33,7 +33,7 @@ public:
     // tuningPath is handed to the physics (nullptr: no tuning file).
     explicit CMirobeltDoc(const char* tuningPath = nullptr);
 
-    // Turns the view's set-up into the shot request: power = force,
+    // Turns the set-up into the shot request: power = force,
     // follow = -75 x height, side = 150 x side, elevation = raise, aim = target
     // - origin, and the cloth for normal or artistic play.
     void SetShotRequest(const ShotSetup& setup);

@@ -50,7 +50,7 @@ public:
     QCheckBox* AimMapChoice() const { return m_aimMapChoice; }
     bool AimMapShown() const;
     AimMapController* AimMap() const { return m_aimMap; }
-    // Recomputes the map from the view's set-up when it is shown, else clears it.
+    // Recomputes the map from the set-up when it is shown, else clears it.
     void RefreshAimMap();
     // The ring of the map on the table; a click on an arc aims along its middle.
     AimMapOverlay* AimRingOverlay() const { return m_aimMapOverlay; }
