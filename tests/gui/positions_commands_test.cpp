@@ -294,6 +294,10 @@ TEST_F(PositionsDemo, TheFirstEntryComingAgainIsShownBeforeItIsPlayed)
         WaitForNextMessage(10);
     EXPECT_EQ(std::tuple(v.IsPausingBeforeShot(), v.IsAnimating(), v.m_nDemoTimer, v.List().Current()),
               std::tuple(false, false, 0u, 1));
+
+    // A list of one entry comes back to it: shown again before it is played.
+    v.OnPositionDelete();
+    EXPECT_EQ(playFrom(0, true), std::pair(0, true));
 }
 
 TEST(PositionsDemoStart, TheFirstDrawLoadsTheSequence)
