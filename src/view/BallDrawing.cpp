@@ -30,17 +30,15 @@ int MarkerHalfSize(const CMirobeltView& view)
 
 void CViewBall::Draw(CMirobeltView& view, CDC& dc, const BallPlace& at, int bErase)
 {
-    const double x = at.x;
-    const double y = at.y;
-    if (IsAbsent(x, y))
+    if (IsAbsent(at.x, at.y))
         return;
-    const int px = view.MapX(x);
-    const int py = view.MapY(y);
+    const int px = view.MapX(at.x);
+    const int py = view.MapY(at.y);
     const int r = view.m_nBallRadiusPx;
 
     if (!bErase)
     {
-        diagram::DrawBall(dc, LayoutOfView(view), DiagramBall{x, y, pPen->Colour(), pBrush->Colour()}, 1);
+        diagram::DrawBall(dc, LayoutOfView(view), DiagramBall{at.x, at.y, pPen->Colour(), pBrush->Colour()}, 1);
         return;
     }
 
@@ -51,12 +49,10 @@ void CViewBall::Draw(CMirobeltView& view, CDC& dc, const BallPlace& at, int bEra
 void CViewBall::EraseDisc(CMirobeltView& view, CDC& dc, const BallPlace& at)
 {
     // The new place is stored by the caller once the old disc is gone.
-    const double x = at.x;
-    const double y = at.y;
-    if (IsAbsent(x, y))
+    if (IsAbsent(at.x, at.y))
         return;
-    const int px = view.MapX(x);
-    const int py = view.MapY(y);
+    const int px = view.MapX(at.x);
+    const int py = view.MapY(at.y);
     const int r = view.m_nBallRadiusPx;
 
     PrepareBallErase(view, dc, px, py, r);

@@ -11,16 +11,6 @@
 #include "platform/MessagePump.h"
 #include "render/DrawingToolkit.h"
 
-namespace
-{
-void DressBall(CViewBall& ball, int index, const CPen* pen, const CBrush* brush)
-{
-    ball.index = index;
-    ball.pPen = pen;
-    ball.pBrush = brush;
-}
-}  // namespace
-
 CMirobeltView::CMirobeltView(CMirobeltDoc* doc, QWidget* parent, SetUpModel* model)
     : QWidget(parent), m_pDoc(doc), m_pModel(model != nullptr ? model : new SetUpModel(doc, this))
 {
@@ -28,19 +18,10 @@ CMirobeltView::CMirobeltView(CMirobeltDoc* doc, QWidget* parent, SetUpModel* mod
     setMouseTracking(true);  // pointer moves arrive with no button down too
     setFocusPolicy(Qt::StrongFocus);
 
-    m_crRail = kRailColour;
-    m_crSight = kSightColour;
-    m_crAimLine = kAimLineColour;
-    m_crCloth = kClothColour;
-    m_crWhite = kWhiteColour;
-    m_crSpottedBall = kSpottedBallColour;
-    m_crRedBall = kRedBallColour;
-
     CreateDrawingObjects();
-
-    DressBall(m_balls[0], 0, &g_penWhite, &g_brWhiteBall);
-    DressBall(m_balls[1], 1, &g_penRedBall, &g_brRedBall);
-    DressBall(m_balls[2], 2, &g_penSpottedBall, &g_brSpottedBall);
+    for (int b = 0; b < 3; ++b)
+        m_balls[b].index = b;
+    UseColourLook();
 
     for (int i = 0; i < kMarkerCount; ++i)
     {

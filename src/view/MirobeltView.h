@@ -246,6 +246,8 @@ private:
     // view takes its set-up and list and draws the whole window.
     void OnModelChanged(const TableSetUp& setUp, SetUpParts parts);
     void LayOutWidgets();
+    // The colours of the table and balls the window starts with.
+    void UseColourLook();
 
     void Present(const QRegion& area);
     // Makes the picture fit the window's size and the screen's pixel ratio; a

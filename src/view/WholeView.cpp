@@ -68,24 +68,29 @@ void CMirobeltView::OnModeNormal()
     ReleaseWindowDC(dc);
 }
 
+void CMirobeltView::UseColourLook()
+{
+    m_crRail = kRailColour;
+    m_crSight = kSightColour;
+    m_crAimLine = kAimLineColour;
+    m_crCloth = kClothColour;
+    m_crWhite = kWhiteColour;
+    m_crSpottedBall = kSpottedBallColour;
+    m_crRedBall = kRedBallColour;
+    const CPen* pens[3] = {&g_penWhite, &g_penRedBall, &g_penSpottedBall};
+    const CBrush* brushes[3] = {&g_brWhiteBall, &g_brRedBall, &g_brSpottedBall};
+    for (int b = 0; b < 3; ++b)
+    {
+        m_balls[b].pPen = pens[b];
+        m_balls[b].pBrush = brushes[b];
+    }
+}
+
 void CMirobeltView::OnColour()
 {
     if (g_bColour != 1)
     {
-        m_crRail = kRailColour;
-        m_crSight = kSightColour;
-        m_crAimLine = kAimLineColour;
-        m_crCloth = kClothColour;
-        m_crWhite = kWhiteColour;
-        m_crSpottedBall = kSpottedBallColour;
-        m_crRedBall = kRedBallColour;
-
-        m_balls[0].pPen = &g_penWhite;
-        m_balls[0].pBrush = &g_brWhiteBall;
-        m_balls[1].pPen = &g_penRedBall;
-        m_balls[1].pBrush = &g_brRedBall;
-        m_balls[2].pPen = &g_penSpottedBall;
-        m_balls[2].pBrush = &g_brSpottedBall;
+        UseColourLook();
         g_bColour = 1;
     }
     // The aim line is drawn again whatever changed.
